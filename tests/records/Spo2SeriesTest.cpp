@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "CIniDocument.h"
+#include "Spo2Series.h"
+#include "TempDir.h"
+
+namespace {
+
+Spo2ReadResult ReadPack(const std::string& count, const std::string& pack, Spo2Series& series) {
+    TempDir dir;
+    const std::string path = dir.file("s.awp");
+    WriteFileBytes(path, "[SPO2 DATA]\r\nYearBegin=2026\r\nMonthBegin=3\r\nDayBegin=20\r\n"
+                         "HourBegin=23\r\nMinBegin=5\r\nSecBegin=9\r\nDataCount=" +
+                             count + "\r\nDATA PACK=" + pack + "\r\n");
+    const CIniDocument doc(path);
+    return ReadSpo2Series(doc, series);
+}
+
+} // namespace
+
+TEST(Spo2Series, CountMustMatchThePack) {
+    // Three records (positions 1, 2, 4) and a trailer of length 5: 8 + 12 * 3 characters.
+    const std::string pack = "603C00000001" "5F3D00000002" "FF4000000004" "00000005";
+    Spo2Series s;
+    ASSERT_EQ(ReadPack("3", pack, s), Spo2ReadResult::Loaded);
+    ASSERT_EQ(s.length(), 5u);
+    EXPECT_EQ(s.spo2[0], 96);
+    EXPECT_EQ(s.pulse[0], 60);
+    EXPECT_EQ(s.spo2[1], 95);
+    EXPECT_EQ(s.spo2[2], 0); // no record names position 3
+    EXPECT_EQ(s.pulse[2], 0);
+    EXPECT_EQ(s.spo2[3], 100); // FF clamps to 100
+    EXPECT_EQ(s.pulse[3], 64);
+    EXPECT_EQ(s.spo2[4], 0);
+    EXPECT_EQ(s.startText(), "2026-3-20 23:5:9");
+
+    EXPECT_EQ(ReadPack("4", pack, s), Spo2ReadResult::Damaged);
+    EXPECT_EQ(s.length(), 0u);
+}
+
+TEST(Spo2Series, PositionsOutsideTheSeriesAreSkipped) {
+    // Positions 0 and 9 lie outside 1 ... 3.
+    const std::string pack = "603C00000000" "5F3D00000009" "5E3E00000003" "00000003";
+    Spo2Series s;
+    ASSERT_EQ(ReadPack("3", pack, s), Spo2ReadResult::Loaded);
+    ASSERT_EQ(s.length(), 3u);
+    EXPECT_EQ(s.spo2[0], 0);
+    EXPECT_EQ(s.spo2[2], 94);
+}
+
+TEST(Spo2Series, MissingPackMeansNoDataAndBadTrailerIsDamage) {
+    TempDir dir;
+    const std::string path = dir.file("n.awp");
+    WriteFileBytes(path, "[PATIENT DATA]\r\nTest Count=1\r\n");
+    Spo2Series s;
+    {
+        const CIniDocument doc(path);
+        EXPECT_EQ(ReadSpo2Series(doc, s), Spo2ReadResult::NoData);
+    }
+    EXPECT_EQ(ReadPack("0", "0000", s), Spo2ReadResult::Damaged);     // no room for a trailer
+    EXPECT_EQ(ReadPack("0", "0000ZZZZ", s), Spo2ReadResult::Damaged); // trailer not hex
+    EXPECT_EQ(ReadPack("0", "FFFFFFFF", s), Spo2ReadResult::Damaged); // absurd length
+    // A trailer that would overlap the last record.
+    EXPECT_EQ(ReadPack("1", "603C000000010003", s), Spo2ReadResult::Damaged);
+    EXPECT_EQ(ReadPack("0", "00000000", s), Spo2ReadResult::Loaded);
+    EXPECT_EQ(s.length(), 0u);
+}
