@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "RecordFileOps.h"
+#include "RecordListing.h"
+#include "TempDir.h"
+
+TEST(RecordListing, ListsRecordsWithTheirDefaultsAndWritesNothing) {
+    TempDir dir;
+    WriteFileBytes(dir.file("b.awp"), "[PATIENT DATA]\r\nName=Bo\r\nID=7\r\nTest Count=2\r\n"
+                                      "[TEST 1]\r\nTestBeginDate=1/1/2026 8:00\r\n"
+                                      "[TEST 2]\r\nTestBeginDate=2/1/2026 9:30\r\n");
+    const std::string bare = "[OTHER]\r\nX=1\r\n";
+    WriteFileBytes(dir.file("a.awp"), bare);
+    WriteFileBytes(dir.file("notes.txt"), "x");
+    std::filesystem::create_directory(dir.file("folder.awp"));
+
+    const auto rows = ListRecordFiles(dir.path(), "no string");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].fileName, "a.awp");
+    EXPECT_EQ(rows[0].name, "no string");
+    EXPECT_EQ(rows[0].id, "no string");
+    EXPECT_EQ(rows[0].beginDate, "no String");
+    EXPECT_EQ(rows[1].name, "Bo");
+    EXPECT_EQ(rows[1].beginDate, "2/1/2026 9:30"); // the last test's date
+    EXPECT_EQ(ListRecordFiles(dir.path(), "Null")[0].name, "Null");
+    EXPECT_EQ(ReadFileBytes(dir.file("a.awp")), bare);
+    EXPECT_TRUE(ListRecordFiles(dir.file("missing"), "no string").empty());
+}
+
+TEST(RecordListing, KeepsAtMost500Files) {
+    TempDir dir;
+    for (int i = 0; i < 503; ++i) WriteFileBytes(dir.file("r" + std::to_string(1000 + i) + ".awp"), "");
+    EXPECT_EQ(ListRecordFiles(dir.path(), "no string").size(), 500u);
+}
+
+TEST(RecordFileOps, CopyReplacesTheTargetAndNeverTheSourceItself) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("to"));
+    WriteFileBytes(dir.file("r.awp"), "new");
+    WriteFileBytes(dir.file("to/r.awp"), "old");
+    EXPECT_TRUE(CopyRecordFiles({dir.file("r.awp")}, dir.file("to")).empty());
+    EXPECT_EQ(ReadFileBytes(dir.file("to/r.awp")), "new");
+
+    const auto same = CopyRecordFiles({dir.file("r.awp")}, dir.path());
+    ASSERT_EQ(same.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(dir.file("r.awp")), "new");
+
+    // One missing source fails alone; the other is copied.
+    const auto failures =
+        CopyRecordFiles({dir.file("gone.awp"), dir.file("r.awp")}, dir.file("to"));
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, dir.file("gone.awp"));
+}
+
+TEST(RecordFileOps, DeletesTheSelectedFilesAndReportsTheRest) {
+    TempDir dir;
+    for (const char* n : {"a.awp", "b.awp", "c.awp", "d.awp"}) WriteFileBytes(dir.file(n), "x");
+    const auto failures = DeleteRecordFiles(
+        {dir.file("a.awp"), dir.file("c.awp"), dir.file("d.awp"), dir.file("zz.awp")});
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, dir.file("zz.awp"));
+    EXPECT_FALSE(FileExists(dir.file("a.awp")));
+    EXPECT_TRUE(FileExists(dir.file("b.awp")));
+    EXPECT_FALSE(FileExists(dir.file("d.awp")));
+}
