@@ -1,0 +1,142 @@
+#include "CAbpmApp.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+#include "CAboutDlg.h"
+#include "CConfigDialog.h"
+#include "CUserNameDialog.h"
+#include "ConfigStore.h"
+#include "CLanguageDialog.h"
+#include "CMainFrame.h"
+#include "COBLView.h"
+#include "CRecordFileDialog.h"
+#include "CommandIds.h"
+#include "GbkText.h"
+#include "Help.h"
+#include "LanguageManager.h"
+#include "StringTable.h"
+
+CAbpmApp::CAbpmApp(QString programFolder, QString startFolder) {
+    m_state.programFolder = QDir::toNativeSeparators(programFolder).toStdString();
+    m_state.startFolder = QDir::toNativeSeparators(startFolder).toStdString();
+    m_languages = std::make_unique<LanguageManager>(programFolder);
+}
+
+CAbpmApp::~CAbpmApp() = default;
+
+QString CAbpmApp::configPath() const {
+    return QDir(QString::fromStdString(m_state.startFolder)).filePath("OblCofig.ini");
+}
+
+bool CAbpmApp::initInstance() {
+    const QString program = QString::fromStdString(m_state.programFolder);
+    // Translators go in before any window or worker exists.
+    m_languages->load(StoredLanguage(program, QStringLiteral("english")));
+    m_frame = std::make_unique<CMainFrame>(m_state, *m_languages);
+    registerHandlers();
+    // Every start makes Config family current again and takes its patient file folder.
+    ConfigStore store(configPath().toStdString());
+    const QString stored = FromGbk(store.applyStartUp(ToGbk(QDir::currentPath())));
+    m_state.currentUserName = ConfigStore::kStartUpUser;
+    m_state.patientFileFolder = stored.toStdString();
+    if (!QDir(stored).exists()) {
+        QMessageBox::warning(m_frame.get(), tr("病例文件路径"),
+                             tr("病例文件路径不存在：\n%1\n将使用当前文件夹。")
+                                 .arg(QDir::toNativeSeparators(stored)));
+        m_state.patientFileFolder = QDir::currentPath().toStdString();
+    }
+    m_state.clearRecord();
+    m_frame->recordChanged();
+    return true;
+}
+
+void CAbpmApp::registerHandlers() {
+    CMainFrame* f = m_frame.get();
+    f->setHandler(Cmd::Open, [this] { openCommand(); });
+    f->setHandler(Cmd::FileCopy, [this] { copyCommand(); });
+    f->setHandler(Cmd::FileDelete, [this] { deleteCommand(); });
+    f->setHandler(Cmd::Language, [this] { languageCommand(); });
+    f->setHandler(Cmd::Help, [f] { OpenHelp(f); });
+    f->setHandler(Cmd::About, [f] { CAboutDlg(f).exec(); });
+    f->setHandler(Cmd::NewUser, [this] { userNameCommand(); });
+    f->setHandler(Cmd::ConfigFolder, [this] { configCommand(CConfigDialog::ComputerPage); });
+    f->setHandler(Cmd::Thresholds, [this] { configCommand(CConfigDialog::ThresholdsPage); });
+}
+
+void CAbpmApp::configCommand(int page) {
+    ConfigStore store(configPath().toStdString());
+    CConfigDialog dlg(store, m_state, CConfigDialog::Page(page), m_frame.get());
+    dlg.exec();
+    // New thresholds show on the next paint of the view.
+    if (dlg.changed()) m_frame->recordChanged();
+}
+
+void CAbpmApp::userNameCommand() {
+    ConfigStore store(configPath().toStdString());
+    CUserNameDialog dlg(store, m_state, m_frame.get());
+    dlg.setNewUserSetup([this] { configCommand(CConfigDialog::ComputerPage); });
+    dlg.exec();
+}
+
+QString CAbpmApp::patientFolderForDialogs() {
+    // The open and delete dialogs go back to the folder of Config family.
+    ConfigStore store(configPath().toStdString());
+    m_state.currentUserName = ConfigStore::kStartUpUser;
+    QString folder = FromGbk(store.patientFilePath(ConfigStore::SectionName(ConfigStore::kStartUpUser)));
+    if (!folder.isEmpty()) m_state.patientFileFolder = folder.toStdString();
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::currentPath();
+    return folder;
+}
+
+bool CAbpmApp::openRecordFile(const QString& path) {
+    // The thresholds come from the current configuration.
+    const BpThresholds thresholds = ConfigStore(configPath().toStdString()).currentThresholds();
+    const bool ok = m_state.openRecord(path.toStdString(), thresholds);
+    if (!ok) {
+        QMessageBox::warning(m_frame.get(), StringTable::text(57783),
+                             tr("无法读取病历文件：\n%1").arg(QDir::toNativeSeparators(path)));
+    }
+    m_frame->recordChanged();
+    return ok;
+}
+
+void CAbpmApp::openCommand() {
+    CRecordFileDialog dlg(CRecordFileDialog::Mode::Open, patientFolderForDialogs(), m_frame.get());
+    if (dlg.exec() != QDialog::Accepted) return;
+    const QStringList paths = dlg.selectedPaths();
+    if (paths.isEmpty()) return;
+    if (!openRecordFile(paths.first())) return;
+    ConfigStore store(configPath().toStdString());
+    const std::string section = store.currentSection();
+    if (store.computerSettings(section).useDefaultPath == 0) {
+        store.setPatientFilePath(section, ToGbk(dlg.folder()));
+        m_state.patientFileFolder = dlg.folder().toStdString();
+    }
+}
+
+void CAbpmApp::copyCommand() {
+    // The copy dialog starts in the current patient file folder as it is.
+    QString folder = QString::fromStdString(m_state.patientFileFolder);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::currentPath();
+    CRecordFileDialog dlg(CRecordFileDialog::Mode::Copy, folder, m_frame.get());
+    dlg.exec();
+}
+
+void CAbpmApp::deleteCommand() {
+    // The open record may be among the files: it is unloaded first, whatever follows.
+    m_state.clearRecord();
+    m_frame->recordChanged();
+    CRecordFileDialog dlg(CRecordFileDialog::Mode::Delete, patientFolderForDialogs(),
+                          m_frame.get());
+    dlg.exec();
+}
+
+void CAbpmApp::languageCommand() {
+    CLanguageDialog dlg(*m_languages, QString::fromStdString(m_state.programFolder),
+                        m_frame.get());
+    if (dlg.exec() != QDialog::Accepted) return;
+    m_frame->retranslate();
+    m_frame->view()->recordChanged();
+    m_frame->view()->setFocus();
+}

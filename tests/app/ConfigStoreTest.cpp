@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "CIniDocument.h"
+#include "ConfigStore.h"
+#include "TempDir.h"
+
+namespace {
+
+class ConfigStoreTest : public ::testing::Test {
+  protected:
+    std::string Get(const std::string& section, const std::string& key) const {
+        const CIniDocument doc(store.filePath());
+        return doc.GetString(section, key, "<missing>");
+    }
+    std::string GetReport(const std::string& user, const std::string& key) const {
+        const CIniDocument doc(store.reportFilePath(user));
+        return doc.GetString("INFO", key, "<missing>");
+    }
+
+    TempDir dir;
+    ConfigStore store = ConfigStore::InFolder(dir.path());
+};
+
+using Status = ConfigStore::SelectStatus;
+
+} // namespace
+
+TEST_F(ConfigStoreTest, AddingTheFirstUserListsItAndGivesDefaultThresholds) {
+    const auto result = store.selectUser("A");
+    EXPECT_EQ(result.status, Status::Created);
+    EXPECT_EQ(Get("Config Name List", "Count"), "1");
+    EXPECT_EQ(Get("Config Name List", "1"), "A");
+    EXPECT_EQ(Get("Config Name List", "Del1"), "0");
+    EXPECT_EQ(Get("Config A", "Config Name"), "A");
+    EXPECT_EQ(Get("Config A", "Awake Sys Thresh"), "140");
+    EXPECT_EQ(Get("Config A", "Asleep Sys Thresh"), "120");
+    EXPECT_EQ(Get("Config A", "Awake Dia Thresh"), "90");
+    EXPECT_EQ(Get("Config A", "Asleep Dia Thresh"), "80");
+    EXPECT_EQ(store.currentSection(), "Config A");
+    // The report configuration file starts with no layouts.
+    EXPECT_EQ(store.reportFilePath("A"), dir.file("Report_A.ini"));
+    EXPECT_EQ(GetReport("A", "userName"), "A");
+    EXPECT_EQ(GetReport("A", "count"), "0");
+    EXPECT_EQ(GetReport("A", "currentReportName"), "");
+}
+
+TEST_F(ConfigStoreTest, DeletedNumbersAreNeverReused) {
+    store.selectUser("A");
+    const auto users = store.users();
+    ASSERT_EQ(users.size(), 1u);
+    ASSERT_TRUE(store.deleteUser(users[0].number));
+    EXPECT_EQ(Get("Config A", "Config Name"), "<missing>");
+    EXPECT_FALSE(FileExists(dir.file("Report_A.ini")));
+    EXPECT_TRUE(store.users().empty());
+
+    EXPECT_EQ(store.selectUser("A").status, Status::Created);
+    EXPECT_EQ(Get("Config Name List", "Count"), "2");
+    EXPECT_EQ(Get("Config Name List", "Del1"), "1");
+    EXPECT_EQ(Get("Config Name List", "2"), "A");
+    EXPECT_EQ(Get("Config Name List", "Del2"), "0");
+    const auto again = store.users();
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].number, 2);
+    EXPECT_EQ(again[0].name, "A");
+    EXPECT_TRUE(FileExists(dir.file("Report_A.ini")));
+    // A deleted entry cannot be deleted twice, nor can one that was never there.
+    EXPECT_FALSE(store.deleteUser(1));
+    EXPECT_FALSE(store.deleteUser(3));
+}
+
+TEST_F(ConfigStoreTest, SelectingAnExistingUserAddsNothing) {
+    store.selectUser("A");
+    store.selectUser("B");
+    ASSERT_TRUE(store.setPatientFilePath("Config A", "/data/records"));
+    const auto result = store.selectUser("  A\t");
+    EXPECT_EQ(result.status, Status::Existing);
+    EXPECT_EQ(result.name, "A");
+    EXPECT_EQ(result.patientFileFolder, "/data/records");
+    EXPECT_EQ(store.currentSection(), "Config A");
+    EXPECT_EQ(Get("Config Name List", "Count"), "2");
+}
+
+TEST_F(ConfigStoreTest, BlankNameIsRefusedWithoutTouchingTheFile) {
+    EXPECT_EQ(store.selectUser("   ").status, Status::EmptyName);
+    EXPECT_FALSE(FileExists(store.filePath()));
+}
+
+TEST_F(ConfigStoreTest, NamesThatWouldBreakTheFileAreRefused) {
+    for (const std::string name : {"a/b", "..\\x", "x]", "[x", "Name List", "tab\x01"}) {
+        EXPECT_EQ(store.selectUser(name).status, Status::InvalidName) << name;
+    }
+    EXPECT_FALSE(FileExists(store.filePath()));
+    // GBK characters whose second byte is '\' or '[' are letters, not separators.
+    EXPECT_TRUE(ConfigStore::IsUsableUserName("\x95\x5C\x81\x5B"));
+    EXPECT_EQ(store.selectUser("\xD5\xC5").status, Status::Created);
+}
+
+TEST_F(ConfigStoreTest, MissingOrMinusOneCountStartsTheListAtOne) {
+    WriteFileBytes(store.filePath(), "[Config Name List]\r\nCount=-1\r\n");
+    store.selectUser("A");
+    EXPECT_EQ(Get("Config Name List", "Count"), "1");
+    EXPECT_EQ(Get("Config Name List", "1"), "A");
+}
+
+TEST_F(ConfigStoreTest, DamagedCountDoesNotRunAwayListing) {
+    WriteFileBytes(store.filePath(), "[Config Name List]\r\nCount=2147483647\r\n1=A\r\nDel1=0\r\n");
+    const auto users = store.users();
+    ASSERT_FALSE(users.empty());
+    EXPECT_EQ(users[0].name, "A");
+    // Entries without a name key show as the read default.
+    EXPECT_EQ(users[1].name, "no string");
+}
+
+TEST_F(ConfigStoreTest, DeleteAllRemovesReportFilesAndTheConfigurationFile) {
+    store.selectUser("A");
+    store.selectUser("B");
+    WriteFileBytes(dir.file("Report_Other.ini"), "[INFO]\r\n");
+    ASSERT_TRUE(store.deleteAllUsers());
+    EXPECT_FALSE(FileExists(store.filePath()));
+    EXPECT_FALSE(FileExists(dir.file("Report_A.ini")));
+    EXPECT_FALSE(FileExists(dir.file("Report_B.ini")));
+    EXPECT_TRUE(FileExists(dir.file("Report_Other.ini"))); // not a listed user's
+}
+
+TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndStoresTheWorkingFolder) {
+    EXPECT_EQ(store.applyStartUp("/home/clinic"), "/home/clinic");
+    EXPECT_EQ(store.currentSection(), "Config family");
+    for (const char* key :
+         {"Demographics Page", "Bar Graph Page", "Data Page", "BP Pie Page", "BP Histogram Page"})
+        EXPECT_EQ(Get("Config family", key), "1") << key;
+    EXPECT_EQ(Get("Config family", "Statistics Page"), "<missing>");
+    EXPECT_EQ(Get("Config family", "Patient File Path"), "/home/clinic");
+    EXPECT_EQ(store.language(), "english");
+}
+
+TEST_F(ConfigStoreTest, StartUpKeepsAStoredFolderAndSwitchesBackToFamily) {
+    store.applyStartUp("/first");
+    store.selectUser("A");
+    store.setPageSwitch("Config family", "Data Page", 0);
+    EXPECT_EQ(store.applyStartUp("/second"), "/first");
+    EXPECT_EQ(store.currentSection(), "Config family");
+    EXPECT_EQ(store.pageSwitch("Config family", "Data Page", -1), 1);
+}
+
+TEST_F(ConfigStoreTest, ThresholdsDefaultPerMissingKeyAndFollowTheCurrentConfig) {
+    WriteFileBytes(store.filePath(),
+                   "[Previous Config]\r\nCurrent Config=Config X\r\n"
+                   "[Config X]\r\nAwake Sys Thresh=150\r\nAsleep Dia Thresh=75\r\n");
+    const BpThresholds t = store.currentThresholds();
+    EXPECT_EQ(t.awakeSys, 150);
+    EXPECT_EQ(t.asleepSys, 120);
+    EXPECT_EQ(t.awakeDia, 90);
+    EXPECT_EQ(t.asleepDia, 75);
+
+    ASSERT_TRUE(store.writeThresholds("Config X", BpThresholds{135, 115, 85, 70}));
+    const BpThresholds back = store.thresholds("Config X");
+    EXPECT_EQ(back.asleepSys, 115);
+    EXPECT_EQ(back.awakeDia, 85);
+}
+
+TEST_F(ConfigStoreTest, NoCurrentConfigGivesTheDefaultThresholds) {
+    const BpThresholds t = store.currentThresholds();
+    EXPECT_EQ(t.awakeSys, 140);
+    EXPECT_EQ(t.asleepDia, 80);
+    EXPECT_EQ(store.currentSection(), "no string");
+}
+
+TEST_F(ConfigStoreTest, ChoosingCom3StoresPortTwo) {
+    const auto& labels = ConfigStore::kPortLabels;
+    const int com3 =
+        static_cast<int>(std::find_if(labels.begin(), labels.end(),
+                                      [](const char* l) { return std::string(l) == "COM 3"; }) -
+                         labels.begin());
+    ConfigStore::ComputerSettings s{"/records", com3, 1, 1};
+    ASSERT_TRUE(store.writeComputerSettings("Config A", s));
+    EXPECT_EQ(Get("Config A", "Port"), "2");
+    EXPECT_EQ(Get("Config A", "Device"), "1");
+    EXPECT_EQ(Get("Config A", "Use Default Path"), "1");
+    const auto back = store.computerSettings("Config A");
+    EXPECT_EQ(back.patientFilePath, "/records");
+    EXPECT_EQ(back.port, 2);
+    EXPECT_EQ(Get("Config A", "Data Page"), "<missing>");
+}
+
+TEST_F(ConfigStoreTest, CancelOnTheFirstPageStillStoresAndSwitchesSixPagesOn) {
+    ASSERT_TRUE(store.writeComputerSettingsOnCancel("Config A", {"/records", 4, 0, 0}));
+    EXPECT_EQ(Get("Config A", "Port"), "4");
+    EXPECT_EQ(Get("Config A", "Patient File Path"), "/records");
+    for (const char* key : {"Demographics Page", "BP Summary Page", "Colorized Graph Page",
+                            "Bar Graph Page", "HR/MAP/PP Histogram Page", "Data Page"})
+        EXPECT_EQ(Get("Config A", key), "1") << key;
+    EXPECT_EQ(Get("Config A", "BP Pie Page"), "<missing>");
+}
+
+TEST_F(ConfigStoreTest, ReportFileOfANewUserReplacesAStaleOne) {
+    WriteFileBytes(dir.file("Report_A.ini"), "[INFO]\r\ncount=3\r\nRP1=old\r\n");
+    store.selectUser("A");
+    EXPECT_EQ(GetReport("A", "count"), "0");
+    EXPECT_EQ(GetReport("A", "RP1"), "<missing>");
+}

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "QtPrinters.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include "FolderBrowser.h"
+
+#include "AppState.h"
+#include "CAbpmApp.h"
+#include "CComputerSettingsPage.h"
+#include "CConfigDialog.h"
+#include "CIniDocument.h"
+#include "CRecordFileDialog.h"
+#include "CThresholdsPage.h"
+#include "CUserNameDialog.h"
+#include "ConfigStore.h"
+#include "ModalAnswerer.h"
+#include "StringTable.h"
+#include "TempDir.h"
+
+namespace {
+
+struct Config {
+    TempDir dir;
+    ConfigStore store{dir.file("OblCofig.ini")};
+    AppState state;
+    Config() {
+        state.startFolder = dir.path();
+        store.applyStartUp(dir.path());
+    }
+    std::string get(const std::string& section, const std::string& key) const {
+        return CIniDocument(store.filePath()).GetString(section, key, "missing");
+    }
+};
+
+void SetThresholds(CThresholdsPage* page, const QStringList& values) {
+    for (int i = 0; i < 4; ++i) page->field(i)->setText(values[i]);
+}
+
+} // namespace
+
+TEST(ThresholdsPage, ValidatesBeforeSaving) {
+    Config c;
+    CConfigDialog dlg(c.store, c.state, CConfigDialog::ThresholdsPage);
+    auto* page = static_cast<CThresholdsPage*>(dlg.page(CConfigDialog::ThresholdsPage));
+    EXPECT_EQ(page->field(0)->text(), QStringLiteral("140"));
+    EXPECT_EQ(page->field(3)->text(), QStringLiteral("80"));
+    EXPECT_EQ(page->field(0)->maxLength(), 3);
+
+    ModalAnswerer answer(QMessageBox::Ok);
+    SetThresholds(page, {"120", "120", "130", "80"}); // awake systolic below diastolic
+    page->ok();
+    SetThresholds(page, {"281", "120", "90", "80"});
+    page->ok();
+    SetThresholds(page, {"140", "120", "90", "39"});
+    page->ok();
+    ASSERT_EQ(answer.texts.size(), 3);
+    EXPECT_EQ(answer.texts[0], StringTable::text(57618));
+    EXPECT_EQ(answer.texts[1], StringTable::text(57619));
+    EXPECT_EQ(answer.texts[2], StringTable::text(57619));
+    EXPECT_FALSE(dlg.changed());
+    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "missing"); // nothing saved
+
+    // Limits and equal values pass.
+    SetThresholds(page, {"280", "90", "240", "90"});
+    page->ok();
+    EXPECT_EQ(answer.texts.size(), 3);
+    EXPECT_TRUE(dlg.changed());
+    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "280");
+    EXPECT_EQ(c.get("Config family", "Asleep Dia Thresh"), "90");
+    EXPECT_EQ(c.state.record.thresholds.awakeDia, 240);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted); // opened on this page: OK closes it
+
+    page->defaults();
+    EXPECT_EQ(page->field(1)->text(), QStringLiteral("120"));
+    EXPECT_EQ(page->field(2)->text(), QStringLiteral("90"));
+}
+
+TEST(ComputerSettingsPage, OkAndCancelStoreThePage) {
+    Config c;
+    CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);
+    auto* page = static_cast<CComputerSettingsPage*>(dlg.page(CConfigDialog::ComputerPage));
+    ASSERT_GE(page->portList()->count(), 5);
+    page->portList()->setCurrentText(QStringLiteral("COM 3"));
+    page->deviceList()->setCurrentIndex(1);
+    page->useDefaultPath()->setChecked(true);
+    page->ok();
+    EXPECT_EQ(c.get("Config family", "Port"), "2");
+    EXPECT_EQ(c.get("Config family", "Device"), "1");
+    EXPECT_EQ(c.get("Config family", "Use Default Path"), "1");
+    EXPECT_EQ(c.get("Config family", "Colorized Graph Page"), "missing");
+
+    CConfigDialog again(c.store, c.state, CConfigDialog::ComputerPage);
+    auto* page2 = static_cast<CComputerSettingsPage*>(again.page(CConfigDialog::ComputerPage));
+    EXPECT_EQ(page2->portList()->currentIndex(), 2);
+    page2->portList()->setCurrentIndex(4);
+    page2->cancel();
+    EXPECT_EQ(c.get("Config family", "Port"), "4");
+    for (const char* key : {"Demographics Page", "BP Summary Page", "Colorized Graph Page",
+                            "Bar Graph Page", "HR/MAP/PP Histogram Page", "Data Page"})
+        EXPECT_EQ(c.get("Config family", key), "1") << key;
+    EXPECT_EQ(again.result(), QDialog::Rejected);
+}
+
+TEST(UserNameDialog, AddDeleteAndAddAgain) {
+    Config c;
+    ModalAnswerer answer(QMessageBox::Yes);
+    int setups = 0;
+    {
+        CUserNameDialog dlg(c.store, c.state);
+        dlg.setNewUserSetup([&] { ++setups; });
+        dlg.nameList()->setEditText(QStringLiteral("  A "));
+        dlg.ok();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(setups, 1); // a new user sets up the first configuration page
+    EXPECT_EQ(c.get("Previous Config", "Current Config"), "Config A");
+    EXPECT_EQ(c.get("Config Name List", "Count"), "1");
+    EXPECT_EQ(c.get("Config Name List", "1"), "A");
+    EXPECT_EQ(c.get("Config A", "Awake Sys Thresh"), "140");
+    EXPECT_TRUE(FileExists(c.dir.file("Report_A.ini")));
+    EXPECT_EQ(c.state.currentUserName, "A");
+    {
+        CUserNameDialog dlg(c.store, c.state);
+        dlg.setNewUserSetup([&] { ++setups; });
+        ASSERT_EQ(dlg.nameList()->count(), 1);
+        dlg.show();
+        QTest::keyClick(&dlg, Qt::Key_Escape); // Escape deletes the selected user, after asking
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(dlg.nameList()->count(), 0);
+        dlg.nameList()->setEditText(QStringLiteral("A"));
+        dlg.ok();
+    }
+    ASSERT_EQ(answer.texts.size(), 1);
+    EXPECT_EQ(answer.texts[0], StringTable::text(57610) + QStringLiteral("A?"));
+    EXPECT_EQ(c.get("Config Name List", "Count"), "2");
+    EXPECT_EQ(c.get("Config Name List", "Del1"), "1");
+    EXPECT_EQ(c.get("Config Name List", "2"), "A");
+    EXPECT_EQ(c.get("Config Name List", "Del2"), "0");
+    CUserNameDialog dlg(c.store, c.state);
+    EXPECT_EQ(dlg.nameList()->count(), 1);
+    EXPECT_EQ(setups, 2);
+}
+
+TEST(UserNameDialog, EscapeAnsweredNoKeepsEverythingAndEmptyNameIsRefused) {
+    Config c;
+    c.store.selectUser("B");
+    const std::string before = ReadFileBytes(c.store.filePath());
+    ModalAnswerer answer(QMessageBox::No);
+    CUserNameDialog dlg(c.store, c.state);
+    dlg.show();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.nameList()->count(), 1);
+    EXPECT_EQ(ReadFileBytes(c.store.filePath()), before);
+    dlg.nameList()->setEditText(QStringLiteral("   "));
+    dlg.ok();
+    ASSERT_EQ(answer.texts.size(), 2);
+    EXPECT_EQ(answer.texts[1], StringTable::text(57609));
+    EXPECT_TRUE(dlg.isVisible());
+}
+
+TEST(OpenCommand, UseDefaultPathDecidesWhetherTheFolderIsStored) {
+    TempDir start, other;
+    WriteFileBytes(other.file("r.awp"), ReadFileBytes(ABPM_SAMPLES_DIR "/24h-normal-dip.awp"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(start.path()));
+    for (int useDefault : {1, 0}) {
+        CAbpmApp app(QString::fromStdString(start.path()), QString::fromStdString(start.path()));
+        ASSERT_TRUE(app.initInstance());
+        ConfigStore store(app.configPath().toStdString());
+        auto settings = store.computerSettings("Config family");
+        settings.useDefaultPath = useDefault;
+        store.writeComputerSettings("Config family", settings);
+
+        ModalAnswerer answer(QMessageBox::Ok);
+        answer.setDialogHandler([&](QWidget* dialog) {
+            auto* dlg = qobject_cast<CRecordFileDialog*>(dialog);
+            ASSERT_NE(dlg, nullptr);
+            dlg->browser()->setFolder(QString::fromStdString(other.path()));
+            emit dlg->browser()->folderEntered(dlg->folder());
+            ASSERT_EQ(dlg->fileList()->topLevelItemCount(), 1);
+            for (QPushButton* b : dlg->findChildren<QPushButton*>())
+                if (b->text() == CRecordFileDialog::tr("确认(&O)"))
+                    QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
+        });
+        app.openCommand();
+        EXPECT_EQ(app.state().record.isLoaded, 1);
+        const std::string stored = store.patientFilePath("Config family");
+        EXPECT_EQ(stored, useDefault ? start.path() : other.path()) << useDefault;
+    }
+    QDir::setCurrent(previous);
+}

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "QtPrinters.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "CAbpmApp.h"
+#include "CIniDocument.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
+#include "ModalAnswerer.h"
+#include "StringTable.h"
+#include "TempDir.h"
+
+namespace {
+
+// A program folder and a start folder of their own for each test.
+struct Folders {
+    TempDir program;
+    TempDir start;
+    QString previous = QDir::currentPath();
+    Folders() { QDir::setCurrent(QString::fromStdString(start.path())); }
+    ~Folders() { QDir::setCurrent(previous); }
+};
+
+} // namespace
+
+TEST(Startup, FirstStartWritesTheFamilyConfiguration) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    const std::string ini = f.start.file("OblCofig.ini");
+    ASSERT_TRUE(FileExists(ini));
+    const CIniDocument doc(ini);
+    EXPECT_EQ(doc.GetString("Previous Config", "Current Config", ""), "Config family");
+    const std::string language = doc.GetString("Previous Config", "Language", "english");
+    EXPECT_EQ(language, "english");
+    for (const char* key : {"Demographics Page", "Bar Graph Page", "Data Page", "BP Pie Page",
+                            "BP Histogram Page"})
+        EXPECT_EQ(doc.GetInt("Config family", key, 0), 1) << key;
+    EXPECT_EQ(doc.GetString("Config family", "Patient File Path", ""), f.start.path());
+    EXPECT_EQ(app.state().patientFileFolder, f.start.path());
+    EXPECT_EQ(app.state().record.isLoaded, 0);
+}
+
+TEST(Startup, StoredFolderThatVanishedFallsBackWithAMessage) {
+    Folders f;
+    WriteFileBytes(f.start.file("OblCofig.ini"),
+                   "[Config family]\r\nPatient File Path=/no/such/folder\r\n");
+    ModalAnswerer answer(QMessageBox::Ok);
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    ASSERT_EQ(answer.texts.size(), 1);
+    EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("/no/such/folder")));
+    EXPECT_EQ(app.state().patientFileFolder, f.start.path());
+}
+
+TEST(MainFrame, RecordCommandsAreGreyedUntilARecordIsLoaded) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    CMainFrame* frame = app.frame();
+    int trendRuns = 0;
+    frame->setHandler(Cmd::BpTrend, [&] { ++trendRuns; });
+    frame->setHandler(Cmd::SleepPeriods, [] {});
+    frame->setHandler(Cmd::PrintPreview, [] {});
+
+    EXPECT_TRUE(frame->action(Cmd::Open)->isEnabled());
+    EXPECT_FALSE(frame->action(Cmd::BpTrend)->isEnabled());
+    EXPECT_FALSE(frame->action(Cmd::SleepPeriods)->isEnabled());
+    EXPECT_FALSE(frame->action(Cmd::PrintPreview)->isEnabled());
+    EXPECT_FALSE(frame->runCommand(Cmd::BpTrend));
+    EXPECT_EQ(trendRuns, 0);
+    // A command nobody handles yet is greyed even with a record.
+    EXPECT_FALSE(frame->action(Cmd::Print)->isEnabled());
+
+    ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
+    EXPECT_TRUE(frame->action(Cmd::BpTrend)->isEnabled());
+    EXPECT_TRUE(frame->action(Cmd::SleepPeriods)->isEnabled());
+    EXPECT_TRUE(frame->runCommand(Cmd::BpTrend));
+    EXPECT_EQ(trendRuns, 1);
+    EXPECT_FALSE(frame->action(Cmd::Print)->isEnabled());
+}
+
+TEST(MainFrame, StatusBarShowsTheLoadedPatient) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    const QString empty = StringTable::text(57822) + "   " + StringTable::text(57823) + "   " +
+                          StringTable::text(57824);
+    EXPECT_EQ(app.frame()->statusLabel()->text(), empty);
+    ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
+    const QString text = app.frame()->statusLabel()->text();
+    EXPECT_TRUE(text.startsWith(StringTable::text(57822) + QStringLiteral("张伟   "))) << text.toStdString();
+    EXPECT_TRUE(text.contains(StringTable::text(57823) + QStringLiteral("0012345")));
+    EXPECT_TRUE(text.endsWith(StringTable::text(57824) + QStringLiteral("10/3/2026 8:40")));
+}
+
+TEST(MainFrame, OpeningAnUnreadableRecordIsReported) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    ModalAnswerer answer(QMessageBox::Ok);
+    EXPECT_FALSE(app.openRecordFile(QString::fromStdString(f.start.file("gone.awp"))));
+    EXPECT_EQ(answer.texts.size(), 1);
+    EXPECT_FALSE(app.frame()->action(Cmd::EditReadings)->isEnabled());
+}
+
+TEST(MainFrame, DeleteCommandUnloadsTheRecordFirst) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
+    ModalAnswerer answer(QMessageBox::No);
+    answer.setDialogHandler([](QWidget* dialog) {
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    app.deleteCommand();
+    EXPECT_EQ(app.state().record.isLoaded, 0);
+}

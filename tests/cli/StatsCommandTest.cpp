@@ -1,0 +1,388 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <cmath>
+#include <filesystem>
+#include <map>
+
+#include "TempDir.h"
+
+namespace {
+
+const std::string kFixture = std::string(ABPM_CLI_TEST_DATA) + "/eight-readings.awp";
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun RunCli(const QStringList& args) {
+    // QProcess wants an application object; the test program has none of its own.
+    static int argc = 1;
+    static char name[] = "cli_stats_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    QProcess process;
+    process.start(ABPM_CLI, args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QJsonObject ParseObject(const QByteArray& json) {
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    EXPECT_TRUE(doc.isObject());
+    return doc.object();
+}
+
+using Bins = std::vector<std::pair<int, int>>;
+
+Bins BinsOf(const QJsonValue& value) {
+    Bins bins;
+    for (const QJsonValue& bin : value.toArray())
+        bins.emplace_back(bin.toArray().at(0).toInt(), bin.toArray().at(1).toInt());
+    return bins;
+}
+
+// `count` bins of 5 from `first`, all 0 except the ones given.
+Bins FiveUnitBins(int first, int count, const std::map<int, int>& nonZero) {
+    Bins bins;
+    for (int i = 0; i < count; ++i) {
+        const int bound = first + 5 * i;
+        const auto it = nonZero.find(bound);
+        bins.emplace_back(bound, it == nonZero.end() ? 0 : it->second);
+    }
+    return bins;
+}
+
+struct Extremes {
+    int max, maxIndex, min, minIndex;
+    float mean;
+};
+
+void ExpectQuantity(const QJsonObject& set, const char* name, const Extremes& e) {
+    SCOPED_TRACE(name);
+    const QJsonObject q = set[name].toObject();
+    EXPECT_EQ(q["max"].toInt(-1), e.max);
+    EXPECT_EQ(q["maxIndex"].toInt(-1), e.maxIndex);
+    EXPECT_EQ(q["min"].toInt(-1), e.min);
+    EXPECT_EQ(q["minIndex"].toInt(-1), e.minIndex);
+    EXPECT_EQ(static_cast<float>(q["mean"].toDouble()), e.mean);
+}
+
+struct SetFigures {
+    int max;
+    const char* maxTime;
+    int min;
+    const char* minTime;
+    int mean;
+    double sd;
+};
+
+void ExpectSetStats(const QJsonObject& set, const char* name, const SetFigures& f) {
+    SCOPED_TRACE(name);
+    const QJsonObject q = set[name].toObject();
+    EXPECT_EQ(q["max"].toInt(-1), f.max);
+    EXPECT_EQ(q["maxTime"].toString().toStdString(), f.maxTime);
+    EXPECT_EQ(q["min"].toInt(-1), f.min);
+    EXPECT_EQ(q["minTime"].toString().toStdString(), f.minTime);
+    EXPECT_EQ(q["mean"].toInt(-1), f.mean);
+    EXPECT_DOUBLE_EQ(q["sd"].toDouble(), f.sd);
+}
+
+float F(double v) {
+    return static_cast<float>(v);
+}
+
+// The fixture tests/cli/data/eight-readings.awp starts at 20:00 with awake 07:00 and asleep
+// 22:00. Its readings (offset, clock, sys/dia, heart rate, mean pressure, pulse pressure):
+//   1     0  20:00  150/95  72 113 55  awake
+//   2    60  21:00  130/85  70 100 45  awake
+//   3   120  22:00  140/90  68 107 50  awake (the asleep time itself is awake)
+//   4   121  22:01  125/82  64  96 43  asleep
+//   5   300  01:00    0/0    0   0  0  asleep (failed measurement, included)
+//   6   420  03:00  110/70  55  83 40  excluded
+//   7   659  06:59  121/78  60  92 43  asleep
+//   8   660  07:00  150/92  75 111 58  awake (ties reading 1's systolic)
+// The configuration used here sets the thresholds 140/88 awake and 120/78 asleep.
+class StatsOfTheFixture : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        TempDir dir;
+        const std::string config = dir.file("OblCofig.ini");
+        WriteFileBytes(config, "[Previous Config]\r\nCurrent Config=Config ward\r\n"
+                               "[Config ward]\r\nAwake Sys Thresh=140\r\nAsleep Sys Thresh=120\r\n"
+                               "Awake Dia Thresh=88\r\nAsleep Dia Thresh=78\r\n");
+        const CliRun run = RunCli({"stats", QString::fromStdString(kFixture), "--config",
+                                   QString::fromStdString(config)});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        ASSERT_TRUE(run.err.isEmpty());
+        s_json = new QJsonObject(ParseObject(run.out));
+    }
+    static void TearDownTestSuite() {
+        delete s_json;
+        s_json = nullptr;
+    }
+    const QJsonObject& json() const { return *s_json; }
+    QJsonObject object(const char* name) const { return (*s_json)[name].toObject(); }
+
+    static QJsonObject* s_json;
+};
+
+QJsonObject* StatsOfTheFixture::s_json = nullptr;
+
+} // namespace
+
+TEST_F(StatsOfTheFixture, CountsThresholdsAndPeriods) {
+    EXPECT_EQ(json()["totalCount"].toInt(), 8);
+    EXPECT_EQ(json()["includedCount"].toInt(), 7);
+    EXPECT_EQ(json()["awakeCount"].toInt(), 4);
+    EXPECT_EQ(json()["asleepCount"].toInt(), 3);
+    const QJsonObject t = object("thresholds");
+    EXPECT_EQ(t["awakeSys"].toInt(), 140);
+    EXPECT_EQ(t["asleepSys"].toInt(), 120);
+    EXPECT_EQ(t["awakeDia"].toInt(), 88);
+    EXPECT_EQ(t["asleepDia"].toInt(), 78);
+    EXPECT_EQ(json()["awakeStartMinute"].toInt(), 420);
+    EXPECT_EQ(json()["asleepStartMinute"].toInt(), 1320);
+}
+
+TEST_F(StatsOfTheFixture, AwakePeriod) {
+    // Systolic over 140: both 150s; diastolic over 88: 95, 90, 92.
+    const QJsonObject awake = object("awake");
+    EXPECT_EQ(awake["count"].toInt(), 4);
+    EXPECT_EQ(awake["sysOver"].toInt(), 2);
+    EXPECT_EQ(awake["diaOver"].toInt(), 3);
+    EXPECT_DOUBLE_EQ(awake["loadSysPercent"].toDouble(), 50.0);
+    EXPECT_DOUBLE_EQ(awake["loadDiaPercent"].toDouble(), 75.0);
+    // Set order 1, 2, 3, 8; the tied 150 goes to the later reading (index 3).
+    ExpectQuantity(awake, "systolic", {150, 3, 130, 1, 570 / 4.0f});
+    ExpectQuantity(awake, "diastolic", {95, 0, 85, 1, 362 / 4.0f});
+    ExpectQuantity(awake, "heartRate", {75, 3, 68, 2, 285 / 4.0f});
+    ExpectQuantity(awake, "meanPressure", {113, 0, 100, 1, 431 / 4.0f});
+    ExpectQuantity(awake, "pulsePressure", {58, 3, 45, 1, 208 / 4.0f});
+}
+
+TEST_F(StatsOfTheFixture, AsleepPeriodWithTheFailedReading) {
+    // Systolic over 120: 125, 121; diastolic over 78: 82 only (78 sits on the threshold).
+    const QJsonObject asleep = object("asleep");
+    EXPECT_EQ(asleep["count"].toInt(), 3);
+    EXPECT_EQ(asleep["sysOver"].toInt(), 2);
+    EXPECT_EQ(asleep["diaOver"].toInt(), 1);
+    EXPECT_DOUBLE_EQ(asleep["loadSysPercent"].toDouble(), 200.0 / 3);
+    EXPECT_DOUBLE_EQ(asleep["loadDiaPercent"].toDouble(), 100.0 / 3);
+    // Set order 4, 5, 7; pulse pressures 43, 0, 43: the maximum goes to the later 43.
+    ExpectQuantity(asleep, "systolic", {125, 0, 0, 1, F(246 / 3.0)});
+    ExpectQuantity(asleep, "diastolic", {82, 0, 0, 1, F(160 / 3.0)});
+    ExpectQuantity(asleep, "heartRate", {64, 0, 0, 1, F(124 / 3.0)});
+    ExpectQuantity(asleep, "meanPressure", {96, 0, 0, 1, F(188 / 3.0)});
+    ExpectQuantity(asleep, "pulsePressure", {43, 2, 0, 1, F(86 / 3.0)});
+}
+
+TEST_F(StatsOfTheFixture, WholeDayAddsThePeriodLoads) {
+    const QJsonObject included = object("included");
+    EXPECT_EQ(included["count"].toInt(), 7);
+    EXPECT_EQ(included["sysOver"].toInt(), 4);
+    EXPECT_EQ(included["diaOver"].toInt(), 4);
+    EXPECT_DOUBLE_EQ(included["loadSysPercent"].toDouble(), 400.0 / 7);
+    // Set order 1, 2, 3, 4, 5, 7, 8: the failed reading is index 4.
+    ExpectQuantity(included, "systolic", {150, 6, 0, 4, F(816 / 7.0)});
+    ExpectQuantity(included, "diastolic", {95, 0, 0, 4, F(522 / 7.0)});
+    ExpectQuantity(included, "heartRate", {75, 6, 0, 4, F(409 / 7.0)});
+    ExpectQuantity(included, "meanPressure", {113, 0, 0, 4, F(619 / 7.0)});
+    ExpectQuantity(included, "pulsePressure", {58, 6, 0, 4, F(294 / 7.0)});
+}
+
+TEST_F(StatsOfTheFixture, Histograms) {
+    const QJsonObject h = object("histograms");
+    // Awake systolic 130..150: q 26..30, 6 bins from 125; quarters per reading.
+    EXPECT_EQ(BinsOf(h["awakeSystolic"]),
+              FiveUnitBins(125, 6, {{125, 250}, {135, 250}, {145, 500}}));
+    EXPECT_EQ(BinsOf(h["awakeDiastolic"]), FiveUnitBins(80, 4, {{80, 250}, {85, 250}, {90, 500}}));
+    // Asleep systolic 0..125: 27 bins from -5; 0 lies in (-5, 0], 121 and 125 in (120, 125].
+    EXPECT_EQ(BinsOf(h["asleepSystolic"]), FiveUnitBins(-5, 27, {{-5, 333}, {120, 666}}));
+    EXPECT_EQ(BinsOf(h["asleepDiastolic"]),
+              FiveUnitBins(-5, 18, {{-5, 333}, {75, 333}, {80, 333}}));
+    // Included set of 7: one reading is 142 per mille, two are 285, three 428.
+    EXPECT_EQ(BinsOf(h["heartRate"]),
+              FiveUnitBins(-5, 17, {{-5, 142}, {55, 142}, {60, 142}, {65, 285}, {70, 285}}));
+    EXPECT_EQ(BinsOf(h["meanPressure"]),
+              FiveUnitBins(-5, 24, {{-5, 142}, {90, 142}, {95, 285}, {105, 142}, {110, 285}}));
+    EXPECT_EQ(BinsOf(h["pulsePressure"]),
+              FiveUnitBins(-5, 13, {{-5, 142}, {40, 428}, {45, 142}, {50, 142}, {55, 142}}));
+}
+
+TEST_F(StatsOfTheFixture, ReadingSetStatsSkipZeroInMeansButNotInDeviations) {
+    const QJsonObject r = object("readingSetStats");
+    // Included: the tie at 150 keeps the earlier reading (20:00). Means over the nonzero
+    // values: 816 / 6 = 136, 522 / 6 = 87, 409 / 6 = 68. Squared deviations around them over
+    // all seven readings: 19286, 7777 and 4773.
+    const QJsonObject included = r["included"].toObject();
+    ExpectSetStats(included, "systolic", {150, "20:00", 0, "01:00", 136, std::sqrt(19286.0 / 7)});
+    ExpectSetStats(included, "diastolic", {95, "20:00", 0, "01:00", 87, std::sqrt(7777.0 / 7)});
+    ExpectSetStats(included, "heartRate", {75, "07:00", 0, "01:00", 68, std::sqrt(4773.0 / 7)});
+    // Awake: means 142.5, 90.5, 71.25 truncated; deviations 276 / 4, 54 / 4, 27 / 4.
+    const QJsonObject awake = r["awake"].toObject();
+    ExpectSetStats(awake, "systolic", {150, "20:00", 130, "21:00", 142, std::sqrt(69.0)});
+    ExpectSetStats(awake, "diastolic", {95, "20:00", 85, "21:00", 90, std::sqrt(13.5)});
+    ExpectSetStats(awake, "heartRate", {75, "07:00", 68, "22:00", 71, std::sqrt(6.75)});
+    // Asleep: means (125 + 121) / 2 = 123, 80, 62; the 0 of the failed reading counts in the
+    // deviation: 2² + 123² + 2² = 15137, 2² + 80² + 2² = 6408, 2² + 62² + 2² = 3852.
+    const QJsonObject asleep = r["asleep"].toObject();
+    ExpectSetStats(asleep, "systolic", {125, "22:01", 0, "01:00", 123, std::sqrt(15137.0 / 3)});
+    ExpectSetStats(asleep, "diastolic", {82, "22:01", 0, "01:00", 80, std::sqrt(6408.0 / 3)});
+    ExpectSetStats(asleep, "heartRate", {64, "22:01", 0, "01:00", 62, std::sqrt(3852.0 / 3)});
+}
+
+TEST_F(StatsOfTheFixture, RegressionTexts) {
+    // n = 7, Σx = 816, Σy = 522, Σxy = 71388, Σx² = 111766, Σy² = 45622.
+    // n·Σxy − Σx·Σy = 73764, n·Σx² − (Σx)² = 116506, n·Σy² − (Σy)² = 46870.
+    // b1 = 0.63313, a1 = (522 − b1·816) / 7 = 0.766; b2 = 1.57380, a2 = (816 − b2·522) / 7
+    // = −0.789; r = 73764 / sqrt(116506 · 46870) = 0.998212. The lines cross at the mean
+    // point (116.57, 74.57).
+    const QJsonObject reg = object("regression");
+    EXPECT_EQ(reg["correlationText"].toString().toStdString(),
+              "相关系数: r = 0.998212  r*r = 0.996427");
+    EXPECT_EQ(reg["yOnXText"].toString().toStdString(), "  y = f(x): y = 0.63x+0.77");
+    EXPECT_EQ(reg["xOnYText"].toString().toStdString(), "  x = f(y): x = 1.57y-0.79");
+    EXPECT_EQ(reg["centreText"].toString().toStdString(), "分布中心  S(116,74)");
+}
+
+TEST(StatsCommand, WithoutConfigurationTheDefaultThresholdsApply) {
+    const CliRun run = RunCli({"stats", QString::fromStdString(kFixture)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = ParseObject(run.out);
+    EXPECT_EQ(json["thresholds"].toObject()["awakeDia"].toInt(), 90);
+    // Awake diastolic over 90: 95 and 92; 90 itself is not over.
+    EXPECT_EQ(json["awake"].toObject()["diaOver"].toInt(), 2);
+}
+
+TEST(StatsCommand, MissingConfigurationFileIsNotCreated) {
+    TempDir dir;
+    const std::string config = dir.file("OblCofig.ini");
+    const CliRun run = RunCli(
+        {"stats", QString::fromStdString(kFixture), "--config", QString::fromStdString(config)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(ParseObject(run.out)["thresholds"].toObject()["asleepSys"].toInt(), 120);
+    EXPECT_FALSE(FileExists(config));
+}
+
+TEST(StatsCommand, RecordAndConfigurationAreLeftByteForByte) {
+    TempDir dir;
+    const std::string record = dir.file("r.awp");
+    const std::string config = dir.file("OblCofig.ini");
+    const std::string bytes = ReadFileBytes(kFixture);
+    WriteFileBytes(record, bytes);
+    WriteFileBytes(config, "[Previous Config]\r\nCurrent Config=Config x\r\n");
+    const auto before = std::filesystem::last_write_time(record);
+    const CliRun run = RunCli(
+        {"stats", QString::fromStdString(record), "--config", QString::fromStdString(config)});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(ReadFileBytes(record), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(record), before);
+    EXPECT_EQ(ReadFileBytes(config), "[Previous Config]\r\nCurrent Config=Config x\r\n");
+    // No temporary file left behind either.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 2);
+}
+
+TEST(StatsCommand, EmptyTestHasNoExtremesNoBinsAndNoCorrelation) {
+    TempDir dir;
+    const std::string record = dir.file("empty.awp");
+    WriteFileBytes(record, "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");
+    const CliRun run = RunCli({"stats", QString::fromStdString(record)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = ParseObject(run.out);
+    EXPECT_EQ(json["totalCount"].toInt(-1), 0);
+    const QJsonObject awake = json["awake"].toObject();
+    EXPECT_EQ(awake["loadSysPercent"].toDouble(-1), 0.0);
+    const QJsonObject systolic = awake["systolic"].toObject();
+    EXPECT_TRUE(systolic["max"].isNull());
+    EXPECT_TRUE(systolic["minIndex"].isNull());
+    EXPECT_EQ(systolic["mean"].toDouble(-1), 0.0);
+    for (const QJsonValue& histogram : json["histograms"].toObject())
+        EXPECT_TRUE(histogram.toArray().isEmpty());
+    const QJsonObject reg = json["regression"].toObject();
+    EXPECT_FALSE(reg.contains("correlationText"));
+    EXPECT_EQ(reg["yOnXText"].toString().toStdString(), "  y = f(x): ");
+    EXPECT_EQ(reg["centreText"].toString().toStdString(), "分布中心:");
+    const QJsonObject hr =
+        json["readingSetStats"].toObject()["asleep"].toObject()["heartRate"].toObject();
+    EXPECT_EQ(hr["maxTime"].toString().toStdString(), "");
+    EXPECT_EQ(hr["sd"].toDouble(-1), 0.0);
+}
+
+TEST(StatsCommand, MissingRecordIsOneLineOnStandardErrorAndStatusTwo) {
+    TempDir dir;
+    const std::string missing = dir.file("none.awp");
+    const CliRun run = RunCli({"stats", QString::fromStdString(missing)});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.count('\n'), 1);
+    EXPECT_TRUE(run.err.contains("none.awp"));
+    EXPECT_FALSE(FileExists(missing));
+}
+
+TEST(StatsCommand, FileThatIsNotARecordIsRefusedAndLeftAlone) {
+    TempDir dir;
+    const std::string notes = dir.file("notes.awp");
+    WriteFileBytes(notes, "shopping list\r\n");
+    const CliRun run = RunCli({"stats", QString::fromStdString(notes)});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.count('\n'), 1);
+    EXPECT_EQ(ReadFileBytes(notes), "shopping list\r\n");
+    EXPECT_EQ(RunCli({"stats", QString::fromStdString(dir.path())}).exitCode, 2);
+}
+
+TEST(StatsCommand, BadArgumentsAreRefused) {
+    EXPECT_EQ(RunCli({"stats"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"stats", QString::fromStdString(kFixture), "--verbose"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"stats", QString::fromStdString(kFixture), "--config"}).exitCode, 2);
+}
+
+TEST(StatsCommand, CompactOutputIsOneLine) {
+    const CliRun run = RunCli({"stats", QString::fromStdString(kFixture), "--compact"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.count('\n'), 1);
+    EXPECT_EQ(ParseObject(run.out)["totalCount"].toInt(), 8);
+}
+
+TEST(StatsCommand, EverySampleGivesConsistentJson) {
+    int samples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ABPM_SAMPLES_DIR)) {
+        if (entry.path().extension() != ".awp") continue;
+        ++samples;
+        SCOPED_TRACE(entry.path().string());
+        const CliRun run = RunCli({"stats", QString::fromStdString(entry.path().string())});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject json = ParseObject(run.out);
+        const int included = json["includedCount"].toInt(-1);
+        EXPECT_GT(included, 0);
+        EXPECT_EQ(included, json["awakeCount"].toInt() + json["asleepCount"].toInt());
+        EXPECT_LE(included, json["totalCount"].toInt());
+        for (const char* set : {"included", "awake", "asleep"})
+            EXPECT_TRUE(json[set].toObject()["systolic"].toObject().contains("mean")) << set;
+        for (const QJsonValue& histogram : json["histograms"].toObject()) {
+            int perMille = 0;
+            for (const QJsonValue& bin : histogram.toArray()) {
+                ASSERT_EQ(bin.toArray().size(), 2);
+                perMille += bin.toArray().at(1).toInt();
+            }
+            EXPECT_LE(perMille, 1000);
+        }
+        const QJsonObject reg = json["regression"].toObject();
+        EXPECT_TRUE(reg["correlationText"].toString().startsWith("相关系数: r = "));
+        EXPECT_TRUE(reg["centreText"].toString().startsWith("分布中心"));
+    }
+    EXPECT_GE(samples, 3);
+}

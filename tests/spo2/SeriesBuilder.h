@@ -1,0 +1,45 @@
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include "Spo2Series.h"
+
+// Small helpers to write per-second test series as runs of values.
+namespace SeriesBuilder {
+
+inline std::vector<int> Repeat(int value, int count) {
+    return std::vector<int>(count, value);
+}
+
+// from, from - 1, ... down to to (or up, when to > from), both included.
+inline std::vector<int> Ramp(int from, int to) {
+    std::vector<int> out;
+    const int step = to >= from ? 1 : -1;
+    for (int v = from;; v += step) {
+        out.push_back(v);
+        if (v == to) break;
+    }
+    return out;
+}
+
+inline std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
+    std::vector<int> out;
+    for (const auto& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+// A series with the given SpO2 values; the pulse is the constant given, or its own array.
+inline Spo2Series MakeSeries(const std::vector<int>& spo2, const std::vector<int>& pulse) {
+    Spo2Series s;
+    s.spo2.assign(spo2.begin(), spo2.end());
+    s.pulse.assign(pulse.begin(), pulse.end());
+    return s;
+}
+
+inline Spo2Series MakeSeries(const std::vector<int>& spo2, int pulse = 60) {
+    return MakeSeries(spo2, Repeat(pulse, static_cast<int>(spo2.size())));
+}
+
+} // namespace SeriesBuilder

@@ -1,0 +1,142 @@
+// The printed figures of the SpO2 tables, worked out by hand for an empty series and for a
+// half-hour series with three desaturations, one pulse event and gaps.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "SeriesBuilder.h"
+#include "Spo2Analysis.h"
+#include "Spo2Summary.h"
+
+using namespace SeriesBuilder;
+
+namespace {
+
+void Put(std::vector<int>& a, int at, const std::vector<int>& values) {
+    std::copy(values.begin(), values.end(), a.begin() + at);
+}
+
+// L = 1800 s. SpO2 96 with no data at 1000..1599 (Z = 600) and three events:
+//   s 99:  95 ... 86, 86, 85          d 12, deficit below 96: 55 + 10 + 11 = 76
+//   s 399: 95 ... 80, then 80 x6       d 22, deficit 136 + 96 = 232
+//   s 699: 95 ... 91, 91 x24, 90       d 30, deficit 15 + 120 + 6 = 141
+// Pulse 70 with no data at 1000..1299 (Z = 300) and one event, s 199: 69 ... 60, d 10.
+Spo2Series HalfHourWithEvents() {
+    std::vector<int> spo2 = Repeat(96, 1800);
+    Put(spo2, 100, Join({Ramp(95, 86), {86, 85}}));
+    Put(spo2, 400, Join({Ramp(95, 80), Repeat(80, 6)}));
+    Put(spo2, 700, Join({Ramp(95, 91), Repeat(91, 24), {90}}));
+    Put(spo2, 1000, Repeat(0, 600));
+    std::vector<int> pulse = Repeat(70, 1800);
+    Put(pulse, 200, Ramp(69, 60));
+    Put(pulse, 1000, Repeat(0, 300));
+    return MakeSeries(spo2, pulse);
+}
+
+class Spo2SummaryWithEvents : public ::testing::Test {
+  protected:
+    void SetUp() override { analysis.analyse(HalfHourWithEvents()); }
+    Spo2Analysis analysis;
+};
+
+} // namespace
+
+TEST_F(Spo2SummaryWithEvents, SeriesHasTheEventsItWasBuiltWith) {
+    EXPECT_EQ(analysis.eventDurations(), (std::map<int, int>{{99, 12}, {399, 22}, {699, 30}}));
+    EXPECT_EQ(analysis.pulseEventDurations(), (std::map<int, int>{{199, 10}}));
+}
+
+TEST_F(Spo2SummaryWithEvents, SpO2Column) {
+    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+    EXPECT_EQ(t.spo2.totalEvents, "3");
+    EXPECT_EQ(t.spo2.totalEventMinutes, "1.1");    // 64 s / 60
+    EXPECT_EQ(t.spo2.averageEventSeconds, "21.3"); // 64 / 3
+    EXPECT_EQ(t.spo2.indexPerHour, "6.0");         // 3 * 3600 / 1800
+    EXPECT_EQ(t.spo2.artefactPercent, "33.3");     // 600 / 1800 * 100
+    EXPECT_EQ(t.spo2.adjustedIndex, "9.0");        // 3 * 3600 / 1200
+    EXPECT_EQ(t.spo2.average, "95.6");             // (1200 * 96 - 449) / 1200 = 95.626
+    EXPECT_EQ(t.spo2.minimum, "80");
+    // Below 88: 87 ... 85 of the first event (4 s) and 87 ... 80 of the second (22 - 8).
+    EXPECT_EQ(t.minutesBelowCritical, "0.3"); // 18 s
+    EXPECT_EQ(t.eventsBelowCritical, "2");
+    EXPECT_EQ(t.lowAverage, "85.0");        // (85 + 80 + 90) / 3
+    EXPECT_EQ(t.lowAverageBelow88, "82.5"); // (85 + 80) / 2
+}
+
+TEST_F(Spo2SummaryWithEvents, PulseColumnUsesThePulseGaps) {
+    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+    EXPECT_EQ(t.pulse.totalEvents, "1");
+    EXPECT_EQ(t.pulse.totalEventMinutes, "0.2"); // 10 / 60
+    EXPECT_EQ(t.pulse.averageEventSeconds, "10.0");
+    EXPECT_EQ(t.pulse.indexPerHour, "2.0");     // 3600 / 1800
+    EXPECT_EQ(t.pulse.artefactPercent, "16.7"); // 300 / 1800 * 100
+    EXPECT_EQ(t.pulse.adjustedIndex, "2.4");    // 3600 / 1500
+    EXPECT_EQ(t.pulse.average, "70.0");         // (1500 * 70 - 55) / 1500 = 69.96
+    EXPECT_EQ(t.pulse.minimum, "60");
+}
+
+TEST_F(Spo2SummaryWithEvents, CriticalLevelMovesOnlyItsOwnRows) {
+    analysis.setCriticalLevel(85);
+    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+    EXPECT_EQ(t.minutesBelowCritical, "0.2"); // 84 ... 80 of the second event: 22 - 11 = 11 s
+    EXPECT_EQ(t.eventsBelowCritical, "1");
+    EXPECT_EQ(t.lowAverageBelow88, "82.5");
+}
+
+TEST_F(Spo2SummaryWithEvents, LevelTable) {
+    const auto rows = Spo2Summary::LevelTable(analysis);
+    ASSERT_EQ(rows.size(), 14u);
+    // Seconds with data: 1200. Below 95: 11 + 21 + 29 = 61; below 90: 6 + 16 = 22;
+    // below 85: 11.
+    const Spo2LevelRow expected[] = {
+        {" 99 - 95 ", "0", " 100", "100.0"}, {" 94 - 90 ", "1", " 95", "5.1"},
+        {" 89 - 85 ", "1", " 90", "1.8"},    {" 84 - 80 ", "1", " 85", "0.9"},
+        {" 79 - 75 ", "0", " 80", "0.0"},
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[i].band, expected[i].band);
+        EXPECT_EQ(rows[i].events, expected[i].events);
+        EXPECT_EQ(rows[i].below, expected[i].below);
+        EXPECT_EQ(rows[i].time, expected[i].time);
+    }
+    EXPECT_EQ(rows[13].band, " 34 - 30 ");
+    EXPECT_EQ(rows[13].below, " 35");
+    EXPECT_EQ(rows[13].time, "0.0");
+}
+
+TEST(Spo2SummaryEmpty, NothingDividesByZero) {
+    Spo2Analysis a;
+    a.analyse(Spo2Series{});
+    const Spo2SummaryTexts t = Spo2Summary::Figures(a);
+    for (const Spo2ColumnTexts* c : {&t.spo2, &t.pulse}) {
+        EXPECT_EQ(c->totalEvents, "0");
+        EXPECT_EQ(c->totalEventMinutes, "0.0");
+        EXPECT_EQ(c->averageEventSeconds, "0.0");
+        EXPECT_EQ(c->indexPerHour, "----");
+        EXPECT_EQ(c->artefactPercent, "----");
+        EXPECT_EQ(c->adjustedIndex, "----");
+        EXPECT_EQ(c->average, "----");
+        EXPECT_EQ(c->minimum, "0");
+    }
+    EXPECT_EQ(t.minutesBelowCritical, "0.0");
+    EXPECT_EQ(t.eventsBelowCritical, "0");
+    EXPECT_EQ(t.lowAverage, "----");
+    EXPECT_EQ(t.lowAverageBelow88, "----");
+    for (const Spo2LevelRow& row : Spo2Summary::LevelTable(a)) {
+        EXPECT_EQ(row.events, "0");
+        EXPECT_EQ(row.time, "");
+    }
+}
+
+TEST(Spo2SummaryEmpty, SeriesOfGapsOnlyHasNoAdjustedIndex) {
+    Spo2Analysis a;
+    a.analyse(MakeSeries(Repeat(0, 5), 0));
+    const Spo2SummaryTexts t = Spo2Summary::Figures(a);
+    EXPECT_EQ(t.spo2.indexPerHour, "0.0");
+    EXPECT_EQ(t.spo2.artefactPercent, "100.0");
+    EXPECT_EQ(t.spo2.adjustedIndex, "----");
+    EXPECT_EQ(t.pulse.adjustedIndex, "----");
+    EXPECT_EQ(t.spo2.average, "----");
+    EXPECT_EQ(Spo2Summary::LevelTable(a)[0].time, "");
+}
