@@ -1,21 +1,299 @@
 #include "COBLView.h"
 
+#include <QDir>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTimerEvent>
 
 #include "AppState.h"
+#include "BpStatistics.h"
+#include "BpTrendPainter.h"
+#include "CEditPatientDataDlg.h"
+#include "CIniDocument.h"
+#include "CommentDialog.h"
+#include "ControlBar.h"
+#include "GbkText.h"
+#include "ReadingSets.h"
+#include "ReadingsTableDialog.h"
+#include "RecordEdits.h"
+#include "SleepPeriodDialog.h"
+#include "StatisticsDialog.h"
+#include "StringTable.h"
 
-COBLView::COBLView(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
-    setAutoFillBackground(false);
+namespace {
+
+constexpr int kBpTrendCommand = 32902;
+constexpr int kBarBpTrendCommand = 1016;
+
+BpReading& ReadingOf(AppState& state, int index) {
+    return state.record.test.readings[static_cast<std::size_t>(index)];
 }
 
-void COBLView::recordChanged() { update(); }
+} // namespace
 
-void COBLView::setDisplayMode(DisplayMode mode) {
-    m_mode = mode;
+COBLView::COBLView(AppState& state, QWidget* parent)
+    : QWidget(parent), m_state(state), m_bar(new ControlBar(this)) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    m_bar->setSpo2Enabled(false);
+    connect(m_bar, &ControlBar::commandTriggered, this, &COBLView::onBarCommand);
+}
+
+bool COBLView::hasRecord() const {
+    return m_state.record.isLoaded != 0;
+}
+
+QRect COBLView::displayArea() const {
+    return QRect(0, 0, width(), std::max(0, height() - ControlBar::kHeight));
+}
+
+QString COBLView::startPicturePath() const {
+    return QDir(QString::fromLocal8Bit(m_state.programFolder.c_str()))
+        .filePath(QStringLiteral("bkPicture.jpg"));
+}
+
+bool COBLView::isModeAvailable(DisplayMode mode) {
+    return mode == BpTrend;
+}
+
+void COBLView::recordChanged() {
+    m_hovered = -1;
+    m_mode = BpTrend;
+    if (hasRecord()) layoutTrend();
+    update();
+    scheduleRepaint();
+}
+
+void COBLView::refresh() {
+    if (hasRecord()) layoutTrend();
     update();
 }
 
+void COBLView::setDisplayMode(DisplayMode mode) {
+    if (mode == Spo2Trend && m_state.spo2.length() == 0) {
+        QMessageBox::information(this, windowTitle(), StringTable::label(57633));
+        return;
+    }
+    m_mode = mode;
+    m_hovered = -1;
+    if (mode == BpTrend && hasRecord()) layoutTrend();
+    update();
+}
+
+void COBLView::selectBpTrend(int commandId) {
+    const bool switchOnly = commandId == kBpTrendCommand || commandId == kBarBpTrendCommand;
+    if (!hasRecord() && !switchOnly) return;
+    setDisplayMode(BpTrend);
+}
+
+void COBLView::onBarCommand(int id) {
+    if (id == ControlBar::BpTrend)
+        selectBpTrend(kBarBpTrendCommand);
+    else
+        emit spo2Command(id);
+}
+
+void COBLView::layoutTrend() {
+    ClassifyReadings(m_state.record.test, m_state.readingSets);
+    m_layout = LayoutTrend(m_state.record, size(), ScreenTrendFrame(size()));
+    if (m_hovered >= m_layout.readingCount()) m_hovered = -1;
+}
+
+void COBLView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_bar->setGeometry(0, height() - ControlBar::kHeight, width(), ControlBar::kHeight);
+    if (hasRecord()) layoutTrend();
+}
+
 void COBLView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    QPainter painter(this);
+    if (!hasRecord()) {
+        paintStartPage(painter);
+        return;
+    }
+    if (m_mode == BpTrend) {
+        if (displayArea().isEmpty()) return;
+        layoutTrend();
+        renderTrend();
+        painter.drawPixmap(displayArea(), m_framePixmap, displayArea());
+        return;
+    }
+    painter.fillRect(displayArea(), TrendColours::kBackground);
+}
+
+// The trend goes to one off-screen picture, the hover display to a second one on top of a
+// copy, and only the finished picture reaches the window, so nothing flickers.
+void COBLView::renderTrend() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_trendPixmap.size() != pixels) {
+        m_trendPixmap = QPixmap(pixels);
+        m_trendPixmap.setDevicePixelRatio(ratio);
+    }
+    {
+        QPainter p(&m_trendPixmap);
+        p.setFont(font());
+        PaintTrendLayout(p, m_layout, m_state.record);
+    }
+    m_framePixmap = m_trendPixmap.copy();
+    if (m_hovered >= 0) {
+        QPainter p(&m_framePixmap);
+        p.setFont(font());
+        PaintReadingBox(p, m_layout, m_state.record, m_hovered);
+    }
+}
+
+void COBLView::paintStartPage(QPainter& painter) {
+    const QRect area = displayArea();
+    painter.fillRect(area, TrendColours::kBackground);
+    const QString path = startPicturePath();
+    if (path != m_startPicturePath) {
+        m_startPicturePath = path;
+        m_startPicture = QImage(path);
+    }
+    if (m_startPicture.isNull() || area.isEmpty()) return;
+    const QSize fitted = m_startPicture.size().scaled(area.size(), Qt::KeepAspectRatio);
+    QRect target(QPoint(0, 0), fitted);
+    target.moveCenter(area.center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_startPicture);
+}
+
+void COBLView::setHovered(int index) {
+    if (index == m_hovered) return;
+    m_hovered = index;
+    update(displayArea());
+}
+
+void COBLView::mouseMoveEvent(QMouseEvent* event) {
+    if (!hasRecord() || m_mode != BpTrend) return;
+    setHovered(HoveredReadingAt(m_layout, event->position().toPoint()));
+}
+
+void COBLView::leaveEvent(QEvent* event) {
+    setHovered(-1);
+    QWidget::leaveEvent(event);
+}
+
+void COBLView::mousePressEvent(QMouseEvent* event) {
+    if (!hasRecord() || m_mode != BpTrend) return;
+    if (event->button() == Qt::LeftButton) {
+        const int index = ClickedReadingAt(m_layout, event->position().toPoint());
+        if (index >= 0) toggleExclusion(index);
+    } else if (event->button() == Qt::RightButton && m_hovered >= 0) {
+        editComment(m_hovered);
+    }
+}
+
+// A double click counts as a second click. Qt delivers the second press of a double click as a
+// press of its own before this event, and that press has already toggled again.
+void COBLView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+bool COBLView::storeExclusion(int index) const {
+    const PatientRecord& record = m_state.record;
+    std::unique_ptr<CIniDocument> doc = RecordEdits::OpenRecord(record.filePath);
+    if (!doc) return false;
+    const bool excluded = record.test.readings[static_cast<std::size_t>(index)].included != 1;
+    RecordEdits::SetExclusionMark(*doc, record.test.section, index + 1, excluded);
+    return doc->Save();
+}
+
+// The file is written at once; when it cannot be, the flag goes back so that screen and file
+// agree.
+void COBLView::toggleExclusion(int index) {
+    BpReading& reading = ReadingOf(m_state, index);
+    const int before = reading.included;
+    reading.included = before == 1 ? 0 : 1;
+    const bool stored = storeExclusion(index);
+    if (!stored) reading.included = before;
+    layoutTrend();
+    update(displayArea());
+    if (stored)
+        emit recordEdited();
+    else
+        RecordEdits::ReportWriteFailure(this, m_state.record.filePath);
+}
+
+bool COBLView::storeComment(int index) const {
+    const PatientRecord& record = m_state.record;
+    std::unique_ptr<CIniDocument> doc = RecordEdits::OpenRecord(record.filePath);
+    if (!doc) return false;
+    const std::string& comment = record.test.readings[static_cast<std::size_t>(index)].comment;
+    doc->WriteString(record.test.section, "C" + std::to_string(index + 1), comment);
+    return doc->Save();
+}
+
+// A comment typed here is stored in the record file like one typed in the readings table;
+// kept only in memory it would be gone at the next open.
+void COBLView::editComment(int index) {
+    BpReading& reading = ReadingOf(m_state, index);
+    CommentDialog dialog(FromGbk(reading.comment), this);
+    connect(&dialog, &CommentDialog::helpRequested, this, &COBLView::helpRequested);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::string before = reading.comment;
+    reading.comment = CutGbk(ToGbk(dialog.comment()), kMaxCommentBytes);
+    const bool stored = storeComment(index);
+    if (!stored) reading.comment = before;
+    update(displayArea());
+    if (stored)
+        emit recordEdited();
+    else
+        RecordEdits::ReportWriteFailure(this, m_state.record.filePath);
+}
+
+void COBLView::editReadings() {
+    if (!hasRecord()) return;
+    ReadingsTableDialog dialog(m_state.record, this);
+    connect(&dialog, &ReadingsTableDialog::helpRequested, this, &COBLView::helpRequested);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The charts stay when one is shown; every other display gives way to the trend.
+    if (m_mode != BarCharts && m_mode != PieCharts && m_mode != FitLine) m_mode = BpTrend;
+    m_hovered = -1;
+    layoutTrend();
+    update();
+    emit recordEdited();
+}
+
+void COBLView::showStatistics() {
+    if (!hasRecord()) return;
+    layoutTrend();
+    ComputeStatistics(m_state.record, m_state.readingSets, m_state.bpStatistics);
+    StatisticsDialog dialog(m_state.bpStatistics, this);
+    connect(&dialog, &StatisticsDialog::helpRequested, this, &COBLView::helpRequested);
+    setDisplayMode(BpTrend);
+    repaint(displayArea());
+    dialog.exec();
+}
+
+void COBLView::editSleepPeriods() {
+    if (!hasRecord()) return;
+    SleepPeriodDialog dialog(m_state.record, this);
+    connect(&dialog, &SleepPeriodDialog::helpRequested, this, &COBLView::helpRequested);
+    if (dialog.exec() != QDialog::Accepted) return;
+    setDisplayMode(BpTrend);
+    emit recordEdited();
+}
+
+void COBLView::editPatientData() {
+    if (!hasRecord()) return;
+    CEditPatientDataDlg sheet(m_state.record, this);
+    connect(&sheet, &CEditPatientDataDlg::helpRequested, this, &COBLView::helpRequested);
+    if (sheet.exec() == QDialog::Accepted) emit recordEdited();
+}
+
+void COBLView::scheduleRepaint() {
+    m_repaintTimer.start(0, this);
+}
+
+void COBLView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_repaintTimer.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    m_repaintTimer.stop();
+    update(displayArea());
 }

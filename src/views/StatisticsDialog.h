@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+struct BpStatistics;
+class QLabel;
+
+// The summary figures of the loaded test: counts and means per period, and the share of
+// readings above the thresholds. It only shows the results it is given.
+class StatisticsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kFirstControl = 1120;
+    static constexpr int kValueCount = 20;
+
+    // The twenty texts in control order 1120 ... 1139.
+    static std::array<QString, kValueCount> ValueTexts(const BpStatistics& stats);
+
+    explicit StatisticsDialog(const BpStatistics& stats, QWidget* parent = nullptr);
+
+    // The label of control id 1120 ... 1139, nullptr for another id.
+    QLabel* valueLabel(int controlId) const;
+
+  signals:
+    void helpRequested();
+
+  private:
+    std::array<QLabel*, kValueCount> m_values{};
+};

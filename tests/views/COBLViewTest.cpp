@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
+
+#include "AppState.h"
+#include "COBLView.h"
+#include "CommentDialog.h"
+#include "ControlBar.h"
+#include "StatisticsDialog.h"
+#include "TempDir.h"
+#include "ViewTestRecords.h"
+#include "WhenShown.h"
+
+namespace {
+
+// Four readings from 8:00, 30 minutes apart; on a 1600 x 1000 view they lie 350 pixels apart
+// from x = 80 (7 * 1600 / 8 = 1400 over four readings).
+SampleTest FourReadings() {
+    SampleTest t;
+    for (int i = 0; i < 4; ++i) {
+        SampleReading r;
+        r.systolic = 130 + i;
+        r.minutes = 30 * i;
+        t.readings.push_back(r);
+    }
+    return t;
+}
+
+class ViewTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    std::string path = dir.file("r.awp");
+    AppState state;
+    std::unique_ptr<COBLView> view;
+
+    void SetUp() override {
+        WriteFileBytes(path, RecordText({FourReadings()}));
+        view = std::make_unique<COBLView>(state);
+        view->resize(1600, 1000);
+        view->show();
+    }
+    void open() {
+        ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
+        view->recordChanged();
+    }
+    void clickAt(int x, int y) { QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(x, y)); }
+};
+
+} // namespace
+
+TEST_F(ViewTest, AClickTogglesExclusionAndASecondRestoresTheFile) {
+    open();
+    const std::string before = ReadFileBytes(path);
+    clickAt(430 + 10, 400); // reading 2 lies at 80 + 350
+    EXPECT_EQ(state.record.test.readings[1].included, 0);
+    EXPECT_EQ(ExclusionMark(ReadFileBytes(path), "TEST 1", 2), '1');
+    EXPECT_EQ(ExclusionMark(ReadFileBytes(path), "TEST 1", 1), '0');
+    EXPECT_EQ(state.readingSets.included.size(), 3u); // the layout re-classified
+    clickAt(430 + 10, 400);
+    EXPECT_EQ(state.record.test.readings[1].included, 1);
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(ViewTest, ADoubleClickCountsAsASecondClick) {
+    open();
+    const std::string before = ReadFileBytes(path);
+    QTest::mouseDClick(view.get(), Qt::LeftButton, {}, QPoint(440, 400));
+    EXPECT_EQ(state.record.test.readings[1].included, 1);
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(ViewTest, AClickBesideEveryReadingChangesNothing) {
+    open();
+    const std::string before = ReadFileBytes(path);
+    clickAt(430 + 40, 400);
+    EXPECT_EQ(ReadFileBytes(path), before);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(state.record.test.readings[i].included, 1);
+}
+
+TEST_F(ViewTest, AFailedWriteIsNamedAndTheReadingStaysAsItWas) {
+    open();
+    std::filesystem::remove(path);
+    MessageBoxCatcher boxes;
+    clickAt(440, 400);
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_TRUE(boxes.texts()[0].contains(QString::fromStdString(path)));
+    EXPECT_EQ(state.record.test.readings[1].included, 1);
+    EXPECT_FALSE(FileExists(path));
+}
+
+TEST_F(ViewTest, HoverFollowsThePointerAndLeavingClearsIt) {
+    open();
+    QTest::mouseMove(view.get(), QPoint(100, 400));
+    EXPECT_EQ(view->hoveredReading(), 0);
+    QTest::mouseMove(view.get(), QPoint(790, 400));
+    EXPECT_EQ(view->hoveredReading(), 2);
+    QTest::mouseMove(view.get(), QPoint(790, 900)); // below the hover region
+    EXPECT_EQ(view->hoveredReading(), -1);
+}
+
+TEST_F(ViewTest, ARightClickCommentIsStoredInTheRecordFile) {
+    open();
+    QTest::mouseMove(view.get(), QPoint(100, 400));
+    WhenShown<CommentDialog>([](CommentDialog* d) {
+        EXPECT_EQ(d->editor()->maxLength(), 30);
+        d->editor()->setText(QStringLiteral("dizzy"));
+        d->accept();
+    });
+    QTest::mouseClick(view.get(), Qt::RightButton, {}, QPoint(100, 400));
+    EXPECT_EQ(state.record.test.readings[0].comment, "dizzy");
+    EXPECT_EQ(StoredValue(path, "TEST 1", "C1"), "dizzy");
+}
+
+TEST_F(ViewTest, CommandsThatNeedARecordDoNothingWithoutOne) {
+    view->setDisplayMode(COBLView::BarCharts);
+    view->selectBpTrend(32816);
+    EXPECT_EQ(view->displayMode(), COBLView::BarCharts);
+    view->selectBpTrend(32902);
+    EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
+}
+
+TEST_F(ViewTest, TheBarsTrendButtonSelectsTheTrend) {
+    open();
+    view->setDisplayMode(COBLView::PieCharts);
+    view->controlBar()->button(ControlBar::BpTrend)->click();
+    EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
+    EXPECT_EQ(view->controlBar()->geometry(), QRect(0, 960, 1600, 40));
+}
+
+TEST_F(ViewTest, Spo2DisplayWithoutDataSaysSoAndKeepsTheDisplay) {
+    open();
+    MessageBoxCatcher boxes;
+    view->setDisplayMode(COBLView::Spo2Trend);
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0], QStringLiteral("当前病历文件中没有血氧数据!"));
+    EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
+}
+
+TEST_F(ViewTest, StatisticsShowOverTheTrend) {
+    open();
+    clickAt(440, 400); // reading 2 (131/80) excluded: three readings count
+    view->setDisplayMode(COBLView::BarCharts);
+    QString count, pressure;
+    COBLView::DisplayMode modeWhileShown = COBLView::BarCharts;
+    WhenShown<StatisticsDialog>([&](StatisticsDialog* d) {
+        count = d->valueLabel(1128)->text();
+        pressure = d->valueLabel(1129)->text();
+        modeWhileShown = view->displayMode();
+        d->accept();
+    });
+    view->showStatistics();
+    EXPECT_EQ(count, QStringLiteral("3"));
+    EXPECT_EQ(pressure, QStringLiteral("131.7/80.0")); // (130 + 132 + 133) / 3
+    EXPECT_EQ(modeWhileShown, COBLView::BpTrend);
+}
