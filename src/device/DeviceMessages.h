@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMessageBox>
+#include <functional>
+
+// Every message box of the recorder link goes through here, so that widget tests can answer
+// them instead of blocking on a modal box.
+namespace DeviceMessages {
+
+using Handler = std::function<QMessageBox::StandardButton(QWidget* parent, QMessageBox::Icon icon,
+                                                          const QString& text,
+                                                          QMessageBox::StandardButtons buttons)>;
+
+QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// Replaces the real message box (tests only); an empty handler restores it.
+void SetHandler(Handler handler);
+
+// A string-table format filled like printf ("%s" takes UTF-8, "%d" an int).
+QString Format(int id, const QByteArray& text);
+QString Format(int id, int a, int b = 0);
+
+} // namespace DeviceMessages

@@ -1,0 +1,51 @@
+#include "PortDiscovery.h"
+
+#include <QSerialPort>
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace {
+
+PortInfo FromQt(const QSerialPortInfo& q) {
+    PortInfo p;
+    p.devicePath = q.systemLocation().toStdString();
+    p.portName = q.portName().toStdString();
+    // Linux has no friendly name of its own: the product text with the port name in
+    // parentheses reads like the one Windows shows.
+    if (!q.description().isEmpty())
+        p.friendlyName = (q.description() + " (" + q.portName() + ")").toStdString();
+    // Only USB devices carry a vendor id.
+    p.usb = q.hasVendorIdentifier() ? 1 : 0;
+    p.description = q.description().toStdString();
+    return p;
+}
+
+} // namespace
+
+int PortDiscovery::enumeratePorts(std::vector<PortInfo>& list, bool probe) {
+    list.clear();
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& q : ports)
+        list.push_back(FromQt(q));
+    if (probe)
+        list.erase(std::remove_if(list.begin(), list.end(),
+                                  [](const PortInfo& p) { return !testOpen(p.devicePath); }),
+                   list.end());
+    for (PortInfo& p : list)
+        p.complete();
+    return static_cast<int>(ports.size());
+}
+
+bool PortDiscovery::testOpen(const std::string& devicePath) {
+    QSerialPort port(QString::fromStdString(devicePath));
+    if (!port.open(QIODevice::ReadWrite)) return false;
+    port.close();
+    return true;
+}
+
+std::vector<std::string> PortDiscovery::candidates(const std::string& extraPorts) {
+    std::vector<PortInfo> discovered;
+    enumeratePorts(discovered, false);
+    return CandidatePorts(extraPorts, discovered);
+}

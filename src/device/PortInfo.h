@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One serial port the system reports.
+struct PortInfo {
+    std::string devicePath;   // what the port is opened with
+    std::string portName;     // short name, e.g. ttyUSB0
+    std::string friendlyName; // what the system shows users
+    int usb = 0;              // 1 when the port sits on a USB device
+    std::string description;
+
+    // The text between "(" and ")" of a friendly name, taken only when "(" is not the first
+    // character and ")" is the last one; empty otherwise.
+    static std::string PortNameFromFriendlyName(const std::string& friendlyName);
+    // Fills the gaps: no friendly name takes the port name; no description takes the
+    // friendly name, cut before " (" when the friendly name ends with ")".
+    void complete();
+};
+
+// The ports to probe for a recorder, in order: the device paths typed into "Extra Ports"
+// (separated by ";"), then the discovered ports, each path once.
+std::vector<std::string> CandidatePorts(const std::string& extraPorts,
+                                        const std::vector<PortInfo>& discovered);

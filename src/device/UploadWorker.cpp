@@ -1,0 +1,30 @@
+#include "UploadWorker.h"
+
+#include "PortDiscovery.h"
+#include "TracedSerialChannel.h"
+
+class UploadWorker::Relay : public UploadObserver {
+  public:
+    explicit Relay(UploadWorker& worker) : m_w(worker) {}
+    void progress(int total, int acknowledged) override { emit m_w.progress(total, acknowledged); }
+    bool retryAfterNoDevice() override {
+        bool retry = false;
+        emit m_w.retryQuestion(&retry);
+        return retry;
+    }
+
+  private:
+    UploadWorker& m_w;
+};
+
+UploadWorker::UploadWorker(Job job, QObject* parent) : QThread(parent), m_job(std::move(job)) {}
+
+void UploadWorker::run() {
+    TracedSerialChannel link(m_job.tracePath.toStdString());
+    const std::string extra = m_job.extraPorts.toStdString();
+    Relay relay(*this);
+    UploadSession session(
+        link.channel(), [extra] { return PortDiscovery::candidates(extra); }, relay,
+        DeviceTiming::System());
+    m_outcome = session.run(m_job.plan);
+}

@@ -1,0 +1,56 @@
+#include "ScriptedChannel.h"
+
+void ScriptedChannel::addPort(const std::string& name, Responder responder) {
+    m_ports[name].responder = std::move(responder);
+}
+
+int ScriptedChannel::open(const LineSettings& settings) {
+    m_events.push_back("open " + m_name);
+    auto it = m_ports.find(m_name);
+    if (it == m_ports.end()) return -1;
+    it->second.input.clear();
+    m_open = true;
+    m_settings = settings;
+    return 3;
+}
+
+void ScriptedChannel::close() {
+    if (m_open) m_events.push_back("close " + m_name);
+    m_open = false;
+}
+
+int ScriptedChannel::read(std::uint8_t* buffer, std::uint32_t count) {
+    if (!m_open) return 0;
+    std::deque<Answer>& input = m_ports[m_name].input;
+    std::uint32_t n = 0;
+    while (n < count && !input.empty()) {
+        if (input.front().emptyReadsBefore > 0) {
+            --input.front().emptyReadsBefore;
+            break;
+        }
+        buffer[n++] = input.front().byte;
+        input.pop_front();
+    }
+    if (n < count) ++m_timedOut;
+    return static_cast<int>(n);
+}
+
+int ScriptedChannel::write(std::uint32_t count, const std::uint8_t* buffer) {
+    if (!m_open) return 0;
+    Port& port = m_ports[m_name];
+    std::vector<std::uint8_t>& log = m_written[m_name];
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (port.responder)
+            for (const Answer& a : port.responder(buffer[i], log))
+                port.input.push_back(a);
+        log.push_back(buffer[i]);
+    }
+    return 1;
+}
+
+std::vector<ScriptedChannel::Answer> Plain(const std::vector<std::uint8_t>& bytes) {
+    std::vector<ScriptedChannel::Answer> out;
+    for (std::uint8_t b : bytes)
+        out.push_back({b, 0});
+    return out;
+}

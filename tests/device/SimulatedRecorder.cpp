@@ -1,0 +1,62 @@
+#include "SimulatedRecorder.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+SimulatedRecorder::SimulatedRecorder(std::vector<std::string> options) {
+    options.insert(options.begin(), RECORDER_SIM);
+    options.push_back("--exit-after");
+    options.push_back("120");
+    m_process = std::make_unique<ChildProcess>(options);
+    const auto line = m_process->readLine(10000);
+    if (!line || line->rfind("/dev/", 0) != 0) throw std::runtime_error("recorder-sim: no port");
+    m_port = *line;
+}
+
+std::string SimulatedRecorder::nextEvent(int timeoutMs) {
+    return m_process->readLine(timeoutMs).value_or("");
+}
+
+std::string SimReading::fileLine(int startMinuteOfDay) const {
+    const int t = startMinuteOfDay + minutesFromStart;
+    char line[96];
+    std::snprintf(line, sizeof line, "%d %d %d %d 2010-03-%02d %02d:%02d %d", s, d, pulse, m,
+                  15 + t / 1440, t % 1440 / 60, t % 60, error);
+    return line;
+}
+
+std::string SimReading::expectedText() const {
+    const int sys = s > 270 ? 0 : s;
+    const bool valid = sys > m && m > d;
+    char time[8], text[32];
+    std::snprintf(time, sizeof time, "%06d", minutesFromStart);
+    std::snprintf(text, sizeof text, "%.2s%04X%02X%02X%02X%.4s%02X0000000", time, valid ? sys : 0,
+                  valid ? d : 0, pulse, valid ? m : 0, time + 2, error);
+    return text;
+}
+
+std::vector<SimReading> VariedMemory(int count, int seed) {
+    std::vector<SimReading> out;
+    for (int k = 0; k < count; ++k) {
+        const int j = k + seed;
+        SimReading r;
+        r.s = 90 + (j * 13) % 200; // up to 289: some above 270
+        r.d = 50 + (j * 7) % 60;
+        r.m = r.d + (j * 11) % 70 - 5; // sometimes not above D, sometimes above S
+        r.pulse = 40 + j % 150;
+        r.minutesFromStart = 7 * k;
+        r.error = j % 23 == 0 ? j % 256 : 0;
+        out.push_back(r);
+    }
+    return out;
+}
+
+std::string ReadingsFile(const std::vector<std::vector<SimReading>>& memories) {
+    std::string text = "# written by the recorder link tests\n";
+    for (std::size_t u = 0; u < memories.size(); ++u) {
+        text += "user " + std::to_string(u + 1) + "\n";
+        for (const SimReading& r : memories[u])
+            text += r.fileLine(8 * 60) + "\n";
+    }
+    return text;
+}

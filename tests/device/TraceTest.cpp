@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "ScriptedChannel.h"
+#include "TempDir.h"
+#include "TracingChannel.h"
+
+namespace {
+
+TEST(TracingChannel, LogsEveryByteBothWaysAndTheTimeOuts) {
+    TempDir dir;
+    ScriptedChannel inner;
+    inner.addPort("/dev/pts/3", [](std::uint8_t b, const std::vector<std::uint8_t>&) {
+        return Plain({b, 0x02});
+    });
+    {
+        TraceWriter trace(dir.file("trace.txt"));
+        TracingChannel channel(inner, trace);
+        channel.setPortName("/dev/pts/3");
+        ASSERT_GE(channel.open(LineSettings::Download()), 0);
+        const std::uint8_t command = 0x14;
+        channel.write(1, &command);
+        std::uint8_t in[4] = {};
+        EXPECT_EQ(channel.read(in, 4), 2);
+        channel.close();
+    }
+    const std::string text = ReadFileBytes(dir.file("trace.txt"));
+    EXPECT_EQ(text.rfind("# trace started ", 0), 0u);
+    EXPECT_NE(text.find(" open /dev/pts/3 9600 8N1 -> 3\n"), std::string::npos);
+    EXPECT_NE(text.find(" tx 14\n"), std::string::npos);
+    EXPECT_NE(text.find(" rx 14 02 (time-out, 2 of 4)\n"), std::string::npos);
+    EXPECT_NE(text.find(" close /dev/pts/3\n"), std::string::npos);
+}
+
+TEST(TracingChannel, AppendsToAnExistingTrace) {
+    TempDir dir;
+    WriteFileBytes(dir.file("trace.txt"), "earlier\n");
+    { TraceWriter trace(dir.file("trace.txt")); }
+    EXPECT_EQ(ReadFileBytes(dir.file("trace.txt")).rfind("earlier\n# trace started", 0), 0u);
+}
+
+} // namespace
