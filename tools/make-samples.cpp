@@ -206,16 +206,14 @@ bool Make48h(const std::string& folder) {
     return Finish(doc);
 }
 
-// Night-time SpO2: baseline 96-97 %, pulse about 62, six desaturations of different depth,
+// Night-time SpO2: baseline 96 %, pulse 62, six desaturations of different depth,
 // a shallow dip that is no event, and a two-minute sensor gap.
 void MakeSpo2(std::vector<int>& s, std::vector<int>& pr) {
     const int length = 8 * 3600;
+    // A steady baseline: a one-point step down would start a fall that only a rise ends, and
+    // the dip after it would belong to that fall.
     s.assign(length, 96);
     pr.assign(length, 62);
-    for (int i = 0; i < length; ++i) {
-        if ((i / 600) % 3 == 1) s[i] = 97;
-        if ((i / 900) % 2 == 1) pr[i] = 63;
-    }
     struct Dip { int at, depth; };
     const Dip dips[] = {{1800, 8}, {5400, 10}, {9000, 12}, {12600, 5}, {18000, 16}, {23400, 9}};
     for (const Dip& d : dips) {

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>AmbulatoryPlanDialog</name>
+    <message>
+        <source>上传参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>病人姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>病人 ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测量开始时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最大压力值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始键</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态选择</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>间隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非睡眠</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>睡眠</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>特殊事件开始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>特殊事件结束</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测量时段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 分钟</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>动态血压</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>监护</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CAbpmApp</name>
     <message>
         <source>病例文件路径</source>
@@ -70,6 +161,39 @@
     </message>
 </context>
 <context>
+    <name>CCurrentMedicProp</name>
+    <message>
+        <source>目前用药情况</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CEditPatientDataDlg</name>
+    <message>
+        <source>病人信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>目前用药情况</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>医生信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CInterprationProp</name>
+    <message>
+        <source>诊断</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CLanguageDialog</name>
     <message>
         <source>选择语言</source>
@@ -128,6 +252,60 @@
     </message>
     <message>
         <source>帮助(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPatientInfoProp</name>
+    <message>
+        <source>病人 ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>病人姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>民族</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>性别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>出生日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>身高</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>体重</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPhysicianProp</name>
+    <message>
+        <source>助理医生</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主治医生</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>医生诊断</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -278,6 +456,63 @@
     </message>
 </context>
 <context>
+    <name>ControlBar</name>
+    <message>
+        <source>图形类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>血氧趋势</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceChoiceDialog</name>
+    <message>
+        <source>设备状态选择</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigurationDialog</name>
+    <message>
+        <source>AMU配置信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgressDialog</name>
+    <message>
+        <source>下载中.....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户%1没有血压数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录仪停止发送数据：用户%1 只收到 %2 / %3 条测量数据。串口关闭!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 条测量数据未完整接收，已保存为失败的测量。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入文件 &quot;%1&quot;。
+下载的数据仍然保留，请选择另一个文件夹保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择保存文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>帮助</source>
@@ -290,6 +525,33 @@
     </message>
     <message>
         <source>帮助(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringPlanDialog</name>
+    <message>
+        <source>上传参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>病人姓名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>病人 ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>备注</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -347,6 +609,65 @@
     </message>
     <message>
         <source>睡眠</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>非睡眠</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>睡眠</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>总数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>统计信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>血压读取</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>血压[mmHg]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>心率[BPM]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>压差[mmHg]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收缩压%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>舒张压 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>基准值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1415,6 +1736,58 @@
     <message>
         <source>测量时间:</source>
         <extracomment>57824</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UploadProgressDialog</name>
+    <message>
+        <source>上传中......</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserSelectionDialog</name>
+    <message>
+        <source>选择用户</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部用户</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WearingInstructionsDialog</name>
+    <message>
+        <source>佩戴</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WearingPicture</name>
+    <message>
+        <source>袖带</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录仪</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,353 +1,681 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
-<TS version="2.1">
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>AmbulatoryPlanDialog</name>
+    <message>
+        <source>上传参数</source>
+        <translation>Upload settings</translation>
+    </message>
+    <message>
+        <source>病人姓名</source>
+        <translation>Patient name</translation>
+    </message>
+    <message>
+        <source>病人 ID</source>
+        <translation>Patient ID</translation>
+    </message>
+    <message>
+        <source>当前时间</source>
+        <translation>Current time</translation>
+    </message>
+    <message>
+        <source>测量开始时间</source>
+        <translation>Measurement start</translation>
+    </message>
+    <message>
+        <source>最大压力值</source>
+        <translation>Maximum pressure</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>开始键</source>
+        <translation>Start key</translation>
+    </message>
+    <message>
+        <source>状态选择</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>间隔</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>非睡眠</source>
+        <translation>Awake</translation>
+    </message>
+    <message>
+        <source>睡眠</source>
+        <translation>Asleep</translation>
+    </message>
+    <message>
+        <source>特殊事件开始</source>
+        <translation>Special period start</translation>
+    </message>
+    <message>
+        <source>特殊事件结束</source>
+        <translation>Special period end</translation>
+    </message>
+    <message>
+        <source>测量时段</source>
+        <translation>Measurement periods</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>%1 分钟</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>动态血压</source>
+        <translation>Ambulatory BP</translation>
+    </message>
+    <message>
+        <source>监护</source>
+        <translation>Monitoring</translation>
+    </message>
+</context>
 <context>
     <name>CAbpmApp</name>
     <message>
         <source>病例文件路径</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient file folder</translation>
     </message>
     <message>
         <source>病例文件路径不存在：
 %1
 将使用当前文件夹。</source>
-        <translation type="unfinished"></translation>
+        <translation>The patient file folder does not exist:
+%1
+The current folder is used instead.</translation>
     </message>
     <message>
         <source>无法读取病历文件：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the patient record:
+%1</translation>
     </message>
 </context>
 <context>
     <name>CComputerSettingsPage</name>
     <message>
         <source>总是使用默认路径</source>
-        <translation type="unfinished"></translation>
+        <translation>Always use the default folder</translation>
     </message>
     <message>
         <source>连接设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection</translation>
     </message>
     <message>
         <source>端口</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>设备</source>
-        <translation type="unfinished"></translation>
+        <translation>Device</translation>
     </message>
     <message>
         <source>病例文件路径</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient file folder</translation>
     </message>
     <message>
         <source>确定(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>CConfigDialog</name>
     <message>
         <source>配置</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>电脑设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer settings</translation>
     </message>
     <message>
         <source>报告配置</source>
-        <translation type="unfinished"></translation>
+        <translation>Report configuration</translation>
     </message>
     <message>
         <source>基准值</source>
-        <translation type="unfinished"></translation>
+        <translation>Thresholds</translation>
+    </message>
+</context>
+<context>
+    <name>CCurrentMedicProp</name>
+    <message>
+        <source>目前用药情况</source>
+        <translation>Current medication</translation>
+    </message>
+</context>
+<context>
+    <name>CEditPatientDataDlg</name>
+    <message>
+        <source>病人信息</source>
+        <translation>Patient information</translation>
+    </message>
+    <message>
+        <source>目前用药情况</source>
+        <translation>Current medication</translation>
+    </message>
+    <message>
+        <source>诊断</source>
+        <translation>Interpretation</translation>
+    </message>
+    <message>
+        <source>医生信息</source>
+        <translation>Physicians</translation>
+    </message>
+</context>
+<context>
+    <name>CInterprationProp</name>
+    <message>
+        <source>诊断</source>
+        <translation>Interpretation</translation>
     </message>
 </context>
 <context>
     <name>CLanguageDialog</name>
     <message>
         <source>选择语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose language</translation>
     </message>
     <message>
         <source>确定(&amp;0)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>输入用户名(&amp;U)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter &amp;user name...</translation>
     </message>
     <message>
         <source>睡眠时期(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sleep periods...</translation>
     </message>
     <message>
         <source>统计数据(&amp;T)...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistics...</translation>
     </message>
     <message>
         <source>AMU配置信息(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorder configur&amp;ation...</translation>
     </message>
     <message>
         <source>关于(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About...</translation>
     </message>
     <message>
         <source>文件(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>下载(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Download</translation>
     </message>
     <message>
         <source>报告(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Report</translation>
     </message>
     <message>
         <source>编辑(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>显示(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>CPatientInfoProp</name>
+    <message>
+        <source>病人 ID</source>
+        <translation>Patient ID</translation>
+    </message>
+    <message>
+        <source>病人姓名</source>
+        <translation>Patient name</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>电话</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>民族</source>
+        <translation>Ethnic group</translation>
+    </message>
+    <message>
+        <source>性别</source>
+        <translation>Gender</translation>
+    </message>
+    <message>
+        <source>出生日期</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>身高</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>体重</source>
+        <translation>Weight</translation>
+    </message>
+</context>
+<context>
+    <name>CPhysicianProp</name>
+    <message>
+        <source>助理医生</source>
+        <translation>Assistant physician</translation>
+    </message>
+    <message>
+        <source>主治医生</source>
+        <translation>Attending physician</translation>
+    </message>
+    <message>
+        <source>医生诊断</source>
+        <translation>Physician's comments</translation>
     </message>
 </context>
 <context>
     <name>CRecordFileDialog</name>
     <message>
         <source>选择需要打开的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the record to open</translation>
     </message>
     <message>
         <source>选择需要复制的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the records to copy</translation>
     </message>
     <message>
         <source>选择需要删除的文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the records to delete</translation>
     </message>
     <message>
         <source>当前路径 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Current folder :</translation>
     </message>
     <message>
         <source>确认(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>复制失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy failed</translation>
     </message>
     <message>
         <source>删除失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete failed</translation>
     </message>
 </context>
 <context>
     <name>CTargetFolderDialog</name>
     <message>
         <source>选择目标路径</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the target folder</translation>
     </message>
     <message>
         <source>当前路径 :</source>
-        <translation type="unfinished"></translation>
+        <translation>Current folder :</translation>
     </message>
     <message>
         <source>确认(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>CThresholdsPage</name>
     <message>
         <source>非睡眠</source>
-        <translation type="unfinished"></translation>
+        <translation>Awake</translation>
     </message>
     <message>
         <source>睡眠</source>
-        <translation type="unfinished"></translation>
+        <translation>Asleep</translation>
     </message>
     <message>
         <source>收缩压</source>
-        <translation type="unfinished"></translation>
+        <translation>Systolic</translation>
     </message>
     <message>
         <source>舒张压</source>
-        <translation type="unfinished"></translation>
+        <translation>Diastolic</translation>
     </message>
     <message>
         <source>确认(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>默认值</source>
-        <translation type="unfinished"></translation>
+        <translation>Defaults</translation>
     </message>
     <message>
         <source>基准值</source>
-        <translation type="unfinished"></translation>
+        <translation>Thresholds</translation>
     </message>
     <message>
         <source>无法保存配置文件：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the configuration file:
+%1</translation>
     </message>
 </context>
 <context>
     <name>CUserNameDialog</name>
     <message>
         <source>输入用户名</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter user name</translation>
     </message>
     <message>
         <source>确定(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>删除(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>删除所有(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete a&amp;ll</translation>
     </message>
     <message>
         <source>用户名不能包含 [ ] / \ 或控制字符。</source>
-        <translation type="unfinished"></translation>
+        <translation>A user name cannot contain [ ] / \ or control characters.</translation>
     </message>
     <message>
         <source>无法保存配置文件：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the configuration file:
+%1</translation>
     </message>
     <message>
         <source>无法删除配置文件：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot delete the configuration file:
+%1</translation>
     </message>
 </context>
 <context>
     <name>CommentDialog</name>
     <message>
         <source>注释</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>ControlBar</name>
+    <message>
+        <source>图形类型</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>血氧趋势</source>
+        <translation>SpO2 trend</translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation>Parameters</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceChoiceDialog</name>
+    <message>
+        <source>设备状态选择</source>
+        <translation>Recorder mode</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigurationDialog</name>
+    <message>
+        <source>AMU配置信息</source>
+        <translation>Recorder configuration</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgressDialog</name>
+    <message>
+        <source>下载中.....</source>
+        <translation>Downloading.....</translation>
+    </message>
+    <message>
+        <source>用户%1没有血压数据</source>
+        <translation>User %1 has no blood-pressure data</translation>
+    </message>
+    <message>
+        <source>记录仪停止发送数据：用户%1 只收到 %2 / %3 条测量数据。串口关闭!</source>
+        <translation>The recorder stopped sending: user %1, only %2 of %3 readings received. Port closed!</translation>
+    </message>
+    <message>
+        <source>%1 条测量数据未完整接收，已保存为失败的测量。</source>
+        <translation>%1 readings did not arrive completely and were stored as failed measurements.</translation>
+    </message>
+    <message>
+        <source>无法写入文件 "%1"。
+下载的数据仍然保留，请选择另一个文件夹保存。</source>
+        <translation>Cannot write the file "%1".
+The downloaded readings are kept; choose another folder to save them.</translation>
+    </message>
+    <message>
+        <source>选择保存文件夹</source>
+        <translation>Choose a folder to save in</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>找不到帮助文件：
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The help file was not found:
+%1</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>MonitoringPlanDialog</name>
+    <message>
+        <source>上传参数</source>
+        <translation>Upload settings</translation>
+    </message>
+    <message>
+        <source>病人姓名</source>
+        <translation>Patient name</translation>
+    </message>
+    <message>
+        <source>病人 ID</source>
+        <translation>Patient ID</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
     <name>ReadingsTableDialog</name>
     <message>
         <source>编辑血压数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit BP data</translation>
     </message>
     <message>
         <source>确认(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>RecordEdits</name>
     <message>
         <source>病历文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient record</translation>
     </message>
     <message>
         <source>无法写入病历文件 %1，修改没有保存。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the patient record %1; the change was not saved.</translation>
     </message>
 </context>
 <context>
     <name>SleepPeriodDialog</name>
     <message>
         <source>睡眠时期</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep periods</translation>
     </message>
     <message>
         <source>确定(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>取消(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>非睡眠</source>
-        <translation type="unfinished"></translation>
+        <translation>Awake</translation>
     </message>
     <message>
         <source>睡眠</source>
-        <translation type="unfinished"></translation>
+        <translation>Asleep</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>非睡眠</source>
+        <translation>Awake</translation>
+    </message>
+    <message>
+        <source>睡眠</source>
+        <translation>Asleep</translation>
+    </message>
+    <message>
+        <source>总数</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>统计信息</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>血压读取</source>
+        <translation>BP readings</translation>
+    </message>
+    <message>
+        <source>次数</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>血压[mmHg]</source>
+        <translation>BP [mmHg]</translation>
+    </message>
+    <message>
+        <source>心率[BPM]</source>
+        <translation>Heart rate [BPM]</translation>
+    </message>
+    <message>
+        <source>压差[mmHg]</source>
+        <translation>Pulse pressure [mmHg]</translation>
+    </message>
+    <message>
+        <source>收缩压%</source>
+        <translation>Systolic %</translation>
+    </message>
+    <message>
+        <source>舒张压 %</source>
+        <translation>Diastolic %</translation>
+    </message>
+    <message>
+        <source>基准值</source>
+        <translation>Thresholds</translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
@@ -355,1067 +683,1133 @@
     <message>
         <source>删除数据(&amp;D)</source>
         <extracomment>32772</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete data</translation>
     </message>
     <message>
         <source>复制数据(&amp;C)</source>
         <extracomment>32773</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copy data</translation>
     </message>
     <message>
         <source>退出(&amp;E)</source>
         <extracomment>32779</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>设定文件路径(&amp;S)</source>
         <extracomment>32780</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Set file path</translation>
     </message>
     <message>
         <source>报告配置(&amp;C)</source>
         <extracomment>32785</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Report &amp;configuration</translation>
     </message>
     <message>
         <source>病人数据(&amp;P)</source>
         <extracomment>32788</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Patient data</translation>
     </message>
     <message>
         <source>基准值</source>
         <extracomment>32790</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Thresholds</translation>
     </message>
     <message>
         <source>
  上传采集计划</source>
         <extracomment>32795</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+ Upload measurement plan</translation>
     </message>
     <message>
         <source>打印预览(&amp;P)</source>
         <extracomment>32809</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Print pre&amp;view</translation>
     </message>
     <message>
         <source>开始下载(&amp;D)</source>
         <extracomment>32812</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Start &amp;download</translation>
     </message>
     <message>
         <source>语言(&amp;L)</source>
         <extracomment>32818</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <source>打开数据(&amp;O)</source>
         <extracomment>32901</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open data</translation>
     </message>
     <message>
         <source>血压数据(&amp;B)</source>
         <extracomment>32904</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BP data</translation>
     </message>
     <message>
         <source>打印(&amp;P)</source>
         <extracomment>32908</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>选择打印机(&amp;S)</source>
         <extracomment>57606</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choose printer (&amp;S)</translation>
     </message>
     <message>
         <source>你必须输入一个用户名!</source>
         <extracomment>57609</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>You must enter a user name!</translation>
     </message>
     <message>
         <source>删除用户</source>
         <extracomment>57610</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Delete user </translation>
     </message>
     <message>
         <source>删除所有用户?</source>
         <extracomment>57611</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Delete all users?</translation>
     </message>
     <message>
         <source>确定删除?</source>
         <extracomment>57612</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Really delete?</translation>
     </message>
     <message>
         <source>操作完成!</source>
         <extracomment>57613</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Operation complete!</translation>
     </message>
     <message>
         <source>没有收到血压数据，串口关闭!</source>
         <extracomment>57616</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No blood-pressure data received, port closed!</translation>
     </message>
     <message>
         <source>请选择一个文件!</source>
         <extracomment>57617</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Please select a file!</translation>
     </message>
     <message>
         <source>收缩压必须大于舒张压.</source>
         <extracomment>57618</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systolic must be greater than diastolic.</translation>
     </message>
     <message>
         <source>数值设置错误.</source>
         <extracomment>57619</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Value out of range.</translation>
     </message>
     <message>
         <source>必须输入一个病人姓名!</source>
         <extracomment>57620</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>You must enter a patient name!</translation>
     </message>
     <message>
         <source>必须输入病人 ID</source>
         <extracomment>57621</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>You must enter a patient ID</translation>
     </message>
     <message>
         <source>连接失败，串口关闭!</source>
         <extracomment>57622</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Connection failed, port closed!</translation>
     </message>
     <message>
         <source>病人姓名, 121;病人 ID, 111;开始时间, 130; 文件名, 125</source>
         <extracomment>57623</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patient name, 121;Patient ID, 111;Start time, 130; File name, 125</translation>
     </message>
     <message>
         <source>接收盒中的数据将被覆盖! 您是否要继续?</source>
         <extracomment>57625</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The data in the recorder will be overwritten! Do you want to continue?</translation>
     </message>
     <message>
         <source>您需要为新建的打印报告标记一个名字!</source>
         <extracomment>57626</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>You need to give the new report a name!</translation>
     </message>
     <message>
         <source>打印报告至少应包含一页!</source>
         <extracomment>57627</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A report must contain at least one page!</translation>
     </message>
     <message>
         <source>未能发现相关设备,请您检查设备是否
 已正确连接到电脑上，然后重试!</source>
         <extracomment>57629</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No recorder was found. Please check that it is
+connected to the computer, then retry!</translation>
     </message>
     <message>
         <source>时间段不能为空! </source>
         <extracomment>57631</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The time periods cannot be empty! </translation>
     </message>
     <message>
         <source>分析参数不能有空值!</source>
         <extracomment>57632</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The analysis parameters cannot be empty!</translation>
     </message>
     <message>
         <source>当前病历文件中没有血氧数据!</source>
         <extracomment>57633</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The current record holds no SpO2 data!</translation>
     </message>
     <message>
         <source>该报告名已存在!</source>
         <extracomment>57634</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A report of this name already exists!</translation>
     </message>
     <message>
         <source>动态血压总结</source>
         <extracomment>57635</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ABPM summary</translation>
     </message>
     <message>
         <source>测量时间: </source>
         <extracomment>57636
 ----------
 57705</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Measurement time: </translation>
     </message>
     <message>
         <source>测量次数: </source>
         <extracomment>57637</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Number of readings: </translation>
     </message>
     <message>
         <source>血压上传</source>
         <extracomment>57638</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BP load</translation>
     </message>
     <message>
         <source>非睡眠时收缩压基准值：</source>
         <extracomment>57639</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake systolic threshold: </translation>
     </message>
     <message>
         <source>超过基准值的：</source>
         <extracomment>57640</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Above threshold: </translation>
     </message>
     <message>
         <source>非睡眠时舒张压基准值：</source>
         <extracomment>57641</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake diastolic threshold: </translation>
     </message>
     <message>
         <source>睡眠时收缩压基准值：</source>
         <extracomment>57642</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep systolic threshold: </translation>
     </message>
     <message>
         <source>睡眠时舒张压基准值：</source>
         <extracomment>57643</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep diastolic threshold: </translation>
     </message>
     <message>
         <source>平均值</source>
         <extracomment>57644</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mean</translation>
     </message>
     <message>
         <source>非睡眠血压</source>
         <extracomment>57645</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake BP</translation>
     </message>
     <message>
         <source>非睡眠高低压差</source>
         <extracomment>57646</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake pulse pressure</translation>
     </message>
     <message>
         <source>非睡眠心率</source>
         <extracomment>57647</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake heart rate</translation>
     </message>
     <message>
         <source>睡眠血压</source>
         <extracomment>57648</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep BP</translation>
     </message>
     <message>
         <source>睡眠高低压差</source>
         <extracomment>57649</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep pulse pressure</translation>
     </message>
     <message>
         <source>睡眠心率</source>
         <extracomment>57650</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep heart rate</translation>
     </message>
     <message>
         <source>诊断及治疗</source>
         <extracomment>57651</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interpretation and treatment</translation>
     </message>
     <message>
         <source>数据信息</source>
         <extracomment>57652</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>编号</source>
         <extracomment>57653</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>时间</source>
         <extracomment>57654
 ----------
 57762</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>收缩压/舒张压</source>
         <extracomment>57655</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sys/Dia</translation>
     </message>
     <message>
         <source>心率</source>
         <extracomment>57656</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heart rate</translation>
     </message>
     <message>
         <source>平均压</source>
         <extracomment>57657</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAP</translation>
     </message>
     <message>
         <source>高低压差</source>
         <extracomment>57658</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse pressure</translation>
     </message>
     <message>
         <source>注释</source>
         <extracomment>57659</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comment</translation>
     </message>
     <message>
         <source>血压 vs. 时间</source>
         <extracomment>57660</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BP vs. time</translation>
     </message>
     <message>
         <source>患者统计</source>
         <extracomment>57661</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patient data</translation>
     </message>
     <message>
         <source>患者姓名: </source>
         <extracomment>57662</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patient name: </translation>
     </message>
     <message>
         <source>患者编号: </source>
         <extracomment>57663</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patient ID: </translation>
     </message>
     <message>
         <source>住址</source>
         <extracomment>57664</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>电话</source>
         <extracomment>57665</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>民族</source>
         <extracomment>57666</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ethnic group</translation>
     </message>
     <message>
         <source>出生日期</source>
         <extracomment>57667</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date of birth</translation>
     </message>
     <message>
         <source>性别</source>
         <extracomment>57668</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gender</translation>
     </message>
     <message>
         <source>身高</source>
         <extracomment>57669</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>体重</source>
         <extracomment>57670</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weight</translation>
     </message>
     <message>
         <source>目前用药情况</source>
         <extracomment>57671</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Current medication</translation>
     </message>
     <message>
         <source>医师诊断</source>
         <extracomment>57672</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Physician's comments</translation>
     </message>
     <message>
         <source>主治医师</source>
         <extracomment>57673</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attending physician</translation>
     </message>
     <message>
         <source>助理医师</source>
         <extracomment>57674</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Assistant physician</translation>
     </message>
     <message>
         <source>摘要统计</source>
         <extracomment>57675</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Summary statistics</translation>
     </message>
     <message>
         <source>分析次数/测量总次数: </source>
         <extracomment>57676</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analysed/total readings: </translation>
     </message>
     <message>
         <source>血压统计</source>
         <extracomment>57677</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BP statistics</translation>
     </message>
     <message>
         <source>全部统计测量次数: </source>
         <extracomment>57678</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Readings, whole day: </translation>
     </message>
     <message>
         <source>最高值</source>
         <extracomment>57679</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>最低值</source>
         <extracomment>57680</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>非睡眠统计测量次数: </source>
         <extracomment>57681</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Readings, awake: </translation>
     </message>
     <message>
         <source>非睡眠血压上传: </source>
         <extracomment>57682</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake BP load: </translation>
     </message>
     <message>
         <source>% 收缩压 &gt; </source>
         <extracomment>57683</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>% Sys &gt; </translation>
     </message>
     <message>
         <source>% 舒张压 &gt; </source>
         <extracomment>57684</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>% Dia &gt; </translation>
     </message>
     <message>
         <source>睡眠统计测量次数: </source>
         <extracomment>57685</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Readings, asleep: </translation>
     </message>
     <message>
         <source>睡眠血压上传: </source>
         <extracomment>57686</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep BP load: </translation>
     </message>
     <message>
         <source>全部血压上传</source>
         <extracomment>57687</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Whole-day BP load</translation>
     </message>
     <message>
         <source>频率柱状图</source>
         <extracomment>57692</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frequency histograms</translation>
     </message>
     <message>
         <source>非睡眠收缩压(N = </source>
         <extracomment>57693</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake systolic (N = </translation>
     </message>
     <message>
         <source>% 读入 &gt; </source>
         <extracomment>57694</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>% Readings &gt; </translation>
     </message>
     <message>
         <source>非睡眠舒张压(N = </source>
         <extracomment>57695</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake diastolic (N = </translation>
     </message>
     <message>
         <source>睡眠收缩压(N = </source>
         <extracomment>57696</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep systolic (N = </translation>
     </message>
     <message>
         <source>睡眠舒张压(N = </source>
         <extracomment>57697</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep diastolic (N = </translation>
     </message>
     <message>
         <source>心率(N = </source>
         <extracomment>57698</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heart rate (N = </translation>
     </message>
     <message>
         <source>平均压(N = </source>
         <extracomment>57699</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MAP (N = </translation>
     </message>
     <message>
         <source>高低压差(N = </source>
         <extracomment>57700</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse pressure (N = </translation>
     </message>
     <message>
         <source>动态血压报告</source>
         <extracomment>57701</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ambulatory blood-pressure report</translation>
     </message>
     <message>
         <source>宋体</source>
         <extracomment>57702</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serif</translation>
     </message>
     <message>
         <source>测量开始时间: </source>
         <extracomment>57703</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Measurement start: </translation>
     </message>
     <message>
         <source>被排除!</source>
         <extracomment>57707</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excluded!</translation>
     </message>
     <message>
         <source>没有病历被选中!</source>
         <extracomment>57708</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No record is selected!</translation>
     </message>
     <message>
         <source>AMU 类型: %s</source>
         <extracomment>57709</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recorder type: %s</translation>
     </message>
     <message>
         <source>未知</source>
         <extracomment>57710</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unknown</translation>
     </message>
     <message>
         <source>显示 （开/关）: %s</source>
         <extracomment>57711</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Display (on/off): %s</translation>
     </message>
     <message>
         <source>开</source>
         <extracomment>57712</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>关</source>
         <extracomment>57713</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>开始键 （开/关）: %s</source>
         <extracomment>57714</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Start key (on/off): %s</translation>
     </message>
     <message>
         <source>非睡眠时间: %02d:%02d  </source>
         <extracomment>57715</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Awake: %02d:%02d  </translation>
     </message>
     <message>
         <source>睡眠时间: %02d:%02d  </source>
         <extracomment>57716</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asleep: %02d:%02d  </translation>
     </message>
     <message>
         <source>特殊事件开始时间: %02d:%02d  </source>
         <extracomment>57717</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Special period start: %02d:%02d  </translation>
     </message>
     <message>
         <source>特殊事件结束时间: %02d:%02d  </source>
         <extracomment>57718</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Special period end: %02d:%02d  </translation>
     </message>
     <message>
         <source>间隔: %d</source>
         <extracomment>57719</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interval: %d</translation>
     </message>
     <message>
         <source>动态血压</source>
         <extracomment>57720</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ambulatory BP</translation>
     </message>
     <message>
         <source>病人监护</source>
         <extracomment>57721</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patient monitoring</translation>
     </message>
     <message>
         <source>请选择设备状态!</source>
         <extracomment>57722</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Please choose the recorder mode!</translation>
     </message>
     <message>
         <source>您真的要删除该报告吗?</source>
         <extracomment>57723</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete this report?</translation>
     </message>
     <message>
         <source>*xx/xx,150; 编号,65;时间,60;日期,90;血压(mmHg),94;心率(BPM),90;平均压(mmHg),93;压差(mmHg),93;TC错误代号,50; 注释, 230</source>
         <extracomment>57724</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>*xx/xx,150; No.,65;Time,60;Date,90;BP (mmHg),94;HR (BPM),90;MAP (mmHg),93;PP (mmHg),93;TC error,50; Comment, 230</translation>
     </message>
     <message>
         <source>日期</source>
         <extracomment>57725
 ----------
 57757</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>收缩压</source>
         <extracomment>57726</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systolic</translation>
     </message>
     <message>
         <source>舒张压</source>
         <extracomment>57727</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diastolic</translation>
     </message>
     <message>
         <source>左移一页</source>
         <extracomment>57728</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page left</translation>
     </message>
     <message>
         <source>左移一格</source>
         <extracomment>57729</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Step left</translation>
     </message>
     <message>
         <source>右移一格</source>
         <extracomment>57730</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Step right</translation>
     </message>
     <message>
         <source>右移一页</source>
         <extracomment>57731</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page right</translation>
     </message>
     <message>
         <source>一分钟趋势</source>
         <extracomment>57732</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1-minute trend</translation>
     </message>
     <message>
         <source>十分钟趋势</source>
         <extracomment>57733</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>10-minute trend</translation>
     </message>
     <message>
         <source>一小时趋势</source>
         <extracomment>57734</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1-hour trend</translation>
     </message>
     <message>
         <source>手动设置趋势长度</source>
         <extracomment>57735</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Custom trend length</translation>
     </message>
     <message>
         <source>事件数据</source>
         <extracomment>57736</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Event data</translation>
     </message>
     <message>
         <source>血氧</source>
         <extracomment>57737</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2</translation>
     </message>
     <message>
         <source>脉搏</source>
         <extracomment>57738</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse</translation>
     </message>
     <message>
         <source>事件总数</source>
         <extracomment>57739</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total events</translation>
     </message>
     <message>
         <source>事件总时长(分)</source>
         <extracomment>57740</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total event time (min)</translation>
     </message>
     <message>
         <source>平均事件时长(秒)</source>
         <extracomment>57741</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mean event duration (s)</translation>
     </message>
     <message>
         <source>指数(1/小时)</source>
         <extracomment>57742</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Index (1/h)</translation>
     </message>
     <message>
         <source>%%人为现象</source>
         <extracomment>57743</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%% artefact</translation>
     </message>
     <message>
         <source>调整指数(1/小时)</source>
         <extracomment>57744</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adjusted index (1/h)</translation>
     </message>
     <message>
         <source>%%血氧数据</source>
         <extracomment>57745</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%% SpO2 data</translation>
     </message>
     <message>
         <source>血氧 平均(%%)</source>
         <extracomment>57746</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 mean (%%)</translation>
     </message>
     <message>
         <source>时长(分钟) &lt; 88%%</source>
         <extracomment>57747</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Time (min) &lt; 88%%</translation>
     </message>
     <message>
         <source>事件 &lt;88%%</source>
         <extracomment>57748</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Events &lt;88%%</translation>
     </message>
     <message>
         <source>血氧最小值</source>
         <extracomment>57749</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 minimum</translation>
     </message>
     <message>
         <source>低血氧平均(%%)</source>
         <extracomment>57750</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Low SpO2 mean (%%)</translation>
     </message>
     <message>
         <source>低血氧平均 &lt; 88%%</source>
         <extracomment>57751</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Low SpO2 mean &lt; 88%%</translation>
     </message>
     <message>
         <source>事件</source>
         <extracomment>57752</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Events</translation>
     </message>
     <message>
         <source>脉搏事件</source>
         <extracomment>57753</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse events</translation>
     </message>
     <message>
         <source>平均脉搏(bpm)</source>
         <extracomment>57754</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mean pulse (bpm)</translation>
     </message>
     <message>
         <source>最低脉搏(bpm)</source>
         <extracomment>57755</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lowest pulse (bpm)</translation>
     </message>
     <message>
         <source>解读医师</source>
         <extracomment>57756</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interpreting physician</translation>
     </message>
     <message>
         <source>分析参数</source>
         <extracomment>57758</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analysis parameters</translation>
     </message>
     <message>
         <source>饱和事件：血氧下降至少%%4，持续时间至少10秒</source>
         <extracomment>57759</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desaturation event: SpO2 falls by at least %%4 for at least 10 s</translation>
     </message>
     <message>
         <source>脉搏事件：脉率变化至少6bpm，持续时间至少8秒</source>
         <extracomment>57760</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse event: pulse rate changes by at least 6 bpm for at least 8 s</translation>
     </message>
     <message>
         <source>血氧概要分析报告</source>
         <extracomment>57763</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 summary report</translation>
     </message>
     <message>
         <source>梗概图</source>
         <extracomment>57764</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Overview</translation>
     </message>
     <message>
         <source>血氧 (%%10每格)</source>
         <extracomment>57765</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 (%%10 per division)</translation>
     </message>
     <message>
         <source>脉率 (10bpm 每格)</source>
         <extracomment>57766</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse (10 bpm per division)</translation>
     </message>
     <message>
         <source>血氧定量分析报告</source>
         <extracomment>57767</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 quantitative report</translation>
     </message>
     <message>
         <source>带状图表报告</source>
         <extracomment>57768</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strip chart report</translation>
     </message>
     <message>
         <source>全面分析报告</source>
         <extracomment>57769</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full analysis report</translation>
     </message>
     <message>
         <source>%%血氧水平</source>
         <extracomment>57770</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%% SpO2 level</translation>
     </message>
     <message>
         <source>小于(%%)</source>
         <extracomment>57771</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Below (%%)</translation>
     </message>
     <message>
         <source>时间(%%)</source>
         <extracomment>57772</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Time (%%)</translation>
     </message>
     <message>
         <source>血氧分布(%%时间)</source>
         <extracomment>57773</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 distribution (%% time)</translation>
     </message>
     <message>
         <source>血氧事件分布</source>
         <extracomment>57774</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 event distribution</translation>
     </message>
     <message>
         <source>全部</source>
         <extracomment>57775</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>白天</source>
         <extracomment>57776</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Day</translation>
     </message>
     <message>
         <source>晚上</source>
         <extracomment>57777</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Night</translation>
     </message>
     <message>
         <source>以上</source>
         <extracomment>57778</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Above</translation>
     </message>
     <message>
         <source>以下</source>
         <extracomment>57779</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Below</translation>
     </message>
     <message>
         <source>佩戴</source>
         <extracomment>57780</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wear</translation>
     </message>
     <message>
         <source>上传</source>
         <extracomment>57781</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Upload</translation>
     </message>
     <message>
         <source>下载</source>
         <extracomment>57782</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>打开病历</source>
         <extracomment>57783</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>编辑</source>
         <extracomment>57784</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>血压趋势</source>
         <extracomment>57785</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BP trend</translation>
     </message>
     <message>
         <source>柱状图</source>
         <extracomment>57787</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bars</translation>
     </message>
     <message>
         <source>饼图</source>
         <extracomment>57788</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pies</translation>
     </message>
     <message>
         <source>拟合线</source>
         <extracomment>57789</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fit line</translation>
     </message>
     <message>
         <source>打印</source>
         <extracomment>57790</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>帮助</source>
         <extracomment>57793</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>退出</source>
         <extracomment>57794</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>收缩压对舒张压的依赖关系</source>
         <extracomment>57795</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diastolic as a function of systolic</translation>
     </message>
     <message>
         <source>舒张压对收缩压的依赖关系</source>
         <extracomment>57796</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systolic as a function of diastolic</translation>
     </message>
     <message>
         <source>相关系数</source>
         <extracomment>57797</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Correlation</translation>
     </message>
     <message>
         <source>分布中心</source>
         <extracomment>57798</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distribution centre</translation>
     </message>
     <message>
         <source>弱信号</source>
         <extracomment>57800</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weak signal</translation>
     </message>
     <message>
         <source>过分运动</source>
         <extracomment>57801</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excessive motion</translation>
     </message>
     <message>
         <source>超时</source>
         <extracomment>57802</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Timeout</translation>
     </message>
     <message>
         <source>导气管堵塞</source>
         <extracomment>57803</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Air tube blocked</translation>
     </message>
     <message>
         <source>按键停止</source>
         <extracomment>57804</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stopped by key</translation>
     </message>
     <message>
         <source>漏气</source>
         <extracomment>57805</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Air leak</translation>
     </message>
     <message>
         <source>安全暂停</source>
         <extracomment>57806</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Safety pause</translation>
     </message>
     <message>
         <source>超过压力范围</source>
         <extracomment>57807</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pressure range exceeded</translation>
     </message>
     <message>
         <source>电池电量低</source>
         <extracomment>57808</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Battery low</translation>
     </message>
     <message>
         <source>自检失败</source>
         <extracomment>57809</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Self-test failed</translation>
     </message>
     <message>
         <source>超出测量范围</source>
         <extracomment>57810</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Out of measuring range</translation>
     </message>
     <message>
         <source>系统错误</source>
         <extracomment>57811</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>System error</translation>
     </message>
     <message>
         <source>将袖带缠在非惯用手的上臂，袖带下缘在肘窝上方约两指处，松紧以能插入一指为宜；导气管朝上，沿手臂内侧走向。
 
 </source>
         <extracomment>57813 wearing instructions: placing the cuff</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wrap the cuff around the upper arm of the non-dominant side, its lower edge about two fingers above the elbow crease, loose enough for one finger to slip under it; the air tube points upwards along the inside of the arm.
+
+</translation>
     </message>
     <message>
         <source>把记录仪放进腰带上的背包里，导气管绕过颈后，不要打结或折弯。
 
 </source>
         <extracomment>57814 wearing instructions: the tube and the recorder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Put the recorder in its pouch on the belt and lead the air tube around the back of the neck; do not knot or kink it.
+
+</translation>
     </message>
     <message>
         <source>袖带开始充气时，请停止活动，手臂放松下垂、保持不动，直到袖带完全放气。
 
 </source>
         <extracomment>57815 wearing instructions: keep the arm still</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>When the cuff starts to inflate, stop moving, let the arm hang relaxed and keep it still until the cuff has deflated completely.
+
+</translation>
     </message>
     <message>
         <source>夜间请保持记录仪开机，可放在枕边；睡觉时注意不要压住记录仪或导气管。
 
 </source>
         <extracomment>57816 wearing instructions: keep the recorder on at night</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keep the recorder switched on at night; it can lie beside the pillow. Take care not to lie on the recorder or the air tube.
+
+</translation>
     </message>
     <message>
         <source>感到头晕、心慌等不适时，可按一下开始键进行一次额外测量，并记下当时的时间和情况。
 
 </source>
         <extracomment>57817 wearing instructions: extra reading</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>If you feel dizzy, have palpitations or feel unwell, press the start key once for an extra measurement and note the time and what happened.
+
+</translation>
     </message>
     <message>
         <source>记录结束后，关闭记录仪，取下袖带，将记录仪和袖带一并交回诊所下载数据。
 
 </source>
         <extracomment>57818 wearing instructions: removal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>When the recording is over, switch the recorder off, remove the cuff and bring both back to the clinic for the download.
+
+</translation>
     </message>
     <message>
         <source>标准差</source>
         <extracomment>57820</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standard deviation</translation>
     </message>
     <message>
         <source>病人姓名:</source>
         <extracomment>57822</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patient name:</translation>
     </message>
     <message>
         <source>病人ID:</source>
         <extracomment>57823</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patient ID:</translation>
     </message>
     <message>
         <source>测量时间:</source>
         <extracomment>57824</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test date:</translation>
+    </message>
+</context>
+<context>
+    <name>UploadProgressDialog</name>
+    <message>
+        <source>上传中......</source>
+        <translation>Uploading......</translation>
+    </message>
+</context>
+<context>
+    <name>UserSelectionDialog</name>
+    <message>
+        <source>选择用户</source>
+        <translation>Choose user</translation>
+    </message>
+    <message>
+        <source>用户1</source>
+        <translation>User 1</translation>
+    </message>
+    <message>
+        <source>用户2</source>
+        <translation>User 2</translation>
+    </message>
+    <message>
+        <source>用户3</source>
+        <translation>User 3</translation>
+    </message>
+    <message>
+        <source>全部用户</source>
+        <translation>All users</translation>
+    </message>
+    <message>
+        <source>用户</source>
+        <translation>User</translation>
+    </message>
+</context>
+<context>
+    <name>WearingInstructionsDialog</name>
+    <message>
+        <source>佩戴</source>
+        <translation>Wear</translation>
+    </message>
+</context>
+<context>
+    <name>WearingPicture</name>
+    <message>
+        <source>袖带</source>
+        <translation>Cuff</translation>
+    </message>
+    <message>
+        <source>记录仪</source>
+        <translation>Recorder</translation>
     </message>
 </context>
 </TS>

@@ -1,12 +1,14 @@
 // abpm-cli spo2 on the SpO2 sample record and on records it must refuse.
 //
 // The sample (tools/make-samples.cpp, MakeSpo2) is 8 h = 28,800 s with no data at
-// 20000..20119 (Z = 120 for both arrays). Its SpO2 baseline switches between 96 and 97 every
-// 600 s, and every dip starts 600 s after a step down from 97 to 96. A fall episode runs
-// across flat steps, so each dip belongs to an episode that began at that step: more than
-// 180 s long, so no desaturation event. The pulse dips (62 down to 53 over 13 s) start right
-// after a step down from 63 at 5400, 9000, 18000 and 23400: episodes of d = 14 from the 63,
-// but 63 - 58 = 5 after 8 s misses the 6-bpm drop threshold; a threshold of 5 takes all four.
+// 20000..20119 (Z = 120 for both arrays), SpO2 baseline 96 and pulse 62. A dip of depth D
+// starting at second t steps down one point every 2 s (96 - k at t + 2(k - 1) and the next
+// second), holds 96 - D for 5 s and recovers from t + 2D + 3. Its episode starts at the last
+// 96 (t - 1) and ends on the last 96 - D (t + 2D + 2): d = 2D + 3, end value 96 - D.
+// Dips: t = 1800, 5400, 9000, 12600, 18000, 23400 with D = 8, 10, 12, 5, 16, 9.
+// The pulse dips with D >= 9 run 62 - 9k/13 (integer) for k = 0..13 from t: start at t + 1
+// (the last 62), d = 12, end 53; after 8 s the drop is 62 - 56 = 6, just enough.
+
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -81,49 +83,60 @@ TEST_F(Spo2CommandOnSample, SeriesFacts) {
     EXPECT_EQ(j["length"].toInt(), 28800);
     EXPECT_EQ(j["zeroSeconds"].toInt(), 120);
     EXPECT_EQ(j["start"].toString(), "2026-3-20 23:0:0");
-    EXPECT_EQ(j["desaturationEvents"].toArray(), QJsonArray{});
-    EXPECT_EQ(j["pulseEvents"].toArray(), QJsonArray{});
+    const QJsonArray desaturations{Event(1799, 19, 96, 88), Event(5399, 23, 96, 86),
+                                   Event(8999, 27, 96, 84),  Event(12599, 13, 96, 91),
+                                   Event(17999, 35, 96, 80), Event(23399, 21, 96, 87)};
+    EXPECT_EQ(j["desaturationEvents"].toArray(), desaturations);
+    const QJsonArray pulse{Event(5401, 12, 62, 53), Event(9001, 12, 62, 53),
+                           Event(18001, 12, 62, 53), Event(23401, 12, 62, 53)};
+    EXPECT_EQ(j["pulseEvents"].toArray(), pulse);
 }
 
 TEST_F(Spo2CommandOnSample, SummaryTexts) {
     const QJsonObject spo2 = (*result)["summary"].toObject()["spo2"].toObject();
     EXPECT_EQ(spo2.size(), 12);
-    EXPECT_EQ(spo2["totalEvents"].toString(), "0");
-    EXPECT_EQ(spo2["totalEventMinutes"].toString(), "0.0");
-    EXPECT_EQ(spo2["averageEventSeconds"].toString(), "0.0");
-    EXPECT_EQ(spo2["indexPerHour"].toString(), "0.0");
+    EXPECT_EQ(spo2["totalEvents"].toString(), "6");
+    // d: 19 + 23 + 27 + 13 + 35 + 21 = 138 s.
+    EXPECT_EQ(spo2["totalEventMinutes"].toString(), "2.3");
+    EXPECT_EQ(spo2["averageEventSeconds"].toString(), "23.0");
+    EXPECT_EQ(spo2["indexPerHour"].toString(), "0.8");  // 6 * 3600 / 28800 = 0.75
     EXPECT_EQ(spo2["artefactPercent"].toString(), "0.4"); // 120 / 28800 * 100
-    EXPECT_EQ(spo2["adjustedIndex"].toString(), "0.0");
-    // Baseline 9600 s of 97 and 19200 s of 96, less 120 s of 96 in the gap, less the dips
-    // (deficits 105 + 155 + 214 + 48 + 360 + 129) and the shallow dip (12):
-    // 2761857 / 28680 = 96.299.
-    EXPECT_EQ(spo2["average"].toString(), "96.3");
-    EXPECT_EQ(spo2["minutesBelowCritical"].toString(), "0.0");
-    EXPECT_EQ(spo2["eventsBelowCritical"].toString(), "0");
+    EXPECT_EQ(spo2["adjustedIndex"].toString(), "0.8");   // 6 * 3600 / 28680 = 0.753
+    // Deficit of a dip: D^2 + 4D plus its recovery steps (D - 2, D - 5, ... > 0): 105, 155,
+    // 214, 48, 360, 129, and 6 for the shallow dip: (96 * 28680 - 1017) / 28680 = 95.96.
+    EXPECT_EQ(spo2["average"].toString(), "96.0");
+    // Ends below 88: D = 10, 12, 16, 9. The first sample below 88 is 96 - 9, 16 s after the
+    // event's second sample, so 7 + 11 + 19 + 5 = 42 s.
+    EXPECT_EQ(spo2["minutesBelowCritical"].toString(), "0.7");
+    EXPECT_EQ(spo2["eventsBelowCritical"].toString(), "4");
     EXPECT_EQ(spo2["minimum"].toString(), "80"); // the 16-point dip
-    EXPECT_EQ(spo2["lowAverage"].toString(), "----");
-    EXPECT_EQ(spo2["lowAverageBelow88"].toString(), "----");
+    EXPECT_EQ(spo2["lowAverage"].toString(), "86.0");        // 516 / 6
+    EXPECT_EQ(spo2["lowAverageBelow88"].toString(), "84.2"); // 337 / 4 = 84.25
 
     const QJsonObject pulse = (*result)["summary"].toObject()["pulse"].toObject();
     EXPECT_EQ(pulse.size(), 8);
-    EXPECT_EQ(pulse["totalEvents"].toString(), "0");
+    EXPECT_EQ(pulse["totalEvents"].toString(), "4");
+    EXPECT_EQ(pulse["totalEventMinutes"].toString(), "0.8"); // 48 / 60
+    EXPECT_EQ(pulse["averageEventSeconds"].toString(), "12.0");
+    EXPECT_EQ(pulse["indexPerHour"].toString(), "0.5");  // 4 * 3600 / 28800
+    EXPECT_EQ(pulse["adjustedIndex"].toString(), "0.5"); // 4 * 3600 / 28680 = 0.502
     EXPECT_EQ(pulse["artefactPercent"].toString(), "0.4");
-    // 14400 s each of 62 and 63, less 120 s of 62 in the gap and 4 dips of deficit 57:
-    // 1792332 / 28680 = 62.494.
-    EXPECT_EQ(pulse["average"].toString(), "62.5");
+    // Each dip is 57 bpm short of the baseline: (62 * 28680 - 228) / 28680 = 61.99.
+    EXPECT_EQ(pulse["average"].toString(), "62.0");
     EXPECT_EQ(pulse["minimum"].toString(), "53");
 }
 
 TEST_F(Spo2CommandOnSample, LevelTable) {
     const QJsonArray levels = (*result)["levels"].toArray();
     ASSERT_EQ(levels.size(), 14);
-    // Seconds with data 28680; below 95: 142 in the dips + 2 in the shallow dip; below 90:
-    // 72; below 85: 19 (the 12- and 16-point dips only).
+    // Events by end value: 91 | 88, 86, 87 | 84, 80. Seconds with data 28680; below 95:
+    // 142 in the dips + 2 in the shallow dip; below 90: 72; below 85: 19 (the 12- and
+    // 16-point dips only).
     const QJsonObject expected[] = {
         {{"band", " 99 - 95 "}, {"events", "0"}, {"below", " 100"}, {"time", "100.0"}},
-        {{"band", " 94 - 90 "}, {"events", "0"}, {"below", " 95"}, {"time", "0.5"}},
-        {{"band", " 89 - 85 "}, {"events", "0"}, {"below", " 90"}, {"time", "0.3"}},
-        {{"band", " 84 - 80 "}, {"events", "0"}, {"below", " 85"}, {"time", "0.1"}},
+        {{"band", " 94 - 90 "}, {"events", "1"}, {"below", " 95"}, {"time", "0.5"}},
+        {{"band", " 89 - 85 "}, {"events", "3"}, {"below", " 90"}, {"time", "0.3"}},
+        {{"band", " 84 - 80 "}, {"events", "2"}, {"below", " 85"}, {"time", "0.1"}},
         {{"band", " 79 - 75 "}, {"events", "0"}, {"below", " 80"}, {"time", "0.0"}},
     };
     for (int i = 0; i < int(std::size(expected)); ++i)
@@ -132,25 +145,30 @@ TEST_F(Spo2CommandOnSample, LevelTable) {
 }
 
 TEST(Spo2Command, OptionsSetTheThresholds) {
-    const CliResult r =
-        RunSpo2({Path(kSamples + "/spo2-night.awp"), "--pulse-change", "5", "--drop=4"});
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    const QJsonObject j = r.json();
-    const QJsonArray expected{Event(5399, 14, 63, 53), Event(8999, 14, 63, 53),
-                              Event(17999, 14, 63, 53), Event(23399, 14, 63, 53)};
-    EXPECT_EQ(j["pulseEvents"].toArray(), expected);
-    const QJsonObject pulse = j["summary"].toObject()["pulse"].toObject();
-    EXPECT_EQ(pulse["totalEvents"].toString(), "4");
-    EXPECT_EQ(pulse["totalEventMinutes"].toString(), "0.9"); // 56 / 60
-    EXPECT_EQ(pulse["averageEventSeconds"].toString(), "14.0");
-    EXPECT_EQ(pulse["indexPerHour"].toString(), "0.5");  // 4 * 3600 / 28800
-    EXPECT_EQ(pulse["adjustedIndex"].toString(), "0.5"); // 4 * 3600 / 28680 = 0.502
+    const QString sample = Path(kSamples + "/spo2-night.awp");
+    // A drop of 6 within the first 10 s: every dip has fallen only 5 points by then.
+    const CliResult strict = RunSpo2({sample, "--drop", "6"});
+    ASSERT_EQ(strict.exitCode, 0) << strict.err.constData();
+    EXPECT_TRUE(strict.json()["desaturationEvents"].toArray().isEmpty());
 
-    // A pulse episode measured after 9 s instead of 8 reaches 63 - 57 = 6.
-    const CliResult longer =
-        RunSpo2({Path(kSamples + "/spo2-night.awp"), "--pulse-min-duration", "9"});
-    ASSERT_EQ(longer.exitCode, 0);
-    EXPECT_EQ(longer.json()["pulseEvents"].toArray(), expected);
+    // Within 12 s they have fallen 6: all but the 5-point dip.
+    const CliResult longer = RunSpo2({sample, "--drop=6", "--min-duration", "12"});
+    ASSERT_EQ(longer.exitCode, 0) << longer.err.constData();
+    EXPECT_EQ(longer.json()["desaturationEvents"].toArray().size(), 5);
+
+    // Critical level 85: ends 84 and 80; the first sample below 85 is 96 - 12, 22 s after
+    // each event's second sample: (27 - 22) + (35 - 22) = 18 s.
+    const CliResult critical = RunSpo2({sample, "--critical", "85"});
+    ASSERT_EQ(critical.exitCode, 0);
+    const QJsonObject spo2 = critical.json()["summary"].toObject()["spo2"].toObject();
+    EXPECT_EQ(spo2["eventsBelowCritical"].toString(), "2");
+    EXPECT_EQ(spo2["minutesBelowCritical"].toString(), "0.3");
+    EXPECT_EQ(spo2["lowAverageBelow88"].toString(), "84.2"); // stays at 88
+
+    // Pulse: the dips fall 9 bpm over 12 s.
+    EXPECT_TRUE(RunSpo2({sample, "--pulse-change", "10"}).json()["pulseEvents"].toArray().isEmpty());
+    EXPECT_TRUE(
+        RunSpo2({sample, "--pulse-min-duration", "13"}).json()["pulseEvents"].toArray().isEmpty());
 }
 
 TEST(Spo2Command, RecordWithoutSeriesPrintsTheEmptyFigures) {

@@ -12,6 +12,7 @@
 #include "COBLView.h"
 #include "CRecordFileDialog.h"
 #include "CommandIds.h"
+#include "DeviceCommands.h"
 #include "GbkText.h"
 #include "Help.h"
 #include "LanguageManager.h"
@@ -60,6 +61,28 @@ void CAbpmApp::registerHandlers() {
     f->setHandler(Cmd::Help, [f] { OpenHelp(f); });
     f->setHandler(Cmd::About, [f] { CAboutDlg(f).exec(); });
     f->setHandler(Cmd::NewUser, [this] { userNameCommand(); });
+
+    // The recorder link.
+    f->setHandler(Cmd::Download, [this] {
+        // Afterwards the open dialog lists the new files, so one can be opened at once.
+        if (!RunDownload(m_frame.get(), m_state).isEmpty()) openCommand();
+    });
+    f->setHandler(Cmd::Upload, [this] {
+        RunUpload(m_frame.get(), m_state, [](QWidget* parent) { OpenHelp(parent); });
+    });
+    f->setHandler(Cmd::DeviceConfig, [this] { ShowDeviceConfiguration(m_frame.get(), m_state.record); });
+    f->setHandler(Cmd::Wearing, [f] { ShowWearingInstructions(f); });
+
+    // The view's own commands.
+    COBLView* view = f->view();
+    for (int id : {int(Cmd::BpTrend), int(Cmd::RedrawAwake), int(Cmd::RedrawAsleep)})
+        f->setHandler(id, [view, id] { view->selectBpTrend(id); });
+    f->setHandler(Cmd::EditReadings, [view] { view->editReadings(); });
+    f->setHandler(Cmd::Statistics, [view] { view->showStatistics(); });
+    f->setHandler(Cmd::SleepPeriods, [view] { view->editSleepPeriods(); });
+    f->setHandler(Cmd::PatientData, [view] { view->editPatientData(); });
+    connect(view, &COBLView::recordEdited, f, &CMainFrame::recordEdited);
+    connect(view, &COBLView::helpRequested, f, [f] { OpenHelp(f); });
     f->setHandler(Cmd::ConfigFolder, [this] { configCommand(CConfigDialog::ComputerPage); });
     f->setHandler(Cmd::Thresholds, [this] { configCommand(CConfigDialog::ThresholdsPage); });
 }

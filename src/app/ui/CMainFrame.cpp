@@ -213,3 +213,8 @@ void CMainFrame::recordChanged() {
     updateCommandStates();
     m_view->recordChanged();
 }
+
+void CMainFrame::recordEdited() {
+    updateStatusBar();
+    updateCommandStates();
+}

@@ -31,6 +31,8 @@ public:
 
     // After a record was opened, unloaded or edited: status bar, enabling, view.
     void recordChanged();
+    // The open record was edited in place: status bar and enabling follow, the view stays.
+    void recordEdited();
     // Menu, toolbar and status bar in the current language.
     void retranslate();
     void updateCommandStates();

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "CAbpmApp.h"
+#include "CIniDocument.h"
+#include "CLanguageDialog.h"
+#include "CMainFrame.h"
+#include "LanguageManager.h"
+#include "ModalAnswerer.h"
+#include "StringTable.h"
+#include "TempDir.h"
+
+namespace {
+
+// A program folder with the packs the build made, or with none.
+struct ProgramFolder {
+    TempDir dir;
+    explicit ProgramFolder(const QStringList& packs) {
+        QDir(QString::fromStdString(dir.path())).mkdir("language");
+        for (const QString& p : packs)
+            QFile::copy(QStringLiteral(ABPM_LANGUAGE_DIR "/") + p + ".qm",
+                        QString::fromStdString(dir.file("language/" + p.toStdString() + ".qm")));
+    }
+    QString path() const { return QString::fromStdString(dir.path()); }
+};
+
+QString MenuTitle(CMainFrame* frame, int index) {
+    return frame->menuBar()->actions().at(index)->text();
+}
+
+} // namespace
+
+TEST(Language, MissingPackFallsBackToTheBuiltInChinese) {
+    ProgramFolder program({});
+    LanguageManager languages(program.path());
+    EXPECT_FALSE(languages.load(QStringLiteral("english")));
+    EXPECT_EQ(StringTable::text(57617), QStringLiteral("请选择一个文件!"));
+}
+
+TEST(Language, OnlyPacksOfTheLanguageFolderAreLoaded) {
+    ProgramFolder program({QStringLiteral("english")});
+    LanguageManager languages(program.path());
+    EXPECT_EQ(languages.available(), QStringList{QStringLiteral("english")});
+    EXPECT_FALSE(languages.load(QStringLiteral("../language/english")));
+    EXPECT_FALSE(languages.load(QStringLiteral("/etc/passwd")));
+    EXPECT_TRUE(languages.load(QStringLiteral("english")));
+    EXPECT_EQ(StringTable::text(57617), QStringLiteral("Please select a file!"));
+    languages.unload();
+    EXPECT_EQ(StringTable::text(57617), QStringLiteral("请选择一个文件!"));
+}
+
+TEST(Language, EveryTableTextHasAnEnglishTranslationWithItsPlaceholders) {
+    ProgramFolder program({QStringLiteral("english")});
+    LanguageManager languages(program.path());
+    ASSERT_TRUE(languages.load(QStringLiteral("english")));
+    const QRegularExpression placeholder(QStringLiteral("%[-+ 0#]*[0-9]*(\\.[0-9]+)?[dsfxXc%]"));
+    for (int id : StringTable::ids()) {
+        const QString source = QString::fromUtf8(StringTable::source(id));
+        const QString english = StringTable::text(id);
+        EXPECT_NE(english, source) << "no English for " << id;
+        QStringList a, b;
+        for (auto it = placeholder.globalMatch(source); it.hasNext();) a << it.next().captured();
+        for (auto it = placeholder.globalMatch(english); it.hasNext();) b << it.next().captured();
+        EXPECT_EQ(a, b) << id << " " << english.toStdString();
+    }
+}
+
+TEST(Language, ChoosingEnglishRetranslatesTheMenuAndIsStored) {
+    ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
+    TempDir start;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(start.path()));
+    {
+        WriteFileBytes(program.dir.file("OblCofig.ini"), "[Previous Config]\r\nLanguage=chinese\r\n");
+        CAbpmApp app(program.path(), QString::fromStdString(start.path()));
+        ASSERT_TRUE(app.initInstance());
+        EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("文件(&F)"));
+
+        ModalAnswerer answer(QMessageBox::Ok);
+        // Opens on the stored name, "chinese", listed before "english"; OK loads the choice.
+        answer.setDialogHandler([](QWidget* dialog) {
+            auto* dlg = qobject_cast<CLanguageDialog*>(dialog);
+            ASSERT_NE(dlg, nullptr);
+            EXPECT_EQ(dlg->list()->currentItem()->text(), QStringLiteral("chinese"));
+            dlg->list()->setCurrentRow(1);
+            for (QPushButton* b : dlg->findChildren<QPushButton*>())
+                if (b->text() == CLanguageDialog::tr("确定(&0)"))
+                    QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
+        });
+        app.languageCommand();
+        EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("&File"));
+        const CIniDocument doc(program.dir.file("OblCofig.ini"));
+        EXPECT_EQ(doc.GetString("Previous Config", "Language", ""), "english");
+        app.languages().unload();
+    }
+    QDir::setCurrent(previous);
+}
+
+TEST(Language, EveryDialogTextOfTheEnglishPackIsTranslated) {
+    QFile ts(QStringLiteral(ABPM_TRANSLATIONS_DIR "/english.ts"));
+    ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(ts.readAll());
+    const qsizetype messages = text.count(QStringLiteral("<message>"));
+    EXPECT_GT(messages, 300);
+    EXPECT_EQ(text.count(QStringLiteral("<translation>")), messages);
+    EXPECT_FALSE(text.contains(QStringLiteral("type=\"unfinished\"")));
+    EXPECT_FALSE(text.contains(QStringLiteral("<translation></translation>")));
+    EXPECT_FALSE(text.contains(QStringLiteral("<translation />")));
+}
