@@ -527,6 +527,11 @@
         <source>帮助(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>没有可用的浏览器。请用浏览器打开：
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MonitoringPlanDialog</name>

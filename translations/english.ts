@@ -534,6 +534,12 @@ The downloaded readings are kept; choose another folder to save them.</translati
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>没有可用的浏览器。请用浏览器打开：
+%1</source>
+        <translation>No web browser is available. Please open this page in a browser:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MonitoringPlanDialog</name>

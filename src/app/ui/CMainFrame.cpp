@@ -143,11 +143,13 @@ void CMainFrame::buildToolBar() {
         }
         QAction* a = makeAction(command);
         a->setIcon(ToolbarIcon(command));
+        // The button shows the action's icon text: the short toolbar word.
+        a->setProperty("toolbarTextId", textId);
         m_toolBar->addAction(a);
-        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(a))) {
-            button->setFixedWidth(55);
-            button->setProperty("toolbarTextId", textId);
-        }
+        // 55 pixels hold the two-character Chinese words; longer words of other languages
+        // widen their button instead of being cut.
+        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(a)))
+            button->setMinimumWidth(55);
     }
 }
 
@@ -160,13 +162,12 @@ void CMainFrame::retranslate() {
         const MenuEntry e{it.key(), textId, text.isEmpty() ? nullptr : text.constData()};
         if (textId || !text.isEmpty()) a->setText(EntryText(e));
     }
-    // Toolbar buttons carry their own short texts.
-    for (QToolButton* button : m_toolBar->findChildren<QToolButton*>()) {
-        const int textId = button->property("toolbarTextId").toInt();
+    // Toolbar buttons carry their own short words; the tool-tip is the full command.
+    for (QAction* a : std::as_const(m_actions)) {
+        const int textId = a->property("toolbarTextId").toInt();
         if (!textId) continue;
-        button->setText(StringTable::text(textId));
-        button->setToolTip(button->defaultAction() ? button->defaultAction()->text().remove('&')
-                                                   : QString());
+        a->setIconText(StringTable::text(textId));
+        a->setToolTip(QString(a->text()).remove('&'));
     }
     if (QAction* upload = m_actions.value(Cmd::Upload))
         upload->setToolTip(StringTable::text(32795).trimmed());

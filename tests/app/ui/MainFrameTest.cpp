@@ -92,6 +92,9 @@ TEST(MainFrame, StatusBarShowsTheLoadedPatient) {
     const QString empty = StringTable::text(57822) + "   " + StringTable::text(57823) + "   " +
                           StringTable::text(57824);
     EXPECT_EQ(app.frame()->statusLabel()->text(), empty);
+    // Toolbar buttons show the short words, the menu the full command.
+    EXPECT_EQ(app.frame()->action(Cmd::Download)->iconText(), StringTable::text(57782));
+    EXPECT_EQ(app.frame()->action(Cmd::Download)->text(), StringTable::text(32812));
     ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
     const QString text = app.frame()->statusLabel()->text();
     EXPECT_TRUE(text.startsWith(StringTable::text(57822) + QStringLiteral("张伟   "))) << text.toStdString();
