@@ -50,7 +50,9 @@ struct Reading {
     std::string comment; // UTF-8
 };
 
-bool Asleep(int minuteOfDay) { return minuteOfDay > 22 * 60 || minuteOfDay < 7 * 60; }
+bool Asleep(int minuteOfDay) {
+    return minuteOfDay > 22 * 60 || minuteOfDay < 7 * 60;
+}
 
 // A day-night profile: awake every 20 minutes, asleep every 30, night values about 12 % lower.
 std::vector<Reading> MakeReadings(Lcg& rng, const Clock& start, int hours, int sysBase,
@@ -169,8 +171,16 @@ bool Make24h(const std::string& folder) {
     r[40].marked = true;
 
     CIniDocument doc(folder + "/24h-normal-dip.awp", 1);
-    Patient p{"张伟", "0012345", "010-62751234", "汉族", "男", "1961-05-12", "172", "78",
-              "李明医生", "王芳医生",
+    Patient p{"张伟",
+              "0012345",
+              "010-62751234",
+              "汉族",
+              "男",
+              "1961-05-12",
+              "172",
+              "78",
+              "李明医生",
+              "王芳医生",
               {"北京市海淀区", "中关村大街27号"},
               {"氨氯地平 5mg 每日一次", "阿司匹林 100mg 每日一次"},
               {"日间血压轻度升高"},
@@ -193,8 +203,16 @@ bool Make48h(const std::string& folder) {
     r[70].comment = "夜间醒来";
 
     CIniDocument doc(folder + "/48h-two-tests.awp", 1);
-    Patient p{"李秀英", "0023876", "021-58801234", "汉族", "女", "1955-11-03", "160", "66",
-              "陈刚医生", "王芳医生",
+    Patient p{"李秀英",
+              "0023876",
+              "021-58801234",
+              "汉族",
+              "女",
+              "1955-11-03",
+              "160",
+              "66",
+              "陈刚医生",
+              "王芳医生",
               {"上海市浦东新区", "世纪大道100号"},
               {"缬沙坦 80mg 每日一次"},
               {"两天连续监测"},
@@ -214,20 +232,27 @@ void MakeSpo2(std::vector<int>& s, std::vector<int>& pr) {
     // the dip after it would belong to that fall.
     s.assign(length, 96);
     pr.assign(length, 62);
-    struct Dip { int at, depth; };
+    struct Dip {
+        int at, depth;
+    };
     const Dip dips[] = {{1800, 8}, {5400, 10}, {9000, 12}, {12600, 5}, {18000, 16}, {23400, 9}};
     for (const Dip& d : dips) {
         const int base = s[d.at - 1];
         int i = d.at;
-        for (int k = 1; k <= d.depth; ++k, i += 2) s[i] = s[i + 1] = base - k;
+        for (int k = 1; k <= d.depth; ++k, i += 2)
+            s[i] = s[i + 1] = base - k;
         s[i] = s[i + 1] = s[i + 2] = base - d.depth; // the lowest level holds a moment
-        for (int k = d.depth - 2; k > 0; k -= 3) s[i + 3 + (d.depth - k) / 3] = base - k;
+        for (int k = d.depth - 2; k > 0; k -= 3)
+            s[i + 3 + (d.depth - k) / 3] = base - k;
         // The pulse slows with the deeper dips.
         if (d.depth >= 9)
-            for (int k = 0; k < 14; ++k) pr[d.at + k] = 62 - (k * 9) / 13;
+            for (int k = 0; k < 14; ++k)
+                pr[d.at + k] = 62 - (k * 9) / 13;
     }
-    for (int k = 0; k < 6; ++k) s[15000 + k] = 96 - k / 2; // 3 points down: no event
-    for (int i = 20000; i < 20120; ++i) s[i] = pr[i] = 0;  // sensor off
+    for (int k = 0; k < 6; ++k)
+        s[15000 + k] = 96 - k / 2; // 3 points down: no event
+    for (int i = 20000; i < 20120; ++i)
+        s[i] = pr[i] = 0; // sensor off
 }
 
 bool MakeSpo2Record(const std::string& folder) {
@@ -237,8 +262,16 @@ bool MakeSpo2Record(const std::string& folder) {
     Fail(r[4], 0, 5); // stopped by key
 
     CIniDocument doc(folder + "/spo2-night.awp", 1);
-    Patient p{"王建国", "0031204", "020-83001234", "汉族", "男", "1968-07-21", "178", "92",
-              "赵磊医生", "王芳医生",
+    Patient p{"王建国",
+              "0031204",
+              "020-83001234",
+              "汉族",
+              "男",
+              "1968-07-21",
+              "178",
+              "92",
+              "赵磊医生",
+              "王芳医生",
               {"广州市越秀区", "中山五路9号"},
               {"无"},
               {"疑似睡眠呼吸暂停"},

@@ -69,7 +69,8 @@ constexpr Entry kEntries[] = {
     //: 57622
     {57622, QT_TRANSLATE_NOOP("StringTable", "连接失败，串口关闭!")},
     //: 57623
-    {57623, QT_TRANSLATE_NOOP("StringTable", "病人姓名, 121;病人 ID, 111;开始时间, 130; 文件名, 125")},
+    {57623,
+     QT_TRANSLATE_NOOP("StringTable", "病人姓名, 121;病人 ID, 111;开始时间, 130; 文件名, 125")},
     //: 57625
     {57625, QT_TRANSLATE_NOOP("StringTable", "接收盒中的数据将被覆盖! 您是否要继续?")},
     //: 57626
@@ -77,7 +78,8 @@ constexpr Entry kEntries[] = {
     //: 57627
     {57627, QT_TRANSLATE_NOOP("StringTable", "打印报告至少应包含一页!")},
     //: 57629
-    {57629, QT_TRANSLATE_NOOP("StringTable", "未能发现相关设备,请您检查设备是否\n已正确连接到电脑上，然后重试!")},
+    {57629, QT_TRANSLATE_NOOP("StringTable",
+                              "未能发现相关设备,请您检查设备是否\n已正确连接到电脑上，然后重试!")},
     //: 57631
     {57631, QT_TRANSLATE_NOOP("StringTable", "时间段不能为空! ")},
     //: 57632
@@ -253,7 +255,10 @@ constexpr Entry kEntries[] = {
     //: 57723
     {57723, QT_TRANSLATE_NOOP("StringTable", "您真的要删除该报告吗?")},
     //: 57724
-    {57724, QT_TRANSLATE_NOOP("StringTable", "*xx/xx,150; 编号,65;时间,60;日期,90;血压(mmHg),94;心率(BPM),90;平均压(mmHg),93;压差(mmHg),93;TC错误代号,50; 注释, 230")},
+    {57724,
+     QT_TRANSLATE_NOOP("StringTable", "*xx/xx,150; "
+                                      "编号,65;时间,60;日期,90;血压(mmHg),94;心率(BPM),90;平均压("
+                                      "mmHg),93;压差(mmHg),93;TC错误代号,50; 注释, 230")},
     //: 57725
     {57725, QT_TRANSLATE_NOOP("StringTable", "日期")},
     //: 57726
@@ -419,17 +424,29 @@ constexpr Entry kEntries[] = {
     //: 57811
     {57811, QT_TRANSLATE_NOOP("StringTable", "系统错误")},
     //: 57813 wearing instructions: placing the cuff
-    {57813, QT_TRANSLATE_NOOP("StringTable", "将袖带缠在非惯用手的上臂，袖带下缘在肘窝上方约两指处，松紧以能插入一指为宜；导气管朝上，沿手臂内侧走向。\n\n")},
+    {57813,
+     QT_TRANSLATE_NOOP("StringTable", "将袖带缠在非惯用手的上臂，袖带下缘在肘窝上方约两指处，松紧以"
+                                      "能插入一指为宜；导气管朝上，沿手臂内侧走向。\n\n")},
     //: 57814 wearing instructions: the tube and the recorder
-    {57814, QT_TRANSLATE_NOOP("StringTable", "把记录仪放进腰带上的背包里，导气管绕过颈后，不要打结或折弯。\n\n")},
+    {57814, QT_TRANSLATE_NOOP("StringTable",
+                              "把记录仪放进腰带上的背包里，导气管绕过颈后，不要打结或折弯。\n\n")},
     //: 57815 wearing instructions: keep the arm still
-    {57815, QT_TRANSLATE_NOOP("StringTable", "袖带开始充气时，请停止活动，手臂放松下垂、保持不动，直到袖带完全放气。\n\n")},
+    {57815, QT_TRANSLATE_NOOP(
+                "StringTable",
+                "袖带开始充气时，请停止活动，手臂放松下垂、保持不动，直到袖带完全放气。\n\n")},
     //: 57816 wearing instructions: keep the recorder on at night
-    {57816, QT_TRANSLATE_NOOP("StringTable", "夜间请保持记录仪开机，可放在枕边；睡觉时注意不要压住记录仪或导气管。\n\n")},
+    {57816,
+     QT_TRANSLATE_NOOP("StringTable",
+                       "夜间请保持记录仪开机，可放在枕边；睡觉时注意不要压住记录仪或导气管。\n\n")},
     //: 57817 wearing instructions: extra reading
-    {57817, QT_TRANSLATE_NOOP("StringTable", "感到头晕、心慌等不适时，可按一下开始键进行一次额外测量，并记下当时的时间和情况。\n\n")},
+    {57817,
+     QT_TRANSLATE_NOOP(
+         "StringTable",
+         "感到头晕、心慌等不适时，可按一下开始键进行一次额外测量，并记下当时的时间和情况。\n\n")},
     //: 57818 wearing instructions: removal
-    {57818, QT_TRANSLATE_NOOP("StringTable", "记录结束后，关闭记录仪，取下袖带，将记录仪和袖带一并交回诊所下载数据。\n\n")},
+    {57818, QT_TRANSLATE_NOOP(
+                "StringTable",
+                "记录结束后，关闭记录仪，取下袖带，将记录仪和袖带一并交回诊所下载数据。\n\n")},
     //: 57820
     {57820, QT_TRANSLATE_NOOP("StringTable", "标准差")},
     //: 57822
@@ -464,11 +481,14 @@ QString text(int id) {
     return QCoreApplication::translate("StringTable", s);
 }
 
-QString label(int id) { return text(id).replace(QStringLiteral("%%"), QStringLiteral("%")); }
+QString label(int id) {
+    return text(id).replace(QStringLiteral("%%"), QStringLiteral("%"));
+}
 
 QList<int> ids() {
     QList<int> out;
-    for (const Entry& e : kEntries) out.append(e.id);
+    for (const Entry& e : kEntries)
+        out.append(e.id);
     return out;
 }
 

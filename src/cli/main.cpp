@@ -13,7 +13,8 @@ QList<CliCommand>& Registry() {
 
 void PrintUsage(std::FILE* out) {
     std::fprintf(out, "usage: abpm-cli COMMAND [ARGS]\n\ncommands:\n");
-    for (const CliCommand& c : CliCommands()) std::fprintf(out, "  %s\n", c.usage);
+    for (const CliCommand& c : CliCommands())
+        std::fprintf(out, "  %s\n", c.usage);
 }
 
 } // namespace
@@ -22,7 +23,9 @@ CliCommandRegistration::CliCommandRegistration(const CliCommand& command) {
     Registry().append(command);
 }
 
-const QList<CliCommand>& CliCommands() { return Registry(); }
+const QList<CliCommand>& CliCommands() {
+    return Registry();
+}
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

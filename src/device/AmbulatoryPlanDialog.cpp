@@ -155,14 +155,7 @@ void AmbulatoryPlanDialog::refreshClock() {
 }
 
 void AmbulatoryPlanDialog::accept() {
-    if (m_name->text().isEmpty()) {
-        DeviceMessages::Ask(this, QMessageBox::Warning, StringTable::label(57620));
-        return;
-    }
-    if (m_id->text().isEmpty()) {
-        DeviceMessages::Ask(this, QMessageBox::Warning, StringTable::label(57621));
-        return;
-    }
+    if (!DeviceMessages::PatientGiven(this, m_name->text(), m_id->text())) return;
     const PlanChoices c = choices();
     m_plan = MeasurementPlan::Ambulatory(c, m_kind, m_now());
     if (DeviceMessages::Ask(this, QMessageBox::Warning, StringTable::label(57625),

@@ -31,4 +31,16 @@ QString Format(int id, int a, int b) {
     return QString::asprintf(StringTable::text(id).toUtf8().constData(), a, b);
 }
 
+bool PatientGiven(QWidget* parent, const QString& name, const QString& id) {
+    if (name.isEmpty()) {
+        Ask(parent, QMessageBox::Warning, StringTable::label(57620));
+        return false;
+    }
+    if (id.isEmpty()) {
+        Ask(parent, QMessageBox::Warning, StringTable::label(57621));
+        return false;
+    }
+    return true;
+}
+
 } // namespace DeviceMessages

@@ -21,4 +21,8 @@ void SetHandler(Handler handler);
 QString Format(int id, const QByteArray& text);
 QString Format(int id, int a, int b = 0);
 
+// The plan dialogs need a patient name (57620) and an identifier (57621); false after showing
+// the message for the first one missing.
+bool PatientGiven(QWidget* parent, const QString& name, const QString& id);
+
 } // namespace DeviceMessages

@@ -1,5 +1,7 @@
 #include "DownloadSession.h"
 
+#include "PortProbe.h"
+
 #include <exception>
 #include <filesystem>
 #include <stdexcept>
@@ -57,27 +59,11 @@ DownloadSession::State DownloadSession::step(State state) {
 }
 
 DownloadSession::State DownloadSession::probe() {
-    std::vector<std::string> names;
-    try {
-        names = m_candidates();
-    } catch (const std::exception&) {
-        names.clear(); // a failed port listing is reported like an absent recorder
-    }
-    for (const std::string& name : names)
-        if (probePort(name)) return State::ReadingBlockHeader;
-    return State::AskingRetry;
-}
-
-bool DownloadSession::probePort(const std::string& name) {
-    m_channel.setPortName(name);
-    if (m_channel.open(LineSettings::Download()) < 0) return false;
-    std::uint8_t echo = 0;
-    if (m_channel.write(1, &m_command) && m_channel.read(&echo, 1) == 1 && echo == m_command) {
-        m_port = name;
-        return true;
-    }
-    m_channel.close();
-    return false;
+    const auto port =
+        FindRecorderPort(m_channel, m_candidates, LineSettings::Download(), m_command);
+    if (!port) return State::AskingRetry;
+    m_port = *port;
+    return State::ReadingBlockHeader;
 }
 
 DownloadSession::State DownloadSession::askRetry() {

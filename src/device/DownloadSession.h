@@ -48,7 +48,6 @@ class DownloadSession {
     State readRecords();
     State save();
     State nextBlock();
-    bool probePort(const std::string& name);
     int readByte(std::uint8_t& byte);
     DeviceRecord readRecord();
     std::string saveBlock();

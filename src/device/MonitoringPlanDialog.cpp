@@ -31,14 +31,7 @@ MonitoringPlanDialog::MonitoringPlanDialog(QWidget* parent)
 }
 
 void MonitoringPlanDialog::accept() {
-    if (m_name->text().isEmpty()) {
-        DeviceMessages::Ask(this, QMessageBox::Warning, StringTable::label(57620));
-        return;
-    }
-    if (m_id->text().isEmpty()) {
-        DeviceMessages::Ask(this, QMessageBox::Warning, StringTable::label(57621));
-        return;
-    }
+    if (!DeviceMessages::PatientGiven(this, m_name->text(), m_id->text())) return;
     const QDate d = m_date->date();
     const QTime t = m_time->time();
     // The fields hold 30 and 11 bytes; the plan cuts without splitting a character.

@@ -1,5 +1,7 @@
 #include "UploadSession.h"
 
+#include "PortProbe.h"
+
 #include <exception>
 
 UploadSession::UploadSession(ByteChannel& channel, CandidateSource candidates,
@@ -37,27 +39,10 @@ UploadOutcome UploadSession::run(const MeasurementPlan& plan) {
 }
 
 UploadSession::State UploadSession::probe() {
-    std::vector<std::string> names;
-    try {
-        names = m_candidates();
-    } catch (const std::exception&) {
-        names.clear(); // a failed port listing is reported like an absent recorder
-    }
-    for (const std::string& name : names)
-        if (probePort(name)) return State::Sending;
-    return State::AskingRetry;
-}
-
-bool UploadSession::probePort(const std::string& name) {
-    m_channel.setPortName(name);
-    if (m_channel.open(LineSettings::Upload()) < 0) return false;
-    std::uint8_t echo = 0;
-    if (m_channel.write(1, &m_ack) && m_channel.read(&echo, 1) == 1 && echo == m_ack) {
-        m_port = name;
-        return true;
-    }
-    m_channel.close();
-    return false;
+    const auto port = FindRecorderPort(m_channel, m_candidates, LineSettings::Upload(), m_ack);
+    if (!port) return State::AskingRetry;
+    m_port = *port;
+    return State::Sending;
 }
 
 UploadSession::State UploadSession::askRetry() {

@@ -40,7 +40,6 @@ class UploadSession {
     State probe();
     State askRetry();
     State send(const MeasurementPlan& plan);
-    bool probePort(const std::string& name);
     bool awaitAcknowledge();
 
     ByteChannel& m_channel;

@@ -14,7 +14,9 @@ namespace {
 const std::string kCrLf = "\r\n";
 constexpr std::size_t kReserve = 3000000;
 
-bool HasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
+bool HasLineBreak(const std::string& s) {
+    return s.find_first_of("\r\n") != std::string::npos;
+}
 
 bool ReadAll(int fd, std::string& out, std::size_t expected) {
     out.assign(expected, '\0');
@@ -109,8 +111,10 @@ bool CIniDocument::WriteAtomically() {
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) return false;
     struct stat st {};
-    if (::stat(m_fileName.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-    else ::fchmod(fd, 0644);
+    if (::stat(m_fileName.c_str(), &st) == 0)
+        ::fchmod(fd, st.st_mode & 07777);
+    else
+        ::fchmod(fd, 0644);
     bool ok = WriteAll(fd, m_text) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok) ok = ::rename(tmp.c_str(), m_fileName.c_str()) == 0;
@@ -120,7 +124,8 @@ bool CIniDocument::WriteAtomically() {
 
 int CIniDocument::AtoI(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     long long value = 0;
@@ -187,8 +192,7 @@ int CIniDocument::WriteString(const std::string& section, const std::string& key
     KeySpan span = FindKey(section, key);
     if (!span.sectionFound) {
         // A last line without CR LF must not run into the new header.
-        if (m_text.size() < 2 || m_text.compare(m_text.size() - 2, 2, kCrLf) != 0)
-            m_text += kCrLf;
+        if (m_text.size() < 2 || m_text.compare(m_text.size() - 2, 2, kCrLf) != 0) m_text += kCrLf;
         m_text += header + kCrLf + line;
         m_dirty = true;
         return 1;

@@ -10,7 +10,7 @@
 // Saving writes a temporary file beside the target and renames it over the old one, so a
 // failed save never leaves a half-written record behind.
 class CIniDocument {
-public:
+  public:
     explicit CIniDocument(std::string fileName, int createNew = 0);
     virtual ~CIniDocument();
 
@@ -44,7 +44,7 @@ public:
     // at the 32-bit limits instead of overflowing.
     static int AtoI(const std::string& text);
 
-private:
+  private:
     struct KeySpan {
         std::size_t valueBegin = std::string::npos;
         std::size_t valueEnd = std::string::npos; // position of the CR LF after the value

@@ -11,16 +11,16 @@ constexpr std::size_t kMaxDateTextBytes = 16;
 
 // One blood-pressure measurement of a test.
 struct BpReading {
-    int number = 0;        // position in the test from 0; the file key is number + 1
-    int systolic = 0;      // mmHg; 0 = the measurement failed
-    int diastolic = 0;     // mmHg
-    int pulseRate = 0;     // beats per minute
-    int meanPressure = 0;  // mmHg
-    int errorCode = 0;     // the recorder's code as delivered
-    int marked = 0;        // 1: shown with "+" after its number
+    int number = 0;       // position in the test from 0; the file key is number + 1
+    int systolic = 0;     // mmHg; 0 = the measurement failed
+    int diastolic = 0;    // mmHg
+    int pulseRate = 0;    // beats per minute
+    int meanPressure = 0; // mmHg
+    int errorCode = 0;    // the recorder's code as delivered
+    int marked = 0;       // 1: shown with "+" after its number
     int minutesFromStart = 0;
-    std::string comment;   // at most kMaxCommentBytes
-    int included = 0;      // 1: takes part in the analysis
+    std::string comment; // at most kMaxCommentBytes
+    int included = 0;    // 1: takes part in the analysis
 };
 
 struct BpThresholds {
@@ -37,7 +37,7 @@ struct TestRecord {
     std::string beginDateText;
     std::string endDateText;
     int readingCount = 0;
-    int awakeStartMinute = 0;  // minutes after midnight
+    int awakeStartMinute = 0; // minutes after midnight
     int asleepStartMinute = 0;
     int hourBegin = 0, minBegin = 0, dayBegin = 0, monthBegin = 0, yearBegin = 0;
     std::array<BpReading, kMaxReadings> readings{};

@@ -26,7 +26,8 @@ int Hex(const std::string& s, std::size_t pos, std::size_t len) {
 // Leading decimal digits, as atoi takes them (blanks and a sign first).
 int Decimal(const std::string& digits) {
     std::size_t i = 0;
-    while (i < digits.size() && digits[i] == ' ') ++i;
+    while (i < digits.size() && digits[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < digits.size() && (digits[i] == '+' || digits[i] == '-')) negative = digits[i++] == '-';
     int value = 0;
@@ -61,12 +62,11 @@ std::string Encode(const Fields& f) {
     char time[8];
     std::snprintf(time, sizeof time, "%06d", offset);
     char text[kLength + 1];
-    std::snprintf(text, sizeof text, "%c%c%04X%02X%02X%02X%c%c%c%c%02X0000000", time[0], time[1],
-                  static_cast<unsigned>(f.systolic) & 0xFFFF,
-                  static_cast<unsigned>(f.diastolic) & 0xFF,
-                  static_cast<unsigned>(f.pulseRate) & 0xFF,
-                  static_cast<unsigned>(f.meanPressure) & 0xFF, time[2], time[3], time[4], time[5],
-                  static_cast<unsigned>(f.errorCode) & 0xFF);
+    std::snprintf(
+        text, sizeof text, "%c%c%04X%02X%02X%02X%c%c%c%c%02X0000000", time[0], time[1],
+        static_cast<unsigned>(f.systolic) & 0xFFFF, static_cast<unsigned>(f.diastolic) & 0xFF,
+        static_cast<unsigned>(f.pulseRate) & 0xFF, static_cast<unsigned>(f.meanPressure) & 0xFF,
+        time[2], time[3], time[4], time[5], static_cast<unsigned>(f.errorCode) & 0xFF);
     return std::string(text, kLength);
 }
 

@@ -16,7 +16,8 @@ void LoadTest(const CIniDocument& doc, const BpThresholds& thresholds, PatientRe
     test.section = "TEST " + doc.GetString(kPatientSection, "Test Count", kNoString);
     const std::string& sec = test.section;
 
-    test.beginDateText = CutGbk(doc.GetString(sec, "TestBeginDate", "no String"), kMaxDateTextBytes);
+    test.beginDateText =
+        CutGbk(doc.GetString(sec, "TestBeginDate", "no String"), kMaxDateTextBytes);
     test.endDateText = CutGbk(doc.GetString(sec, "TestEndDate", "no String"), kMaxDateTextBytes);
     test.hourBegin = doc.GetInt(sec, "HourBegin", 0);
     test.minBegin = doc.GetInt(sec, "MinBegin", 0);
@@ -54,7 +55,8 @@ bool WriteExclusion(const std::string& filePath, const std::string& testSection,
     const std::string key = std::to_string(number + 1);
     const std::string text = doc.GetString(testSection, key, kNoString);
     if (text.size() < ReadingText::kLength) return false;
-    if (!doc.WriteString(testSection, key, ReadingText::WithExclusion(text, excluded))) return false;
+    if (!doc.WriteString(testSection, key, ReadingText::WithExclusion(text, excluded)))
+        return false;
     return doc.Save();
 }
 

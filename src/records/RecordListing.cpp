@@ -36,6 +36,7 @@ std::vector<RecordListRow> ListRecordFiles(const std::string& folder,
     if (paths.size() > kMaxListedRecords) paths.resize(kMaxListedRecords);
     std::vector<RecordListRow> rows;
     rows.reserve(paths.size());
-    for (const std::string& p : paths) rows.push_back(ReadRecordRow(p, missingText));
+    for (const std::string& p : paths)
+        rows.push_back(ReadRecordRow(p, missingText));
     return rows;
 }

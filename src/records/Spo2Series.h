@@ -20,7 +20,7 @@ struct Spo2Series {
 };
 
 enum class Spo2ReadResult {
-    NoData,  // no "DATA PACK": the record carries no series
+    NoData, // no "DATA PACK": the record carries no series
     Loaded,
     Damaged, // "DataCount" does not match the pack, or the trailer is unreadable
 };

@@ -83,7 +83,7 @@ TEST_F(Spo2CommandOnSample, SeriesFacts) {
     EXPECT_EQ(j["length"].toInt(), 28800);
     EXPECT_EQ(j["zeroSeconds"].toInt(), 120);
     EXPECT_EQ(j["start"].toString(), "2026-3-20 23:0:0");
-    const QJsonArray desaturations{Event(1799, 19, 96, 88), Event(5399, 23, 96, 86),
+    const QJsonArray desaturations{Event(1799, 19, 96, 88),  Event(5399, 23, 96, 86),
                                    Event(8999, 27, 96, 84),  Event(12599, 13, 96, 91),
                                    Event(17999, 35, 96, 80), Event(23399, 21, 96, 87)};
     EXPECT_EQ(j["desaturationEvents"].toArray(), desaturations);
@@ -99,7 +99,7 @@ TEST_F(Spo2CommandOnSample, SummaryTexts) {
     // d: 19 + 23 + 27 + 13 + 35 + 21 = 138 s.
     EXPECT_EQ(spo2["totalEventMinutes"].toString(), "2.3");
     EXPECT_EQ(spo2["averageEventSeconds"].toString(), "23.0");
-    EXPECT_EQ(spo2["indexPerHour"].toString(), "0.8");  // 6 * 3600 / 28800 = 0.75
+    EXPECT_EQ(spo2["indexPerHour"].toString(), "0.8");    // 6 * 3600 / 28800 = 0.75
     EXPECT_EQ(spo2["artefactPercent"].toString(), "0.4"); // 120 / 28800 * 100
     EXPECT_EQ(spo2["adjustedIndex"].toString(), "0.8");   // 6 * 3600 / 28680 = 0.753
     // Deficit of a dip: D^2 + 4D plus its recovery steps (D - 2, D - 5, ... > 0): 105, 155,
@@ -109,7 +109,7 @@ TEST_F(Spo2CommandOnSample, SummaryTexts) {
     // event's second sample, so 7 + 11 + 19 + 5 = 42 s.
     EXPECT_EQ(spo2["minutesBelowCritical"].toString(), "0.7");
     EXPECT_EQ(spo2["eventsBelowCritical"].toString(), "4");
-    EXPECT_EQ(spo2["minimum"].toString(), "80"); // the 16-point dip
+    EXPECT_EQ(spo2["minimum"].toString(), "80");             // the 16-point dip
     EXPECT_EQ(spo2["lowAverage"].toString(), "86.0");        // 516 / 6
     EXPECT_EQ(spo2["lowAverageBelow88"].toString(), "84.2"); // 337 / 4 = 84.25
 
@@ -166,7 +166,8 @@ TEST(Spo2Command, OptionsSetTheThresholds) {
     EXPECT_EQ(spo2["lowAverageBelow88"].toString(), "84.2"); // stays at 88
 
     // Pulse: the dips fall 9 bpm over 12 s.
-    EXPECT_TRUE(RunSpo2({sample, "--pulse-change", "10"}).json()["pulseEvents"].toArray().isEmpty());
+    EXPECT_TRUE(
+        RunSpo2({sample, "--pulse-change", "10"}).json()["pulseEvents"].toArray().isEmpty());
     EXPECT_TRUE(
         RunSpo2({sample, "--pulse-min-duration", "13"}).json()["pulseEvents"].toArray().isEmpty());
 }

@@ -18,14 +18,15 @@ ino_t Inode(const std::string& path) {
 
 int FilesIn(const std::string& folder) {
     int n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+        ++n;
     return n;
 }
 
 // Caps the size of files this process may write, so that writing the temporary file fails
 // the way a full disk does (root ignores permissions, but not this limit).
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -38,7 +39,7 @@ public:
         std::signal(SIGXFSZ, m_oldHandler);
     }
 
-private:
+  private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };

@@ -36,11 +36,12 @@ TEST(CIniDocument, MissingFileIsCreatedAndHoldsExactlyWhatWasWritten) {
 
 TEST(CIniDocument, NewKeysGoDirectlyUnderTheHeaderInReverseOrder) {
     // Section created by the first write.
-    EXPECT_EQ(Edit("", [](CIniDocument& d) {
-                  d.WriteString("S", "A", "1");
-                  d.WriteString("S", "B", "2");
-                  d.WriteString("S", "C", "3");
-              }),
+    EXPECT_EQ(Edit("",
+                   [](CIniDocument& d) {
+                       d.WriteString("S", "A", "1");
+                       d.WriteString("S", "B", "2");
+                       d.WriteString("S", "C", "3");
+                   }),
               "[S]\r\nC=3\r\nB=2\r\nA=1\r\n");
     // Section that existed before, followed by another one.
     EXPECT_EQ(Edit("[S]\r\nX=0\r\n[T]\r\nY=1\r\n",
@@ -56,8 +57,9 @@ TEST(CIniDocument, ReplacingAValueKeepsTheLineOrder) {
     EXPECT_EQ(Edit("[S]\r\nA=1\r\nB=22\r\nC=3\r\n",
                    [](CIniDocument& d) { EXPECT_EQ(d.WriteString("S", "B", "x"), 1); }),
               "[S]\r\nA=1\r\nB=x\r\nC=3\r\n");
-    EXPECT_EQ(Edit("[S]\r\nA=1\r\n", [](CIniDocument& d) { EXPECT_EQ(d.WriteInt("S", "A", -42), 1); }),
-              "[S]\r\nA=-42\r\n");
+    EXPECT_EQ(
+        Edit("[S]\r\nA=1\r\n", [](CIniDocument& d) { EXPECT_EQ(d.WriteInt("S", "A", -42), 1); }),
+        "[S]\r\nA=-42\r\n");
 }
 
 TEST(CIniDocument, LastLineWithoutCrLfReadsAsMissingAndIsNotWritten) {

@@ -98,7 +98,8 @@ TEST(RecordFile, MoreThan1024ReadingsAreCutAtTheLimit) {
     TempDir dir;
     const std::string path = dir.file("r.awp");
     std::string s = "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=1030\r\n";
-    for (int n = 1; n <= 1030; ++n) s += std::to_string(n) + "=00007D50485F0000000000000\r\n";
+    for (int n = 1; n <= 1030; ++n)
+        s += std::to_string(n) + "=00007D50485F0000000000000\r\n";
     WriteFileBytes(path, s);
     PatientRecord rec;
     RecordFile::LoadTest(path, BpThresholds{}, rec);
@@ -111,12 +112,14 @@ TEST(RecordFile, LongTextsAreCutWithoutSplittingAGbkCharacter) {
     const std::string path = dir.file("r.awp");
     // 16 GBK characters of two bytes each: 32 bytes; the name holds 31, so 15 characters stay.
     std::string name;
-    for (int i = 0; i < 16; ++i) name += "\xD5\xC5";
+    for (int i = 0; i < 16; ++i)
+        name += "\xD5\xC5";
     const std::string longComment(300, 'c');
-    WriteFileBytes(path, "[PATIENT DATA]\r\nTest Count=1\r\nName=" + name +
-                             "\r\nID=A1234567890123456\r\n[TEST 1]\r\nTestBeginDate=" +
-                             "12/11/2026 12:30 extra\r\nCount=1\r\n1=00007D50485F0000000000000\r\nC1=" +
-                             longComment + "\r\n");
+    WriteFileBytes(path,
+                   "[PATIENT DATA]\r\nTest Count=1\r\nName=" + name +
+                       "\r\nID=A1234567890123456\r\n[TEST 1]\r\nTestBeginDate=" +
+                       "12/11/2026 12:30 extra\r\nCount=1\r\n1=00007D50485F0000000000000\r\nC1=" +
+                       longComment + "\r\n");
     PatientRecord rec;
     RecordFile::LoadTest(path, BpThresholds{}, rec);
     EXPECT_EQ(rec.patientName, name.substr(0, 30));

@@ -31,7 +31,8 @@ TEST(RecordListing, ListsRecordsWithTheirDefaultsAndWritesNothing) {
 
 TEST(RecordListing, KeepsAtMost500Files) {
     TempDir dir;
-    for (int i = 0; i < 503; ++i) WriteFileBytes(dir.file("r" + std::to_string(1000 + i) + ".awp"), "");
+    for (int i = 0; i < 503; ++i)
+        WriteFileBytes(dir.file("r" + std::to_string(1000 + i) + ".awp"), "");
     EXPECT_EQ(ListRecordFiles(dir.path(), "no string").size(), 500u);
 }
 
@@ -56,7 +57,8 @@ TEST(RecordFileOps, CopyReplacesTheTargetAndNeverTheSourceItself) {
 
 TEST(RecordFileOps, DeletesTheSelectedFilesAndReportsTheRest) {
     TempDir dir;
-    for (const char* n : {"a.awp", "b.awp", "c.awp", "d.awp"}) WriteFileBytes(dir.file(n), "x");
+    for (const char* n : {"a.awp", "b.awp", "c.awp", "d.awp"})
+        WriteFileBytes(dir.file(n), "x");
     const auto failures = DeleteRecordFiles(
         {dir.file("a.awp"), dir.file("c.awp"), dir.file("d.awp"), dir.file("zz.awp")});
     ASSERT_EQ(failures.size(), 1u);

@@ -9,7 +9,8 @@ const std::string kSamples = ABPM_SAMPLES_DIR;
 
 int CountExcluded(const TestRecord& t) {
     int n = 0;
-    for (int i = 0; i < t.readingCount; ++i) n += t.readings[std::size_t(i)].included ? 0 : 1;
+    for (int i = 0; i < t.readingCount; ++i)
+        n += t.readings[std::size_t(i)].included ? 0 : 1;
     return n;
 }
 

@@ -20,7 +20,10 @@ Spo2ReadResult ReadPack(const std::string& count, const std::string& pack, Spo2S
 
 TEST(Spo2Series, CountMustMatchThePack) {
     // Three records (positions 1, 2, 4) and a trailer of length 5: 8 + 12 * 3 characters.
-    const std::string pack = "603C00000001" "5F3D00000002" "FF4000000004" "00000005";
+    const std::string pack = "603C00000001"
+                             "5F3D00000002"
+                             "FF4000000004"
+                             "00000005";
     Spo2Series s;
     ASSERT_EQ(ReadPack("3", pack, s), Spo2ReadResult::Loaded);
     ASSERT_EQ(s.length(), 5u);
@@ -40,7 +43,10 @@ TEST(Spo2Series, CountMustMatchThePack) {
 
 TEST(Spo2Series, PositionsOutsideTheSeriesAreSkipped) {
     // Positions 0 and 9 lie outside 1 ... 3.
-    const std::string pack = "603C00000000" "5F3D00000009" "5E3E00000003" "00000003";
+    const std::string pack = "603C00000000"
+                             "5F3D00000009"
+                             "5E3E00000003"
+                             "00000003";
     Spo2Series s;
     ASSERT_EQ(ReadPack("3", pack, s), Spo2ReadResult::Loaded);
     ASSERT_EQ(s.length(), 3u);

@@ -16,8 +16,10 @@ void ModalAnswerer::poll() {
         texts << box->text();
         QAbstractButton* button = box->button(QMessageBox::StandardButton(m_button));
         if (!button && !box->buttons().isEmpty()) button = box->buttons().first();
-        if (button) button->click();
-        else box->done(0);
+        if (button)
+            button->click();
+        else
+            box->done(0);
         return;
     }
     if (m_dialogHandler && !modal->property("answered").toBool()) {

@@ -11,13 +11,15 @@ class QWidget;
 // with the given button; any other modal dialog is handed to the optional handler.
 class ModalAnswerer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ModalAnswerer(int messageBoxButton);
-    void setDialogHandler(std::function<void(QWidget*)> handler) { m_dialogHandler = std::move(handler); }
+    void setDialogHandler(std::function<void(QWidget*)> handler) {
+        m_dialogHandler = std::move(handler);
+    }
 
     QStringList texts; // message box texts, in the order they were shown
 
-private:
+  private:
     void poll();
     QTimer m_timer;
     int m_button;

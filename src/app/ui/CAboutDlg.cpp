@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "ToolbarIcons.h"
 #include "CommandIds.h"
+#include "ToolbarIcons.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("TARNEL Patient Monitor V1.0"));

@@ -5,13 +5,13 @@
 
 #include "CAboutDlg.h"
 #include "CConfigDialog.h"
-#include "CUserNameDialog.h"
-#include "ConfigStore.h"
 #include "CLanguageDialog.h"
 #include "CMainFrame.h"
 #include "COBLView.h"
 #include "CRecordFileDialog.h"
+#include "CUserNameDialog.h"
 #include "CommandIds.h"
+#include "ConfigStore.h"
 #include "DeviceCommands.h"
 #include "GbkText.h"
 #include "Help.h"
@@ -70,7 +70,8 @@ void CAbpmApp::registerHandlers() {
     f->setHandler(Cmd::Upload, [this] {
         RunUpload(m_frame.get(), m_state, [](QWidget* parent) { OpenHelp(parent); });
     });
-    f->setHandler(Cmd::DeviceConfig, [this] { ShowDeviceConfiguration(m_frame.get(), m_state.record); });
+    f->setHandler(Cmd::DeviceConfig,
+                  [this] { ShowDeviceConfiguration(m_frame.get(), m_state.record); });
     f->setHandler(Cmd::Wearing, [f] { ShowWearingInstructions(f); });
 
     // The view's own commands.
@@ -106,7 +107,8 @@ QString CAbpmApp::patientFolderForDialogs() {
     // The open and delete dialogs go back to the folder of Config family.
     ConfigStore store(configPath().toStdString());
     m_state.currentUserName = ConfigStore::kStartUpUser;
-    QString folder = FromGbk(store.patientFilePath(ConfigStore::SectionName(ConfigStore::kStartUpUser)));
+    QString folder =
+        FromGbk(store.patientFilePath(ConfigStore::SectionName(ConfigStore::kStartUpUser)));
     if (!folder.isEmpty()) m_state.patientFileFolder = folder.toStdString();
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::currentPath();
     return folder;
@@ -156,8 +158,7 @@ void CAbpmApp::deleteCommand() {
 }
 
 void CAbpmApp::languageCommand() {
-    CLanguageDialog dlg(*m_languages, QString::fromStdString(m_state.programFolder),
-                        m_frame.get());
+    CLanguageDialog dlg(*m_languages, QString::fromStdString(m_state.programFolder), m_frame.get());
     if (dlg.exec() != QDialog::Accepted) return;
     m_frame->retranslate();
     m_frame->view()->recordChanged();

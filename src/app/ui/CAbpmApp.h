@@ -13,7 +13,7 @@ class LanguageManager;
 // commands that belong to the shell (records, configuration, language, help).
 class CAbpmApp : public QObject {
     Q_OBJECT
-public:
+  public:
     // programFolder: where the executable, its language packs and manual are;
     // startFolder: the working folder, where the configuration files are kept.
     CAbpmApp(QString programFolder, QString startFolder);
@@ -38,7 +38,7 @@ public:
     void configCommand(int page);
     void userNameCommand();
 
-private:
+  private:
     void registerHandlers();
     QString patientFolderForDialogs();
 

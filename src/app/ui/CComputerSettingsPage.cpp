@@ -36,7 +36,8 @@ CComputerSettingsPage::CComputerSettingsPage(ConfigStore& store, AppState& state
                                              CConfigDialog* dialog)
     : QWidget(dialog), m_store(store), m_state(state), m_dialog(dialog),
       m_port(new QComboBox(this)), m_device(new QComboBox(this)),
-      m_browser(new FolderBrowser(this)), m_useDefault(new QCheckBox(tr("总是使用默认路径"), this)) {
+      m_browser(new FolderBrowser(this)),
+      m_useDefault(new QCheckBox(tr("总是使用默认路径"), this)) {
     auto* layout = new QVBoxLayout(this);
     auto* connection = new QGroupBox(tr("连接设置"), this);
     auto* form = new QFormLayout(connection);
@@ -64,9 +65,11 @@ CComputerSettingsPage::CComputerSettingsPage(ConfigStore& store, AppState& state
 void CComputerSettingsPage::load() {
     const std::string section = m_store.currentSection();
     const ConfigStore::ComputerSettings s = m_store.computerSettings(section);
-    for (const char* label : ConfigStore::kPortLabels) m_port->addItem(QString::fromLatin1(label));
+    for (const char* label : ConfigStore::kPortLabels)
+        m_port->addItem(QString::fromLatin1(label));
     m_port->addItems(ExtraPorts(m_store, section));
-    for (const char* label : ConfigStore::kDeviceLabels) m_device->addItem(QString::fromLatin1(label));
+    for (const char* label : ConfigStore::kDeviceLabels)
+        m_device->addItem(QString::fromLatin1(label));
     m_port->setCurrentIndex(qBound(0, s.port, m_port->count() - 1));
     m_device->setCurrentIndex(qBound(0, s.device, m_device->count() - 1));
     m_useDefault->setChecked(s.useDefaultPath == 1);

@@ -13,7 +13,7 @@ struct AppState;
 // Page 211: port, recorder type and the patient file folder of the current configuration.
 class CComputerSettingsPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     CComputerSettingsPage(ConfigStore& store, AppState& state, CConfigDialog* dialog);
 
     QComboBox* portList() const { return m_port; }
@@ -24,7 +24,7 @@ public:
     void ok();
     void cancel();
 
-private:
+  private:
     void load();
     ConfigStore::ComputerSettings settings() const;
 

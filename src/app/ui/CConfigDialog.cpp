@@ -38,7 +38,9 @@ CConfigDialog::CConfigDialog(ConfigStore& store, AppState& state, Page startPage
     showPage(startPage);
 }
 
-QWidget* CConfigDialog::page(Page page) const { return m_pages->widget(page); }
+QWidget* CConfigDialog::page(Page page) const {
+    return m_pages->widget(page);
+}
 
 void CConfigDialog::showPage(Page page) {
     m_pages->setCurrentIndex(page);
@@ -47,6 +49,8 @@ void CConfigDialog::showPage(Page page) {
 
 void CConfigDialog::pageFinished(Page page, bool accepted) {
     if (page != m_startPage) return;
-    if (accepted) accept();
-    else reject();
+    if (accepted)
+        accept();
+    else
+        reject();
 }

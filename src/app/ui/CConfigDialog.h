@@ -12,7 +12,7 @@ struct AppState;
 // Cancel on that page also closes the dialog.
 class CConfigDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum Page { ComputerPage = 0, ReportPage = 1, ThresholdsPage = 2 };
 
     CConfigDialog(ConfigStore& store, AppState& state, Page startPage, QWidget* parent = nullptr);
@@ -26,7 +26,7 @@ public:
     // A page confirmed or cancelled: closes the dialog when it was opened on that page.
     void pageFinished(Page page, bool accepted);
 
-private:
+  private:
     Page m_startPage;
     QStackedWidget* m_pages;
     QButtonGroup* m_tabs;

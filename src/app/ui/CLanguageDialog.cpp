@@ -10,8 +10,7 @@
 #include "Help.h"
 #include "LanguageManager.h"
 
-CLanguageDialog::CLanguageDialog(LanguageManager& languages, QString programFolder,
-                                 QWidget* parent)
+CLanguageDialog::CLanguageDialog(LanguageManager& languages, QString programFolder, QWidget* parent)
     : QDialog(parent), m_languages(languages), m_programFolder(std::move(programFolder)),
       m_list(new QListWidget(this)) {
     setWindowTitle(tr("选择语言"));

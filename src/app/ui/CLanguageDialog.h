@@ -8,11 +8,11 @@ class LanguageManager;
 // Dialog 271: choose one of the language packs; OK loads it and stores its name.
 class CLanguageDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     CLanguageDialog(LanguageManager& languages, QString programFolder, QWidget* parent = nullptr);
     QListWidget* list() const { return m_list; }
 
-private:
+  private:
     void onOk();
 
     LanguageManager& m_languages;

@@ -28,10 +28,19 @@ constexpr int kSeparator = 0;
 
 // Toolbar slots with their text ids; 0 is a separator.
 constexpr std::pair<int, int> kToolBar[] = {
-    {Cmd::Wearing, 57780}, {Cmd::Download, 57782}, {Cmd::Upload, 57781}, {0, 0},
-    {Cmd::Open, 57783},    {Cmd::BpTrend, 57785},  {Cmd::EditReadings, 57784},
-    {Cmd::BarCharts, 57787}, {Cmd::PieCharts, 57788}, {Cmd::Print, 57790}, {0, 0},
-    {Cmd::Help, 57793},    {Cmd::Exit, 57794},
+    {Cmd::Wearing, 57780},
+    {Cmd::Download, 57782},
+    {Cmd::Upload, 57781},
+    {0, 0},
+    {Cmd::Open, 57783},
+    {Cmd::BpTrend, 57785},
+    {Cmd::EditReadings, 57784},
+    {Cmd::BarCharts, 57787},
+    {Cmd::PieCharts, 57788},
+    {Cmd::Print, 57790},
+    {0, 0},
+    {Cmd::Help, 57793},
+    {Cmd::Exit, 57794},
 };
 
 QString EntryText(const MenuEntry& e) {
@@ -86,10 +95,11 @@ void CMainFrame::buildMenus() {
         {kSeparator, 0, nullptr},
         {Cmd::Statistics, 0, QT_TRANSLATE_NOOP("CMainFrame", "统计数据(&T)...")},
         {Cmd::DeviceConfig, 0, QT_TRANSLATE_NOOP("CMainFrame", "AMU配置信息(&A)...")}};
-    static const MenuEntry view[] = {
-        {Cmd::BpTrend, 57785, nullptr},  {Cmd::Spo2Trend, 57737, nullptr},
-        {Cmd::BarCharts, 57787, nullptr}, {Cmd::PieCharts, 57788, nullptr},
-        {Cmd::FitLine, 57789, nullptr}};
+    static const MenuEntry view[] = {{Cmd::BpTrend, 57785, nullptr},
+                                     {Cmd::Spo2Trend, 57737, nullptr},
+                                     {Cmd::BarCharts, 57787, nullptr},
+                                     {Cmd::PieCharts, 57788, nullptr},
+                                     {Cmd::FitLine, 57789, nullptr}};
     static const MenuEntry help[] = {
         {Cmd::Help, 57793, nullptr},
         {Cmd::Wearing, 57780, nullptr},
@@ -154,7 +164,8 @@ void CMainFrame::buildToolBar() {
 }
 
 void CMainFrame::retranslate() {
-    for (const auto& [menu, title] : m_menus) menu->setTitle(QCoreApplication::translate("CMainFrame", title));
+    for (const auto& [menu, title] : m_menus)
+        menu->setTitle(QCoreApplication::translate("CMainFrame", title));
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
         QAction* a = it.value();
         const int textId = a->property("textId").toInt();

@@ -16,7 +16,7 @@ struct AppState;
 // the code that carries it out. A command without a handler yet is shown greyed.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     CMainFrame(AppState& state, LanguageManager& languages, QWidget* parent = nullptr);
 
     COBLView* view() const { return m_view; }
@@ -37,7 +37,7 @@ public:
     void retranslate();
     void updateCommandStates();
 
-private:
+  private:
     QAction* makeAction(int id);
     void buildMenus();
     void buildToolBar();

@@ -22,9 +22,12 @@ namespace {
 
 QString Title(CRecordFileDialog::Mode mode) {
     switch (mode) {
-    case CRecordFileDialog::Mode::Open: return CRecordFileDialog::tr("选择需要打开的文件");
-    case CRecordFileDialog::Mode::Copy: return CRecordFileDialog::tr("选择需要复制的文件");
-    case CRecordFileDialog::Mode::Delete: return CRecordFileDialog::tr("选择需要删除的文件");
+    case CRecordFileDialog::Mode::Open:
+        return CRecordFileDialog::tr("选择需要打开的文件");
+    case CRecordFileDialog::Mode::Copy:
+        return CRecordFileDialog::tr("选择需要复制的文件");
+    case CRecordFileDialog::Mode::Delete:
+        return CRecordFileDialog::tr("选择需要删除的文件");
     }
     return {};
 }
@@ -32,8 +35,9 @@ QString Title(CRecordFileDialog::Mode mode) {
 QStringList FailureLines(const std::vector<RecordFileFailure>& failures) {
     QStringList lines;
     for (const RecordFileFailure& f : failures)
-        lines << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(QString::fromStdString(f.path)),
-                                            QString::fromStdString(f.reason));
+        lines << QStringLiteral("%1: %2").arg(
+            QDir::toNativeSeparators(QString::fromStdString(f.path)),
+            QString::fromStdString(f.reason));
     return lines;
 }
 
@@ -61,9 +65,11 @@ CRecordFileDialog::CRecordFileDialog(Mode mode, const QString& folder, QWidget* 
 
     const auto columns = ParseColumns(StringTable::text(57623));
     QStringList headers;
-    for (const auto& c : columns) headers << c.first;
+    for (const auto& c : columns)
+        headers << c.first;
     m_files->setHeaderLabels(headers);
-    for (int i = 0; i < columns.size(); ++i) m_files->setColumnWidth(i, columns[i].second);
+    for (int i = 0; i < columns.size(); ++i)
+        m_files->setColumnWidth(i, columns[i].second);
     m_files->setRootIsDecorated(false);
     m_files->setAllColumnsShowFocus(true);
     m_files->setSelectionMode(mode == Mode::Open ? QAbstractItemView::SingleSelection
@@ -112,7 +118,9 @@ void CRecordFileDialog::setTargetChooser(std::function<std::optional<QString>()>
     m_chooseTarget = std::move(chooser);
 }
 
-QString CRecordFileDialog::folder() const { return m_browser->folder(); }
+QString CRecordFileDialog::folder() const {
+    return m_browser->folder();
+}
 
 QStringList CRecordFileDialog::selectedPaths() const {
     QStringList out;
@@ -138,9 +146,15 @@ void CRecordFileDialog::fillFiles() {
 
 void CRecordFileDialog::onOk() {
     switch (m_mode) {
-    case Mode::Open: openOk(); break;
-    case Mode::Copy: copyOk(); break;
-    case Mode::Delete: deleteOk(); break;
+    case Mode::Open:
+        openOk();
+        break;
+    case Mode::Copy:
+        copyOk();
+        break;
+    case Mode::Delete:
+        deleteOk();
+        break;
     }
 }
 
@@ -161,7 +175,8 @@ void CRecordFileDialog::copyOk() {
     const std::optional<QString> target = m_chooseTarget();
     if (!target) return; // back to the copy dialog
     std::vector<std::string> files;
-    for (const QString& p : paths) files.push_back(p.toStdString());
+    for (const QString& p : paths)
+        files.push_back(p.toStdString());
     ReportFileFailures(this, tr("复制失败"),
                        FailureLines(CopyRecordFiles(files, target->toStdString())));
     accept();
@@ -174,7 +189,8 @@ void CRecordFileDialog::deleteOk() {
         return;
     }
     std::vector<std::string> files;
-    for (const QString& p : selectedPaths()) files.push_back(p.toStdString());
+    for (const QString& p : selectedPaths())
+        files.push_back(p.toStdString());
     for (int i = m_files->topLevelItemCount() - 1; i >= 0; --i) {
         if (!m_files->topLevelItem(i)->isSelected()) continue;
         delete m_files->takeTopLevelItem(i);
@@ -186,8 +202,10 @@ void CRecordFileDialog::deleteOk() {
 
 void CRecordFileDialog::mouseDoubleClickEvent(QMouseEvent* event) {
     // A double click on the dialog's own surface confirms, as OK does.
-    if (childAt(event->position().toPoint()) == nullptr) onOk();
-    else QDialog::mouseDoubleClickEvent(event);
+    if (childAt(event->position().toPoint()) == nullptr)
+        onOk();
+    else
+        QDialog::mouseDoubleClickEvent(event);
 }
 
 void CRecordFileDialog::mousePressEvent(QMouseEvent* event) {

@@ -11,7 +11,7 @@ class QTreeWidget;
 // path, and the patient records of the folder with name, ID, start time and file name.
 class CRecordFileDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Mode { Open, Copy, Delete };
 
     CRecordFileDialog(Mode mode, const QString& folder, QWidget* parent = nullptr);
@@ -28,11 +28,11 @@ public:
     // Splits message 57623's "name, width;name, width" into headers and pixel widths.
     static QList<QPair<QString, int>> ParseColumns(const QString& spec);
 
-protected:
+  protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void fillFiles();
     void onOk();
     void openOk();

@@ -26,4 +26,6 @@ CTargetFolderDialog::CTargetFolderDialog(const QString& folder, QWidget* parent)
     resize(420, 420);
 }
 
-QString CTargetFolderDialog::folder() const { return m_browser->folder(); }
+QString CTargetFolderDialog::folder() const {
+    return m_browser->folder();
+}

@@ -46,18 +46,21 @@ CThresholdsPage::CThresholdsPage(ConfigStore& store, AppState& state, CConfigDia
 
     const BpThresholds t = m_store.currentThresholds();
     const int values[] = {t.awakeSys, t.asleepSys, t.awakeDia, t.asleepDia};
-    for (int i = 0; i < 4; ++i) m_fields[i]->setText(QString::number(values[i]));
+    for (int i = 0; i < 4; ++i)
+        m_fields[i]->setText(QString::number(values[i]));
 }
 
 void CThresholdsPage::defaults() {
     const BpThresholds d;
     const int values[] = {d.awakeSys, d.asleepSys, d.awakeDia, d.asleepDia};
-    for (int i = 0; i < 4; ++i) m_fields[i]->setText(QString::number(values[i]));
+    for (int i = 0; i < 4; ++i)
+        m_fields[i]->setText(QString::number(values[i]));
 }
 
 void CThresholdsPage::ok() {
     int v[4];
-    for (int i = 0; i < 4; ++i) v[i] = CIniDocument::AtoI(m_fields[i]->text().toStdString());
+    for (int i = 0; i < 4; ++i)
+        v[i] = CIniDocument::AtoI(m_fields[i]->text().toStdString());
     const BpThresholds t{v[0], v[1], v[2], v[3]};
     const ThresholdCheck check = CheckThresholds(t);
     if (check != ThresholdCheck::Accepted) {
@@ -65,8 +68,9 @@ void CThresholdsPage::ok() {
         return;
     }
     if (!m_store.writeThresholds(m_store.currentSection(), t)) {
-        QMessageBox::warning(this, tr("基准值"),
-                             tr("无法保存配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
+        QMessageBox::warning(
+            this, tr("基准值"),
+            tr("无法保存配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
         return;
     }
     m_state.record.thresholds = t;

@@ -10,7 +10,7 @@ struct AppState;
 // Page 233: the four blood-pressure thresholds of the current configuration.
 class CThresholdsPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     CThresholdsPage(ConfigStore& store, AppState& state, CConfigDialog* dialog);
 
     // Awake systolic, asleep systolic, awake diastolic, asleep diastolic.
@@ -18,7 +18,7 @@ public:
     void ok();
     void defaults();
 
-private:
+  private:
     ConfigStore& m_store;
     AppState& m_state;
     CConfigDialog* m_dialog;

@@ -52,8 +52,7 @@ void CUserNameDialog::ok() {
         QMessageBox::warning(this, windowTitle(), StringTable::text(57609));
         return;
     case ConfigStore::SelectStatus::InvalidName:
-        QMessageBox::warning(this, windowTitle(),
-                             tr("用户名不能包含 [ ] / \\ 或控制字符。"));
+        QMessageBox::warning(this, windowTitle(), tr("用户名不能包含 [ ] / \\ 或控制字符。"));
         return;
     case ConfigStore::SelectStatus::Created:
         m_state.currentUserName = sel.name;
@@ -82,8 +81,9 @@ void CUserNameDialog::deleteSelected() {
     m_numbers.removeAt(index);
     m_names->setEditText(QString());
     if (!m_store.deleteUser(number))
-        QMessageBox::warning(this, windowTitle(),
-                             tr("无法保存配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
+        QMessageBox::warning(
+            this, windowTitle(),
+            tr("无法保存配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
 }
 
 void CUserNameDialog::deleteAll() {
@@ -91,13 +91,16 @@ void CUserNameDialog::deleteAll() {
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!m_store.deleteAllUsers())
-        QMessageBox::warning(this, windowTitle(),
-                             tr("无法删除配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
+        QMessageBox::warning(
+            this, windowTitle(),
+            tr("无法删除配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
     m_names->clear();
     m_numbers.clear();
 }
 
-void CUserNameDialog::reject() { deleteSelected(); }
+void CUserNameDialog::reject() {
+    deleteSelected();
+}
 
 void CUserNameDialog::closeEvent(QCloseEvent* event) {
     event->ignore();

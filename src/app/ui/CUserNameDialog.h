@@ -11,7 +11,7 @@ struct AppState;
 // Only OK closes it; Escape and the close box ask to delete the selected user instead.
 class CUserNameDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     CUserNameDialog(ConfigStore& store, AppState& state, QWidget* parent = nullptr);
 
     QComboBox* nameList() const { return m_names; }
@@ -22,11 +22,11 @@ public:
     void deleteSelected();
     void deleteAll();
 
-protected:
+  protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void fill();
 
     ConfigStore& m_store;

@@ -23,12 +23,14 @@ FolderBrowser::FolderBrowser(QWidget* parent)
 QStringList FolderBrowser::PlatformRoots() {
     QStringList roots;
 #ifdef Q_OS_WIN
-    for (const QFileInfo& drive : QDir::drives()) roots << QDir::toNativeSeparators(drive.absolutePath());
+    for (const QFileInfo& drive : QDir::drives())
+        roots << QDir::toNativeSeparators(drive.absolutePath());
 #else
     roots << QStringLiteral("/") << QDir::homePath();
     const QString user = qEnvironmentVariable("USER");
-    for (const QString& base : {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user,
-                                QStringLiteral("/media"), QStringLiteral("/mnt")}) {
+    for (const QString& base :
+         {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user,
+          QStringLiteral("/media"), QStringLiteral("/mnt")}) {
         const QDir dir(base);
         for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
             const QString path = dir.absoluteFilePath(name);

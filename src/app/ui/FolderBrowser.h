@@ -12,7 +12,7 @@ class QListWidgetItem;
 // home folder and mounted removable media.
 class FolderBrowser : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FolderBrowser(QWidget* parent = nullptr);
 
     void setFolder(const QString& folder);
@@ -24,13 +24,13 @@ public:
 
     static QStringList PlatformRoots();
 
-signals:
+  signals:
     // A drive was chosen: its root is listed.
     void driveChosen(const QString& root);
     // A folder entry was entered by a double click.
     void folderEntered(const QString& folder);
 
-private:
+  private:
     void listFolder(const QString& folder);
     void selectDriveOf(const QString& folder);
     void onDriveActivated(int index);

@@ -28,9 +28,10 @@ void OpenHelp(QWidget* parent) {
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page))) {
-        QMessageBox::information(parent, QCoreApplication::translate("Help", "帮助"),
-                                 QCoreApplication::translate("Help", "没有可用的浏览器。请用浏览器打开：\n%1")
-                                     .arg(QDir::toNativeSeparators(page)));
+        QMessageBox::information(
+            parent, QCoreApplication::translate("Help", "帮助"),
+            QCoreApplication::translate("Help", "没有可用的浏览器。请用浏览器打开：\n%1")
+                .arg(QDir::toNativeSeparators(page)));
     }
 }
 

@@ -10,7 +10,7 @@ class QTranslator;
 // The language packs "language/NAME.qm" beside the program. The built-in texts are Chinese;
 // a loaded pack translates them. Only names of files in that folder are ever loaded.
 class LanguageManager {
-public:
+  public:
     explicit LanguageManager(QString programFolder);
     ~LanguageManager();
 
@@ -24,7 +24,7 @@ public:
     void unload();
     QString current() const { return m_current; }
 
-private:
+  private:
     QString m_programFolder;
     QString m_current;
     std::unique_ptr<QTranslator> m_pack;

@@ -27,11 +27,21 @@ void Arrow(QPainter& p, bool down) {
     p.setBrush(kAccent);
     QPainterPath a;
     if (down) {
-        a.moveTo(12, 4); a.lineTo(20, 4); a.lineTo(20, 11); a.lineTo(25, 11);
-        a.lineTo(16, 19); a.lineTo(7, 11); a.lineTo(12, 11);
+        a.moveTo(12, 4);
+        a.lineTo(20, 4);
+        a.lineTo(20, 11);
+        a.lineTo(25, 11);
+        a.lineTo(16, 19);
+        a.lineTo(7, 11);
+        a.lineTo(12, 11);
     } else {
-        a.moveTo(16, 3); a.lineTo(25, 11); a.lineTo(20, 11); a.lineTo(20, 18);
-        a.lineTo(12, 18); a.lineTo(12, 11); a.lineTo(7, 11);
+        a.moveTo(16, 3);
+        a.lineTo(25, 11);
+        a.lineTo(20, 11);
+        a.lineTo(20, 18);
+        a.lineTo(12, 18);
+        a.lineTo(12, 11);
+        a.lineTo(7, 11);
     }
     a.closeSubpath();
     p.drawPath(a);
@@ -41,8 +51,12 @@ void Folder(QPainter& p) {
     p.setPen(QPen(kInk, 2));
     p.setBrush(QColor(240, 200, 90));
     QPainterPath f;
-    f.moveTo(3, 9); f.lineTo(12, 9); f.lineTo(15, 12); f.lineTo(29, 12);
-    f.lineTo(29, 27); f.lineTo(3, 27);
+    f.moveTo(3, 9);
+    f.lineTo(12, 9);
+    f.lineTo(15, 12);
+    f.lineTo(29, 12);
+    f.lineTo(29, 27);
+    f.lineTo(3, 27);
     f.closeSubpath();
     p.drawPath(f);
 }
@@ -60,7 +74,8 @@ void Edit(QPainter& p) {
     p.setPen(QPen(kInk, 1.5));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(4, 4, 20, 24));
-    for (int y = 9; y <= 23; y += 5) p.drawLine(7, y, 21, y);
+    for (int y = 9; y <= 23; y += 5)
+        p.drawLine(7, y, 21, y);
     p.setPen(QPen(kAccent, 3));
     p.drawLine(QPointF(18, 26), QPointF(28, 12));
 }
@@ -122,18 +137,41 @@ QIcon ToolbarIcon(int commandId) {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     switch (commandId) {
-    case Cmd::Wearing: Cuff(p); break;
-    case Cmd::Download: Arrow(p, true); break;
-    case Cmd::Upload: Arrow(p, false); break;
-    case Cmd::Open: Folder(p); break;
-    case Cmd::BpTrend: Trend(p); break;
-    case Cmd::EditReadings: Edit(p); break;
-    case Cmd::BarCharts: Bars(p); break;
-    case Cmd::PieCharts: Pie(p); break;
-    case Cmd::Print: Printer(p); break;
-    case Cmd::Help: Help(p); break;
-    case Cmd::Exit: Exit(p); break;
-    default: break;
+    case Cmd::Wearing:
+        Cuff(p);
+        break;
+    case Cmd::Download:
+        Arrow(p, true);
+        break;
+    case Cmd::Upload:
+        Arrow(p, false);
+        break;
+    case Cmd::Open:
+        Folder(p);
+        break;
+    case Cmd::BpTrend:
+        Trend(p);
+        break;
+    case Cmd::EditReadings:
+        Edit(p);
+        break;
+    case Cmd::BarCharts:
+        Bars(p);
+        break;
+    case Cmd::PieCharts:
+        Pie(p);
+        break;
+    case Cmd::Print:
+        Printer(p);
+        break;
+    case Cmd::Help:
+        Help(p);
+        break;
+    case Cmd::Exit:
+        Exit(p);
+        break;
+    default:
+        break;
     }
     p.end();
     return QIcon(pixmap);

@@ -2,6 +2,7 @@
 
 #include "QtPrinters.h"
 
+#include "FolderBrowser.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-#include "FolderBrowser.h"
 
 #include "AppState.h"
 #include "CAbpmApp.h"
@@ -41,7 +41,8 @@ struct Config {
 };
 
 void SetThresholds(CThresholdsPage* page, const QStringList& values) {
-    for (int i = 0; i < 4; ++i) page->field(i)->setText(values[i]);
+    for (int i = 0; i < 4; ++i)
+        page->field(i)->setText(values[i]);
 }
 
 } // namespace

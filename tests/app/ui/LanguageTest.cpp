@@ -68,8 +68,10 @@ TEST(Language, EveryTableTextHasAnEnglishTranslationWithItsPlaceholders) {
         const QString english = StringTable::text(id);
         EXPECT_NE(english, source) << "no English for " << id;
         QStringList a, b;
-        for (auto it = placeholder.globalMatch(source); it.hasNext();) a << it.next().captured();
-        for (auto it = placeholder.globalMatch(english); it.hasNext();) b << it.next().captured();
+        for (auto it = placeholder.globalMatch(source); it.hasNext();)
+            a << it.next().captured();
+        for (auto it = placeholder.globalMatch(english); it.hasNext();)
+            b << it.next().captured();
         EXPECT_EQ(a, b) << id << " " << english.toStdString();
     }
 }
@@ -80,7 +82,8 @@ TEST(Language, ChoosingEnglishRetranslatesTheMenuAndIsStored) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(start.path()));
     {
-        WriteFileBytes(program.dir.file("OblCofig.ini"), "[Previous Config]\r\nLanguage=chinese\r\n");
+        WriteFileBytes(program.dir.file("OblCofig.ini"),
+                       "[Previous Config]\r\nLanguage=chinese\r\n");
         CAbpmApp app(program.path(), QString::fromStdString(start.path()));
         ASSERT_TRUE(app.initInstance());
         EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("文件(&F)"));

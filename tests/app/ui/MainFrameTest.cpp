@@ -38,8 +38,8 @@ TEST(Startup, FirstStartWritesTheFamilyConfiguration) {
     EXPECT_EQ(doc.GetString("Previous Config", "Current Config", ""), "Config family");
     const std::string language = doc.GetString("Previous Config", "Language", "english");
     EXPECT_EQ(language, "english");
-    for (const char* key : {"Demographics Page", "Bar Graph Page", "Data Page", "BP Pie Page",
-                            "BP Histogram Page"})
+    for (const char* key :
+         {"Demographics Page", "Bar Graph Page", "Data Page", "BP Pie Page", "BP Histogram Page"})
         EXPECT_EQ(doc.GetInt("Config family", key, 0), 1) << key;
     EXPECT_EQ(doc.GetString("Config family", "Patient File Path", ""), f.start.path());
     EXPECT_EQ(app.state().patientFileFolder, f.start.path());
@@ -97,7 +97,8 @@ TEST(MainFrame, StatusBarShowsTheLoadedPatient) {
     EXPECT_EQ(app.frame()->action(Cmd::Download)->text(), StringTable::text(32812));
     ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
     const QString text = app.frame()->statusLabel()->text();
-    EXPECT_TRUE(text.startsWith(StringTable::text(57822) + QStringLiteral("张伟   "))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(StringTable::text(57822) + QStringLiteral("张伟   ")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(StringTable::text(57823) + QStringLiteral("0012345")));
     EXPECT_TRUE(text.endsWith(StringTable::text(57824) + QStringLiteral("10/3/2026 8:40")));
 }
@@ -118,9 +119,8 @@ TEST(MainFrame, DeleteCommandUnloadsTheRecordFirst) {
     ASSERT_TRUE(app.initInstance());
     ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
     ModalAnswerer answer(QMessageBox::No);
-    answer.setDialogHandler([](QWidget* dialog) {
-        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-    });
+    answer.setDialogHandler(
+        [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection); });
     app.deleteCommand();
     EXPECT_EQ(app.state().record.isLoaded, 0);
 }

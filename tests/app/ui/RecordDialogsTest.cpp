@@ -13,7 +13,9 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void ClickOk(QDialog& dlg) {
     for (QPushButton* b : dlg.findChildren<QPushButton*>())
@@ -22,7 +24,8 @@ void ClickOk(QDialog& dlg) {
 
 void Select(QTreeWidget* list, std::initializer_list<int> rows) {
     list->clearSelection();
-    for (int r : rows) list->topLevelItem(r)->setSelected(true);
+    for (int r : rows)
+        list->topLevelItem(r)->setSelected(true);
 }
 
 } // namespace
