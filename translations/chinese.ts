@@ -109,6 +109,11 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>病历文件中的血氧数据已损坏，未能读取：
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComputerSettingsPage</name>

@@ -111,6 +111,12 @@ The current folder is used instead.</translation>
         <translation>Cannot read the patient record:
 %1</translation>
     </message>
+    <message>
+        <source>病历文件中的血氧数据已损坏，未能读取：
+%1</source>
+        <translation>The SpO2 data of this record is damaged and was not read:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>CComputerSettingsPage</name>

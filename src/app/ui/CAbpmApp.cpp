@@ -117,10 +117,16 @@ QString CAbpmApp::patientFolderForDialogs() {
 bool CAbpmApp::openRecordFile(const QString& path) {
     // The thresholds come from the current configuration.
     const BpThresholds thresholds = ConfigStore(configPath().toStdString()).currentThresholds();
-    const bool ok = m_state.openRecord(path.toStdString(), thresholds);
+    Spo2ReadResult spo2 = Spo2ReadResult::NoData;
+    const bool ok = m_state.openRecord(path.toStdString(), thresholds, &spo2);
     if (!ok) {
         QMessageBox::warning(m_frame.get(), StringTable::text(57783),
                              tr("无法读取病历文件：\n%1").arg(QDir::toNativeSeparators(path)));
+    } else if (spo2 == Spo2ReadResult::Damaged) {
+        // The blood pressure is usable; the SpO2 part is left out, and the user must know.
+        QMessageBox::warning(
+            m_frame.get(), StringTable::text(57783),
+            tr("病历文件中的血氧数据已损坏，未能读取：\n%1").arg(QDir::toNativeSeparators(path)));
     }
     m_frame->recordChanged();
     return ok;

@@ -113,6 +113,23 @@ TEST(MainFrame, OpeningAnUnreadableRecordIsReported) {
     EXPECT_FALSE(app.frame()->action(Cmd::EditReadings)->isEnabled());
 }
 
+TEST(MainFrame, DamagedSpo2SeriesIsReportedAndTheBpTestStillOpens) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    // "DataCount" says 2; the pack holds one record and the trailer.
+    const std::string path = f.start.file("damaged.awp");
+    WriteFileBytes(path, "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=1\r\n"
+                         "1=00007D50485F0000000000000\r\n"
+                         "[SPO2 DATA]\r\nDataCount=2\r\nDATA PACK=603C0000000100000001\r\n");
+    ModalAnswerer answer(QMessageBox::Ok);
+    EXPECT_TRUE(app.openRecordFile(QString::fromStdString(path)));
+    ASSERT_EQ(answer.texts.size(), 1);
+    EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("damaged.awp")));
+    EXPECT_EQ(app.state().record.test.readingCount, 1);
+    EXPECT_EQ(app.state().spo2.length(), 0u);
+}
+
 TEST(MainFrame, DeleteCommandUnloadsTheRecordFirst) {
     Folders f;
     CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
