@@ -1,9 +1,20 @@
 #include "RecordFile.h"
 
+#include <filesystem>
+
 #include "CIniDocument.h"
 #include "ReadingText.h"
 
 namespace RecordFile {
+namespace {
+
+// Edits go only into a record that is there: a store on a missing path would create it.
+bool RecordExists(const std::string& filePath) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(filePath, ec);
+}
+
+} // namespace
 
 void LoadTest(const std::string& filePath, const BpThresholds& thresholds, PatientRecord& record) {
     const CIniDocument doc(filePath);
@@ -50,6 +61,7 @@ void LoadTest(const CIniDocument& doc, const BpThresholds& thresholds, PatientRe
 
 bool WriteExclusion(const std::string& filePath, const std::string& testSection, int number,
                     bool excluded) {
+    if (!RecordExists(filePath)) return false;
     CIniDocument doc(filePath);
     if (!doc.isReadable()) return false;
     const std::string key = std::to_string(number + 1);
@@ -62,6 +74,7 @@ bool WriteExclusion(const std::string& filePath, const std::string& testSection,
 
 bool WriteComment(const std::string& filePath, const std::string& testSection, int number,
                   const std::string& comment) {
+    if (!RecordExists(filePath)) return false;
     CIniDocument doc(filePath);
     if (!doc.isReadable()) return false;
     if (!doc.WriteString(testSection, "C" + std::to_string(number + 1),

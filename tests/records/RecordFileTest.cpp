@@ -158,4 +158,10 @@ TEST(RecordFile, CommentIsWrittenUnderCAndTheNumber) {
     CIniDocument doc(path);
     EXPECT_EQ(doc.GetString("TEST 1", "C3", ""), "dizzy");
     EXPECT_EQ(RecordFile::WriteComment(path, "TEST 1", 2, "two\nlines"), false);
+
+    // A record deleted meanwhile is not brought back as an empty file.
+    const std::string gone = dir.file("gone.awp");
+    EXPECT_FALSE(RecordFile::WriteComment(gone, "TEST 1", 0, "x"));
+    EXPECT_FALSE(RecordFile::WriteExclusion(gone, "TEST 1", 0, true));
+    EXPECT_FALSE(FileExists(gone));
 }
