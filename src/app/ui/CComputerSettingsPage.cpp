@@ -12,8 +12,8 @@
 
 #include "AppState.h"
 #include "CConfigDialog.h"
-#include "CIniDocument.h"
 #include "ConfigStore.h"
+#include "DeviceSettings.h"
 #include "FolderBrowser.h"
 #include "GbkText.h"
 #include "Help.h"
@@ -23,9 +23,9 @@ namespace {
 // Device paths of "Extra Ports" (";"-separated), offered after the five COM entries so a
 // recorder on a USB adapter or a simulated one can be named; "Port" stays the list position.
 QStringList ExtraPorts(const ConfigStore& store, const std::string& section) {
-    const CIniDocument doc(store.filePath());
     QStringList ports;
-    for (const QString& p : FromGbk(doc.GetString(section, "Extra Ports", "")).split(';'))
+    const QString stored = FromGbk(DeviceSettings(store.filePath(), section).extraPorts());
+    for (const QString& p : stored.split(';'))
         if (!p.trimmed().isEmpty()) ports << p.trimmed();
     return ports;
 }

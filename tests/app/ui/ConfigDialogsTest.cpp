@@ -110,6 +110,20 @@ TEST(ComputerSettingsPage, OkAndCancelStoreThePage) {
     EXPECT_EQ(again.result(), QDialog::Rejected);
 }
 
+TEST(ComputerSettingsPage, ExtraPortsFollowTheFiveComEntries) {
+    Config c;
+    {
+        CIniDocument doc(c.store.filePath());
+        doc.WriteString("Config family", "Extra Ports", "/dev/pts/7; ;/dev/ttyUSB0");
+    }
+    CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);
+    auto* page = static_cast<CComputerSettingsPage*>(dlg.page(CConfigDialog::ComputerPage));
+    ASSERT_EQ(page->portList()->count(), 7); // the blank entry is dropped
+    EXPECT_EQ(page->portList()->itemText(4), QStringLiteral("COM 5"));
+    EXPECT_EQ(page->portList()->itemText(5), QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(page->portList()->itemText(6), QStringLiteral("/dev/ttyUSB0"));
+}
+
 TEST(UserNameDialog, AddDeleteAndAddAgain) {
     Config c;
     ModalAnswerer answer(QMessageBox::Yes);
