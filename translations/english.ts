@@ -1620,12 +1620,12 @@ connected to the computer, then retry!</translation>
     <message>
         <source>收缩压对舒张压的依赖关系</source>
         <extracomment>57795</extracomment>
-        <translation>Diastolic as a function of systolic</translation>
+        <translation>Systolic as a function of diastolic</translation>
     </message>
     <message>
         <source>舒张压对收缩压的依赖关系</source>
         <extracomment>57796</extracomment>
-        <translation>Systolic as a function of diastolic</translation>
+        <translation>Diastolic as a function of systolic</translation>
     </message>
     <message>
         <source>相关系数</source>

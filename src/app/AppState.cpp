@@ -16,6 +16,7 @@ void AppState::clearRecord() {
 bool AppState::openRecord(const std::string& filePath, const BpThresholds& thresholds,
                           Spo2ReadResult* spo2Result) {
     clearRecord();
+    chart = ChartSettings{};
     if (spo2Result) *spo2Result = Spo2ReadResult::NoData;
     std::error_code ec;
     // Opening must never create a file, so a missing one is refused before the store sees it.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BpStatistics.h"
+#include "ChartSettings.h"
 #include "PatientRecord.h"
 #include "ReadingSets.h"
 #include "Spo2Analysis.h"
@@ -19,6 +20,8 @@ struct AppState {
     // Rebuilt by ClassifyReadings and overwritten by ComputeStatistics.
     ReadingSets readingSets;
     BpStatistics bpStatistics;
+    // The period and bands chosen for the charts; opening a record starts them afresh.
+    ChartSettings chart;
     std::string startFolder;       // working folder at start-up
     std::string programFolder;     // folder of the executable
     std::string patientFileFolder; // where records are opened and downloads are written

@@ -11,6 +11,7 @@
 #include "BpTrendPainter.h"
 #include "CEditPatientDataDlg.h"
 #include "CIniDocument.h"
+#include "ChartDisplay.h"
 #include "CommentDialog.h"
 #include "ControlBar.h"
 #include "GbkText.h"
@@ -33,12 +34,15 @@ BpReading& ReadingOf(AppState& state, int index) {
 } // namespace
 
 COBLView::COBLView(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state), m_bar(new ControlBar(this)) {
+    : QWidget(parent), m_state(state), m_bar(new ControlBar(this)),
+      m_charts(new ChartDisplay(this, state)) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     m_bar->setSpo2Enabled(false);
     connect(m_bar, &ControlBar::commandTriggered, this, &COBLView::onBarCommand);
+    connect(m_charts, &ChartDisplay::repaintRequested, this,
+            [this](const QRect& area) { update(area); });
 }
 
 bool COBLView::hasRecord() const {
@@ -46,6 +50,7 @@ bool COBLView::hasRecord() const {
 }
 
 QRect COBLView::displayArea() const {
+    if (m_charts->chart() != ChartDisplay::Chart::None) return rect();
     return QRect(0, 0, width(), std::max(0, height() - ControlBar::kHeight));
 }
 
@@ -55,12 +60,26 @@ QString COBLView::startPicturePath() const {
 }
 
 bool COBLView::isModeAvailable(DisplayMode mode) {
-    return mode == BpTrend;
+    return mode != Spo2Trend;
+}
+
+void COBLView::showControlsFor(DisplayMode mode) {
+    using Chart = ChartDisplay::Chart;
+    // Without a record the start page shows, whatever the mode.
+    const Chart chart = !hasRecord()        ? Chart::None
+                        : mode == BarCharts ? Chart::Bars
+                        : mode == PieCharts ? Chart::Pies
+                        : mode == FitLine   ? Chart::FitLine
+                                            : Chart::None;
+    m_bar->setVisible(chart == Chart::None);
+    m_charts->setChart(chart);
 }
 
 void COBLView::recordChanged() {
     m_hovered = -1;
     m_mode = BpTrend;
+    showControlsFor(m_mode);
+    m_charts->syncFromState();
     if (hasRecord()) layoutTrend();
     update();
     scheduleRepaint();
@@ -78,6 +97,7 @@ void COBLView::setDisplayMode(DisplayMode mode) {
     }
     m_mode = mode;
     m_hovered = -1;
+    showControlsFor(mode);
     if (mode == BpTrend && hasRecord()) layoutTrend();
     update();
 }
@@ -104,6 +124,7 @@ void COBLView::layoutTrend() {
 void COBLView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_bar->setGeometry(0, height() - ControlBar::kHeight, width(), ControlBar::kHeight);
+    m_charts->relayout();
     if (hasRecord()) layoutTrend();
 }
 
@@ -118,6 +139,10 @@ void COBLView::paintEvent(QPaintEvent*) {
         layoutTrend();
         renderTrend();
         painter.drawPixmap(displayArea(), m_framePixmap, displayArea());
+        return;
+    }
+    if (m_charts->chart() != ChartDisplay::Chart::None) {
+        m_charts->paint(painter);
         return;
     }
     painter.fillRect(displayArea(), TrendColours::kBackground);

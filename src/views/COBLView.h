@@ -7,6 +7,7 @@
 
 #include "TrendLayout.h"
 
+class ChartDisplay;
 class ControlBar;
 struct AppState;
 
@@ -29,7 +30,7 @@ class COBLView : public QWidget {
     DisplayMode displayMode() const { return m_mode; }
     // The SpO2 display without SpO2 data says so and keeps the current display.
     void setDisplayMode(DisplayMode mode);
-    // Whether a display can be drawn yet; only the BP trend so far.
+    // Whether a display can be drawn yet: all but the SpO2 trend.
     static bool isModeAvailable(DisplayMode mode);
 
     // Commands 32902 and 1016 switch to the BP trend even without a record; 32816 and 32817
@@ -45,6 +46,7 @@ class COBLView : public QWidget {
     const TrendLayout& trendLayout() const { return m_layout; }
     int hoveredReading() const { return m_hovered; }
     ControlBar* controlBar() const { return m_bar; }
+    ChartDisplay* charts() const { return m_charts; }
     // "bkPicture.jpg" in the program folder.
     QString startPicturePath() const;
 
@@ -68,6 +70,8 @@ class COBLView : public QWidget {
     bool hasRecord() const;
     QRect displayArea() const;
     void onBarCommand(int id);
+    // The bottom bar belongs to the trends, the chart controls to their charts.
+    void showControlsFor(DisplayMode mode);
     void paintStartPage(QPainter& painter);
     void renderTrend();
     void setHovered(int index);
@@ -80,6 +84,7 @@ class COBLView : public QWidget {
     AppState& m_state;
     DisplayMode m_mode = BpTrend;
     ControlBar* m_bar;
+    ChartDisplay* m_charts;
     TrendLayout m_layout;
     int m_hovered = -1;
     // The trend without the hover, and the picture shown: trend plus cursor and reading box.

@@ -78,6 +78,9 @@ void CAbpmApp::registerHandlers() {
     COBLView* view = f->view();
     for (int id : {int(Cmd::BpTrend), int(Cmd::RedrawAwake), int(Cmd::RedrawAsleep)})
         f->setHandler(id, [view, id] { view->selectBpTrend(id); });
+    f->setHandler(Cmd::BarCharts, [view] { view->setDisplayMode(COBLView::BarCharts); });
+    f->setHandler(Cmd::PieCharts, [view] { view->setDisplayMode(COBLView::PieCharts); });
+    f->setHandler(Cmd::FitLine, [view] { view->setDisplayMode(COBLView::FitLine); });
     f->setHandler(Cmd::EditReadings, [view] { view->editReadings(); });
     f->setHandler(Cmd::Statistics, [view] { view->showStatistics(); });
     f->setHandler(Cmd::SleepPeriods, [view] { view->editSleepPeriods(); });
