@@ -10,7 +10,9 @@
 #include "CAbpmApp.h"
 #include "CIniDocument.h"
 #include "CMainFrame.h"
+#include "COBLView.h"
 #include "CommandIds.h"
+#include "ControlBar.h"
 #include "ModalAnswerer.h"
 #include "StringTable.h"
 #include "TempDir.h"
@@ -83,6 +85,26 @@ TEST(MainFrame, RecordCommandsAreGreyedUntilARecordIsLoaded) {
     EXPECT_TRUE(frame->runCommand(Cmd::BpTrend));
     EXPECT_EQ(trendRuns, 1);
     EXPECT_FALSE(frame->action(Cmd::Print)->isEnabled());
+}
+
+TEST(MainFrame, ChartCommandsSelectTheirDisplaysAndTheTrendBringsTheBarBack) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    CMainFrame* frame = app.frame();
+    EXPECT_FALSE(frame->action(Cmd::BarCharts)->isEnabled());
+    ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
+    const std::pair<int, COBLView::DisplayMode> commands[] = {{Cmd::BarCharts, COBLView::BarCharts},
+                                                              {Cmd::PieCharts, COBLView::PieCharts},
+                                                              {Cmd::FitLine, COBLView::FitLine}};
+    for (const auto& [command, mode] : commands) {
+        EXPECT_TRUE(frame->action(command)->isEnabled()) << command;
+        EXPECT_TRUE(frame->runCommand(command)) << command;
+        EXPECT_EQ(frame->view()->displayMode(), mode);
+        EXPECT_TRUE(frame->view()->controlBar()->isHidden());
+    }
+    EXPECT_TRUE(frame->runCommand(Cmd::BpTrend));
+    EXPECT_FALSE(frame->view()->controlBar()->isHidden());
 }
 
 TEST(MainFrame, StatusBarShowsTheLoadedPatient) {

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "BarChartPainter.h"
+#include "ReadingBuilders.h"
+#include "RecordingPaintDevice.h"
+
+namespace {
+
+using Rect = RecordingPaintDevice::Rect;
+
+const QRect kTarget(0, 0, 1500, 1000);
+
+// Front faces of the bars whose left edge lies inside the plot.
+std::vector<Rect> BarsIn(const RecordingPaintDevice& device, const QRect& plot) {
+    std::vector<Rect> bars;
+    for (const Rect& r : device.rects())
+        if (r.brush == ChartColours::kBarFront && plot.contains(r.rect.topLeft().toPoint()))
+            bars.push_back(r);
+    return bars;
+}
+
+std::vector<QString> TextsIn(const RecordingPaintDevice& device, const QRect& area) {
+    std::vector<QString> texts;
+    for (const auto& t : device.texts())
+        if (area.contains(t.position.toPoint())) texts.push_back(t.text);
+    return texts;
+}
+
+} // namespace
+
+TEST(BarCharts, ValuesAboveTheLastBinGiveNoBarAndAnUpperEdgeFallsInItsBin) {
+    // Systolic all above 210: no bar. Diastolic bins of 10 over (40, 180]: 50 in bin 0,
+    // 60 (an upper edge) twice in bin 1, 180 in bin 13. Heart rate 70 in bin 2 (60, 70].
+    auto test = MakeTest(8 * 60, 7 * 60, 22 * 60, {});
+    const ReadingSet set =
+        SetOf({Reading(211, 50), Reading(230, 60), Reading(250, 60), Reading(300, 180)});
+    RecordingPaintDevice device(kTarget.size());
+    QPainter painter(&device);
+    const auto frames = LayoutBarCharts(kTarget, painter.fontMetrics());
+    PaintBarCharts(painter, kTarget, set, *test);
+    painter.end();
+
+    EXPECT_TRUE(BarsIn(device, frames[0].plot).empty());
+    const BarChartFrame& dia = frames[1];
+    const auto bars = BarsIn(device, dia.plot);
+    ASSERT_EQ(bars.size(), 3u);
+    const int bins[] = {0, 1, 13};
+    const double shares[] = {0.25, 0.5, 0.25};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const QRectF r = bars[i].rect;
+        EXPECT_EQ(r.left(), dia.xOfBin(bins[i]) + static_cast<int>(dia.binWidth * 0.2));
+        EXPECT_EQ(r.height(), static_cast<int>(shares[i] * dia.plot.height()));
+        EXPECT_EQ(r.top() + r.height(), dia.base());
+    }
+    ASSERT_EQ(BarsIn(device, frames[2].plot).size(), 1u);
+    EXPECT_EQ(BarsIn(device, frames[2].plot)[0].rect.height(), frames[2].plot.height());
+
+    // Percentages above the bars: none for systolic.
+    const auto percentLabels = [&](int chart) {
+        std::vector<QString> found;
+        const QRect above(frames[chart].plot.left(), 0, frames[chart].plot.width(),
+                          frames[chart].plot.bottom());
+        for (const QString& t : TextsIn(device, above))
+            if (t.contains('.')) found.push_back(t);
+        return found;
+    };
+    EXPECT_TRUE(percentLabels(0).empty());
+    EXPECT_EQ(percentLabels(1), (std::vector<QString>{"25.0%", "50.0%", "25.0%"}));
+    EXPECT_EQ(percentLabels(2), (std::vector<QString>{"100.0%"}));
+}
+
+TEST(BarCharts, EachChartHasItsTitleScaleAndBinBounds) {
+    auto test = MakeTest(8 * 60, 7 * 60, 22 * 60, {});
+    RecordingPaintDevice device(kTarget.size());
+    QPainter painter(&device);
+    PaintBarCharts(painter, kTarget, ReadingSet{}, *test);
+    painter.end();
+    EXPECT_TRUE(device.hasText(QStringLiteral("收缩压 (mmHg)")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("舒张压 (mmHg)")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("心率 (bpm)")));
+    // 25 % to 100 % on each chart, 0 % unlabelled.
+    EXPECT_EQ(device.textsEqualTo(QStringLiteral("25%")).size(), 3u);
+    EXPECT_EQ(device.textsEqualTo(QStringLiteral("100%")).size(), 3u);
+    EXPECT_FALSE(device.hasText(QStringLiteral("0%")));
+    // Bounds 80 ... 210 only on the systolic chart, 40 ... 180 on the other two.
+    EXPECT_EQ(device.textsEqualTo(QStringLiteral("210")).size(), 1u);
+    EXPECT_EQ(device.textsEqualTo(QStringLiteral("40")).size(), 2u);
+    EXPECT_EQ(device.textsEqualTo(QStringLiteral("180")).size(), 3u);
+    // Five dotted lines across each back wall.
+    int dotted = 0;
+    for (const auto& line : device.lines())
+        if (line.pen.style == Qt::DotLine && line.line.dy() == 0) ++dotted;
+    EXPECT_EQ(dotted, 15);
+}

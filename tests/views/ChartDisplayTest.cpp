@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+#include "AppState.h"
+#include "COBLView.h"
+#include "ChartDisplay.h"
+#include "ControlBar.h"
+#include "RecordingPaintDevice.h"
+#include "TempDir.h"
+#include "ViewTestRecords.h"
+
+namespace {
+
+// From 08:00 (awake from 07:00, asleep from 22:00): systolic 125 and 135 awake, 105 at 23:00
+// asleep. All readings: 105, 125, 135 in the bins (100, 110], (120, 130], (130, 140].
+SampleTest DayAndNight() {
+    SampleTest t;
+    const std::pair<int, int> readings[] = {{125, 0}, {135, 60}, {105, 15 * 60}};
+    for (const auto& [systolic, minutes] : readings) {
+        SampleReading r;
+        r.systolic = systolic;
+        r.minutes = minutes;
+        t.readings.push_back(r);
+    }
+    return t;
+}
+
+class ChartDisplayTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    std::string path = dir.file("r.awp");
+    AppState state;
+    std::unique_ptr<COBLView> view;
+
+    void SetUp() override {
+        WriteFileBytes(path, RecordText({DayAndNight()}));
+        view = std::make_unique<COBLView>(state);
+        view->resize(1600, 1000);
+        view->show();
+        open();
+    }
+    void open() {
+        ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
+        view->recordChanged();
+    }
+    ChartDisplay& charts() { return *view->charts(); }
+    QSpinBox* field(int id) { return charts().bandField(id); }
+    // The percentages drawn above the bars, left to right over the three charts.
+    std::vector<QString> barLabels() {
+        RecordingPaintDevice device(view->size());
+        QPainter painter(&device);
+        charts().paint(painter);
+        painter.end();
+        std::vector<QString> labels;
+        for (const auto& t : device.texts())
+            if (t.text.contains('.')) labels.push_back(t.text);
+        return labels;
+    }
+};
+
+} // namespace
+
+TEST_F(ChartDisplayTest, EachChartShowsOnlyItsOwnControlsInPlaceOfTheBottomBar) {
+    struct {
+        COBLView::DisplayMode mode;
+        bool bar, periods, bands;
+    } const cases[] = {{COBLView::BarCharts, false, true, false},
+                       {COBLView::PieCharts, false, true, true},
+                       {COBLView::FitLine, false, false, false},
+                       {COBLView::BpTrend, true, false, false}};
+    for (const auto& c : cases) {
+        view->setDisplayMode(c.mode);
+        EXPECT_EQ(view->controlBar()->isVisible(), c.bar) << c.mode;
+        EXPECT_EQ(charts().periodButton(1003)->isVisible(), c.periods) << c.mode;
+        EXPECT_EQ(field(1018)->isVisible(), c.bands) << c.mode;
+        EXPECT_EQ(charts().bandLabel(2)->isVisible(), c.bands) << c.mode;
+    }
+}
+
+TEST_F(ChartDisplayTest, RadioButtonsChooseTheReadingsOfThePeriod) {
+    view->setDisplayMode(COBLView::BarCharts);
+    // Heart rate 70 throughout: its bar is 100.0 % in every period.
+    EXPECT_EQ(barLabels(), (std::vector<QString>{"33.3%", "33.3%", "33.3%", "100.0%", "100.0%"}));
+    QSignalSpy repaints(&charts(), &ChartDisplay::repaintRequested);
+    charts().periodButton(1002)->click();
+    EXPECT_EQ(state.chart.period, ChartPeriod::Awake);
+    EXPECT_EQ(repaints.size(), 1);
+    EXPECT_EQ(barLabels(), (std::vector<QString>{"50.0%", "50.0%", "100.0%", "100.0%"}));
+    charts().periodButton(1003)->click();
+    EXPECT_EQ(barLabels(), (std::vector<QString>{"100.0%", "100.0%", "100.0%"}));
+}
+
+TEST_F(ChartDisplayTest, BandEditsKeepTheLowerLimitAtMostTheUpperOne) {
+    view->setDisplayMode(COBLView::PieCharts);
+    QSignalSpy repaints(&charts(), &ChartDisplay::repaintRequested);
+    // The upper limit lowered below the lower one goes back up to it.
+    field(1013)->setValue(90);
+    EXPECT_EQ(field(1013)->value(), 100);
+    EXPECT_EQ(charts().bandLabel(0)->text(), QStringLiteral("100-100 mmHg"));
+    // The lower limit raised above the upper one comes back down to it.
+    field(1016)->setValue(95);
+    EXPECT_EQ(field(1016)->value(), 90);
+    EXPECT_EQ(charts().bandLabel(1)->text(), QStringLiteral("90-90 mmHg"));
+    EXPECT_EQ(state.chart.bands.diastolic.lower, 90);
+    // The heart-rate band keeps its unit.
+    field(1017)->setValue(120);
+    EXPECT_EQ(charts().bandLabel(2)->text(), QStringLiteral("60-120 bpm"));
+    EXPECT_EQ(state.chart.bands.heartRate.upper, 120);
+    // Each edit repaints the pies and their texts only.
+    ASSERT_EQ(repaints.size(), 3);
+    const int w88 = view->fontMetrics().horizontalAdvance(QStringLiteral("88"));
+    EXPECT_EQ(repaints[2][0].toRect(), QRect(0, 0, 1600 * 2 / 3 + 2 * w88, 1000));
+}
+
+TEST_F(ChartDisplayTest, OpeningARecordStartsFromAllReadingsAndTheDefaultBands) {
+    view->setDisplayMode(COBLView::PieCharts);
+    charts().periodButton(1003)->click();
+    field(1014)->setValue(110);
+    field(1017)->setValue(150);
+    view->setDisplayMode(COBLView::BarCharts);
+    EXPECT_EQ(field(1014)->value(), 110); // switching displays keeps the values
+    open();
+    EXPECT_EQ(state.chart.period, ChartPeriod::All);
+    EXPECT_TRUE(charts().periodButton(1001)->isChecked());
+    const int expected[] = {140, 100, 90, 60, 100, 60};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(field(1013 + i)->value(), expected[i]) << 1013 + i;
+    EXPECT_EQ(charts().bandLabel(0)->text(), QStringLiteral("100-140 mmHg"));
+    EXPECT_EQ(charts().bandLabel(1)->text(), QStringLiteral("60-90 mmHg"));
+    EXPECT_EQ(charts().bandLabel(2)->text(), QStringLiteral("60-100 bpm"));
+}

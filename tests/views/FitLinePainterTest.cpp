@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "FitLinePainter.h"
+#include "ReadingBuilders.h"
+#include "RecordingPaintDevice.h"
+
+namespace {
+
+using Segment = std::optional<QLineF>;
+
+const QRect kTarget(0, 20, 1580, 960);
+
+std::vector<RecordingPaintDevice::Line> LinesInside(const RecordingPaintDevice& device,
+                                                    const QColor& colour, const QRect& plot) {
+    std::vector<RecordingPaintDevice::Line> found;
+    // The axes lie on the plot's edges and the sample lines below it.
+    const QRectF inner = QRectF(plot).adjusted(1, 1, -1, -1);
+    for (const auto& l : device.linesOfColour(colour))
+        if (inner.contains(l.line.center())) found.push_back(l);
+    return found;
+}
+
+} // namespace
+
+TEST(FitLine, RegressionLinesAreClippedToTheValueBox) {
+    // Systolic 0-250 across, diastolic 0-200 up.
+    const struct {
+        Segment segment;
+        Segment expected;
+    } cases[] = {
+        {YOnXSegment(0.5, 10), QLineF(0, 10, 250, 135)},
+        {YOnXSegment(1, -20), QLineF(20, 0, 220, 200)},  // enters at y = 0, leaves at y = 200
+        {YOnXSegment(-1, 100), QLineF(0, 100, 100, 0)},  // falling
+        {YOnXSegment(0, 80), QLineF(0, 80, 250, 80)},    // flat at its intercept
+        {YOnXSegment(0, -5), std::nullopt},              // flat below the box
+        {YOnXSegment(0, 0), QLineF(0, 0, 250, 0)},       // an intercept of 0 is not negative
+        {YOnXSegment(2, 300), std::nullopt},             // above the box throughout
+        {XOnYSegment(0, 120), QLineF(120, 0, 120, 200)}, // vertical at its intercept
+        {XOnYSegment(0, -1), std::nullopt},
+        {XOnYSegment(2, 0), QLineF(0, 0, 250, 125)},       // x = 2y leaves at x = 250
+        {XOnYSegment(-1, 300), QLineF(250, 50, 100, 200)}, // x = 300 - y
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.segment, c.expected);
+}
+
+TEST(FitLine, EqualSystolicValuesDrawOnlyTheVerticalLineXOnY) {
+    // Systolic 120 throughout: y = f(x) is undefined. x = f(y) has slope
+    // (n Sxy - Sx Sy) / (n Syy - Sy^2) = (3 * 120 * 240 - 360 * 240) / ... = 0 and
+    // intercept Sx / n = 120: a vertical line at 120 mmHg.
+    auto test = MakeTest(8 * 60, 7 * 60, 22 * 60,
+                         {Reading(120, 70, 70, 0), Reading(120, 80, 70, 60),
+                          Reading(120, 90, 70, 16 * 60)}); // the last at 00:00, asleep
+    ReadingSets sets;
+    ClassifyReadings(*test, sets);
+    ASSERT_EQ(sets.asleep.size(), 1u);
+    RecordingPaintDevice device(QSize(1600, 1000));
+    QPainter painter(&device);
+    const FitLineLayout l = LayoutFitLine(kTarget, painter.fontMetrics());
+    PaintFitLine(painter, kTarget, sets);
+    painter.end();
+
+    // Red: the systolic axis and the sample line below the plot, nothing else.
+    EXPECT_EQ(device.linesOfColour(ChartColours::kSystolic).size(), 2u);
+    EXPECT_TRUE(LinesInside(device, ChartColours::kSystolic, l.plot).empty());
+    const auto blue = LinesInside(device, ChartColours::kDiastolic, l.plot);
+    ASSERT_EQ(blue.size(), 1u);
+    EXPECT_EQ(blue[0].line, QLineF(l.pointOf(120, 0), l.pointOf(120, 200)));
+    EXPECT_EQ(blue[0].pen.width, 2);
+    EXPECT_TRUE(device.hasText(QStringLiteral("  y = f(x): ")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("  x = f(y): x = 120.00")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("分布中心:")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("相关系数:")));
+}
+
+TEST(FitLine, PointsLieOnTheScaleAwakeFirstAndTextsStandBelowThePlot) {
+    // (125, 100) lies at half the width and half the height of the plot.
+    auto test = MakeTest(
+        8 * 60, 7 * 60, 22 * 60,
+        {Reading(125, 100, 70, 0), Reading(100, 60, 70, 120), Reading(150, 90, 70, 15 * 60)});
+    ReadingSets sets;
+    ClassifyReadings(*test, sets);
+    RecordingPaintDevice device(QSize(1600, 1000));
+    QPainter painter(&device);
+    const FitLineLayout l = LayoutFitLine(kTarget, painter.fontMetrics());
+    const int r = painter.fontMetrics().height() / 8;
+    PaintFitLine(painter, kTarget, sets);
+    painter.end();
+
+    EXPECT_EQ(l.plot.left(), l.pointOf(0, 0).x());
+    const int base = l.plot.top() + l.plot.height();
+    EXPECT_EQ(l.pointOf(125, 100),
+              QPoint(l.plot.left() + l.plot.width() / 2, base - l.plot.height() / 2));
+    EXPECT_EQ(l.pointRadius, r);
+    std::vector<QPoint> centres;
+    std::vector<QColor> fills;
+    for (const auto& p : device.paths()) {
+        if (qAbs(p.path.boundingRect().width() - 2 * r) >= 0.01) continue;
+        centres.push_back(p.path.boundingRect().center().toPoint());
+        fills.push_back(p.brush);
+    }
+    // Three readings (awake, awake, asleep), then the two legend circles.
+    ASSERT_EQ(centres.size(), 5u);
+    EXPECT_EQ(centres[0], l.pointOf(125, 100));
+    EXPECT_EQ(centres[1], l.pointOf(100, 60));
+    EXPECT_EQ(centres[2], l.pointOf(150, 90));
+    EXPECT_EQ(fills, (std::vector<QColor>{Qt::white, Qt::white, Qt::black, Qt::white, Qt::black}));
+    for (const QString& text :
+         {QStringLiteral("舒张压对收缩压的依赖关系"), QStringLiteral("收缩压对舒张压的依赖关系")}) {
+        const auto found = device.textsEqualTo(text);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_GT(found[0].position.y(), l.plot.bottom());
+        EXPECT_LT(found[0].position.y(), kTarget.bottom());
+    }
+    EXPECT_TRUE(device.hasText(QStringLiteral("Sys (mmHg)")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("Dia (mmHg)")));
+}
