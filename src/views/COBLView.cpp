@@ -119,6 +119,7 @@ void COBLView::layoutTrend() {
     ClassifyReadings(m_state.record.test, m_state.readingSets);
     m_layout = LayoutTrend(m_state.record, size(), ScreenTrendFrame(size()));
     if (m_hovered >= m_layout.readingCount()) m_hovered = -1;
+    m_trendStale = true;
 }
 
 void COBLView::resizeEvent(QResizeEvent* event) {
@@ -135,10 +136,19 @@ void COBLView::paintEvent(QPaintEvent*) {
         return;
     }
     if (m_mode == BpTrend) {
-        if (displayArea().isEmpty()) return;
-        layoutTrend();
-        renderTrend();
-        painter.drawPixmap(displayArea(), m_framePixmap, displayArea());
+        const QRect area = displayArea();
+        if (area.isEmpty()) return;
+        // Moving the pointer changes only the cursor and the reading box, so the trend picture
+        // is drawn again only after a new layout; everything that changes the graph lays out.
+        if (m_trendStale || m_trendPixmap.size() != size() * devicePixelRatioF()) {
+            layoutTrend();
+            renderTrend();
+        }
+        painter.drawPixmap(area, m_trendPixmap, area);
+        if (m_hovered >= 0) {
+            painter.setClipRect(area);
+            PaintReadingBox(painter, m_layout, m_state.record, m_hovered);
+        }
         return;
     }
     if (m_charts->chart() != ChartDisplay::Chart::None) {
@@ -148,8 +158,8 @@ void COBLView::paintEvent(QPaintEvent*) {
     painter.fillRect(displayArea(), TrendColours::kBackground);
 }
 
-// The trend goes to one off-screen picture, the hover display to a second one on top of a
-// copy, and only the finished picture reaches the window, so nothing flickers.
+// The trend goes to an off-screen picture; the window's own back buffer takes it and the hover
+// display on top, and only the finished picture reaches the screen, so nothing flickers.
 void COBLView::renderTrend() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
@@ -162,12 +172,7 @@ void COBLView::renderTrend() {
         p.setFont(font());
         PaintTrendLayout(p, m_layout, m_state.record);
     }
-    m_framePixmap = m_trendPixmap.copy();
-    if (m_hovered >= 0) {
-        QPainter p(&m_framePixmap);
-        p.setFont(font());
-        PaintReadingBox(p, m_layout, m_state.record, m_hovered);
-    }
+    m_trendStale = false;
 }
 
 void COBLView::paintStartPage(QPainter& painter) {
@@ -248,7 +253,10 @@ bool COBLView::storeComment(int index) const {
     std::unique_ptr<CIniDocument> doc = RecordEdits::OpenRecord(record.filePath);
     if (!doc) return false;
     const std::string& comment = record.test.readings[static_cast<std::size_t>(index)].comment;
-    doc->WriteString(record.test.section, "C" + std::to_string(index + 1), comment);
+    // Built in two steps: GCC 12 warns (-Wrestrict) wrongly on "C" + std::to_string in release.
+    std::string key = "C";
+    key += std::to_string(index + 1);
+    doc->WriteString(record.test.section, key, comment);
     return doc->Save();
 }
 

@@ -87,9 +87,9 @@ class COBLView : public QWidget {
     ChartDisplay* m_charts;
     TrendLayout m_layout;
     int m_hovered = -1;
-    // The trend without the hover, and the picture shown: trend plus cursor and reading box.
+    // The trend without the hover, as of the last layout.
     QPixmap m_trendPixmap;
-    QPixmap m_framePixmap;
+    bool m_trendStale = true;
     QImage m_startPicture;
     QString m_startPicturePath;
     QBasicTimer m_repaintTimer;
