@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BpTrendPainter.h"
+
 namespace {
 
 QPen Pen(const QColor& colour, int width, Qt::PenStyle style = Qt::SolidLine) {
@@ -136,7 +138,7 @@ void PaintBarCharts(QPainter& painter, const QRect& target, std::span<const BpRe
     stats.attach(set, test);
     stats.compute();
     painter.save();
-    if (options.fillBackground) painter.fillRect(target, ChartColours::kBackground);
+    if (options.fillBackground) painter.fillRect(target, TrendColours::kBackground);
     const std::array<BarChartFrame, 3> frames = LayoutBarCharts(target, painter.fontMetrics());
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const ChartQuantity& quantity = kChartQuantities[i];

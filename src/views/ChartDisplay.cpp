@@ -11,6 +11,7 @@
 
 #include "AppState.h"
 #include "BarChartPainter.h"
+#include "BpTrendPainter.h"
 #include "FitLinePainter.h"
 #include "PieChartPainter.h"
 #include "StringTable.h"
@@ -195,7 +196,7 @@ QRect ChartDisplay::pieArea() const {
 void ChartDisplay::paint(QPainter& painter) {
     ClassifyReadings(m_state.record.test, m_state.readingSets);
     const QRect all = m_view->rect();
-    painter.fillRect(all, ChartColours::kBackground);
+    painter.fillRect(all, TrendColours::kBackground);
     ChartPaintOptions options;
     options.fillBackground = false;
     const ReadingSet& set = ChartSetOf(m_state.readingSets, m_state.chart.period);

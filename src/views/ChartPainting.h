@@ -11,7 +11,6 @@ class QPoint;
 
 // Colours of the chart displays.
 namespace ChartColours {
-inline const QColor kBackground{172, 255, 255};
 inline const QColor kPlotBackground{210, 180, 140};
 inline const QColor kBackWall{250, 214, 167};
 inline const QColor kBarFront{0, 255, 255};

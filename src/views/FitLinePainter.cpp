@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "BpTrendPainter.h"
 #include "Regression.h"
 #include "StringTable.h"
 
@@ -173,7 +174,7 @@ FitLineLayout LayoutFitLine(const QRect& target, const QFontMetrics& fm) {
 void PaintFitLine(QPainter& painter, const QRect& target, const ReadingSets& sets,
                   const ChartPaintOptions& options) {
     painter.save();
-    if (options.fillBackground) painter.fillRect(target, ChartColours::kBackground);
+    if (options.fillBackground) painter.fillRect(target, TrendColours::kBackground);
     const FitLineLayout l = LayoutFitLine(target, painter.fontMetrics());
     PaintAxes(painter, l, target, options);
     painter.save();

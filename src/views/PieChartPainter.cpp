@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "BpTrendPainter.h"
 #include "StringTable.h"
 
 namespace {
@@ -136,7 +137,7 @@ PieChartLayout PaintPieCharts(QPainter& painter, const QRect& target,
     stats.attach(set, test);
     stats.compute();
     painter.save();
-    if (options.fillBackground) painter.fillRect(target, ChartColours::kBackground);
+    if (options.fillBackground) painter.fillRect(target, TrendColours::kBackground);
     const PieChartLayout layout = LayoutPieCharts(target, painter.fontMetrics(), roomForControls);
     for (std::size_t i = 0; i < layout.pies.size(); ++i) {
         const ChartQuantity& quantity = kChartQuantities[i];

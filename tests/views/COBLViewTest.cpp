@@ -10,6 +10,7 @@
 #include "COBLView.h"
 #include "CommentDialog.h"
 #include "ControlBar.h"
+#include "RecordViewTest.h"
 #include "StatisticsDialog.h"
 #include "TempDir.h"
 #include "ViewTestRecords.h"
@@ -30,23 +31,9 @@ SampleTest FourReadings() {
     return t;
 }
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public RecordViewTest {
   protected:
-    TempDir dir;
-    std::string path = dir.file("r.awp");
-    AppState state;
-    std::unique_ptr<COBLView> view;
-
-    void SetUp() override {
-        WriteFileBytes(path, RecordText({FourReadings()}));
-        view = std::make_unique<COBLView>(state);
-        view->resize(1600, 1000);
-        view->show();
-    }
-    void open() {
-        ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
-        view->recordChanged();
-    }
+    void SetUp() override { showView(FourReadings()); }
     void clickAt(int x, int y) { QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(x, y)); }
 };
 

@@ -6,13 +6,10 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 
-#include "AppState.h"
-#include "COBLView.h"
 #include "ChartDisplay.h"
 #include "ControlBar.h"
+#include "RecordViewTest.h"
 #include "RecordingPaintDevice.h"
-#include "TempDir.h"
-#include "ViewTestRecords.h"
 
 namespace {
 
@@ -30,23 +27,11 @@ SampleTest DayAndNight() {
     return t;
 }
 
-class ChartDisplayTest : public ::testing::Test {
+class ChartDisplayTest : public RecordViewTest {
   protected:
-    TempDir dir;
-    std::string path = dir.file("r.awp");
-    AppState state;
-    std::unique_ptr<COBLView> view;
-
     void SetUp() override {
-        WriteFileBytes(path, RecordText({DayAndNight()}));
-        view = std::make_unique<COBLView>(state);
-        view->resize(1600, 1000);
-        view->show();
+        showView(DayAndNight());
         open();
-    }
-    void open() {
-        ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
-        view->recordChanged();
     }
     ChartDisplay& charts() { return *view->charts(); }
     QSpinBox* field(int id) { return charts().bandField(id); }
