@@ -50,21 +50,23 @@ void PaintGrid(QPainter& painter, const BarChartFrame& f, const ChartPaintOption
     }
 }
 
+// Every bound where they fit side by side, every second one where they would run together.
 void PaintBinBounds(QPainter& painter, const BarChartFrame& f, const BarChartBins& bins) {
     const QFontMetrics fm = painter.fontMetrics();
     const int y = f.base() + fm.height() / 4 + fm.height() / 2;
-    for (int k = 0; k <= bins.binCount(); ++k)
+    const int widest = fm.horizontalAdvance(QString::number(bins.high)) + fm.averageCharWidth();
+    const int stride = widest > f.binWidth ? 2 : 1;
+    for (int k = 0; k <= bins.binCount(); k += stride)
         DrawTextCentredAt(painter, QPoint(f.xOfBin(k), y),
                           QString::asprintf("%d", bins.low + k * bins.step));
 }
 
-// The percentages above the bars use a smaller font where the painter's would be wider than
-// a bin, so neighbouring labels never run into each other ("100.0%" has no neighbours).
+// Percentages wider than a bin get a smaller font, down to a size still easy to read.
 QFont LabelFontFor(const QFont& font, const QFontMetrics& fm, double binWidth) {
     const int widest = fm.horizontalAdvance(QStringLiteral("99.9%"));
     if (widest <= binWidth || widest == 0) return font;
     QFont smaller = font;
-    const double factor = std::max(0.5, binWidth / widest);
+    const double factor = std::max(0.7, binWidth / widest);
     if (font.pointSizeF() > 0)
         smaller.setPointSizeF(font.pointSizeF() * factor);
     else
@@ -78,10 +80,18 @@ void PaintBars(QPainter& painter, const BarChartFrame& f, const std::vector<doub
     const int barDepth = std::max(1, f.depth / 2);
     const QFont font = painter.font();
     painter.setFont(LabelFontFor(font, painter.fontMetrics(), f.binWidth));
-    const int labelGap = painter.fontMetrics().height() / 2 + painter.fontMetrics().height() / 8;
+    const QFontMetrics fm = painter.fontMetrics();
+    const int labelGap = fm.height() / 2 + fm.height() / 8;
+    // Where the percentages are still wider than a bin, the labels of neighbouring bars stand
+    // one line apart in height, so they never run into each other.
+    const bool crowded = fm.horizontalAdvance(QStringLiteral("99.9%")) > f.binWidth;
+    bool previousLabelLow = false;
     for (std::size_t k = 0; k < fractions.size(); ++k) {
         const double fraction = fractions[k];
-        if (fraction == 0.0) continue;
+        if (fraction == 0.0) {
+            previousLabelLow = false;
+            continue;
+        }
         const int height = static_cast<int>(fraction * f.plot.height());
         const int left = f.xOfBin(static_cast<int>(k)) + static_cast<int>(f.binWidth * 0.2);
         const QRect front(left, f.base() - height, barWidth, height);
@@ -91,8 +101,11 @@ void PaintBars(QPainter& painter, const BarChartFrame& f, const std::vector<doub
         painter.drawPolygon(FaceGoingBack(front.bottomRight(), front.topRight(), barDepth));
         painter.setBrush(ChartColours::kBarFront);
         painter.drawRect(front);
+        const bool raised = crowded && previousLabelLow;
+        previousLabelLow = !raised;
         const QPoint labelCentre(front.center().x() + barDepth / 2,
-                                 front.top() - barDepth - labelGap);
+                                 front.top() - barDepth - labelGap -
+                                     (raised ? fm.lineSpacing() : 0));
         DrawTextCentredAt(painter, labelCentre, QString::asprintf("%.1f%%", fraction * 100));
     }
     painter.setFont(font);
