@@ -94,3 +94,19 @@ TEST(BarCharts, EachChartHasItsTitleScaleAndBinBounds) {
         if (line.pen.style == Qt::DotLine && line.line.dy() == 0) ++dotted;
     EXPECT_EQ(dotted, 15);
 }
+
+TEST(BarCharts, NarrowChartsLabelEverySecondBoundAndStaggerNeighbouringPercentages) {
+    // At 450 pixels a bin is a few pixels wide: "90" (k = 1) is left out, "100" (k = 2) kept.
+    // Systolic 115 and 125 fill the neighbouring bins 3 and 4.
+    auto test = MakeTest(8 * 60, 7 * 60, 22 * 60, {});
+    const QRect narrow(0, 0, 450, 400);
+    RecordingPaintDevice device(narrow.size());
+    QPainter painter(&device);
+    PaintBarCharts(painter, narrow, SetOf({Reading(115, 80), Reading(125, 80)}), *test);
+    painter.end();
+    EXPECT_FALSE(device.hasText(QStringLiteral("90")));
+    EXPECT_EQ(device.textsEqualTo(QStringLiteral("100")).size(), 3u);
+    const auto halves = device.textsEqualTo(QStringLiteral("50.0%"));
+    ASSERT_EQ(halves.size(), 2u);
+    EXPECT_LT(halves[1].position.y(), halves[0].position.y());
+}
