@@ -19,6 +19,7 @@
 #include "ReadingsTableDialog.h"
 #include "RecordEdits.h"
 #include "SleepPeriodDialog.h"
+#include "Spo2TrendDisplay.h"
 #include "StatisticsDialog.h"
 #include "StringTable.h"
 
@@ -35,7 +36,7 @@ BpReading& ReadingOf(AppState& state, int index) {
 
 COBLView::COBLView(AppState& state, QWidget* parent)
     : QWidget(parent), m_state(state), m_bar(new ControlBar(this)),
-      m_charts(new ChartDisplay(this, state)) {
+      m_charts(new ChartDisplay(this, state)), m_spo2(new Spo2TrendDisplay(this, state)) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -43,6 +44,10 @@ COBLView::COBLView(AppState& state, QWidget* parent)
     connect(m_bar, &ControlBar::commandTriggered, this, &COBLView::onBarCommand);
     connect(m_charts, &ChartDisplay::repaintRequested, this,
             [this](const QRect& area) { update(area); });
+    connect(m_spo2, &Spo2TrendDisplay::repaintRequested, this, [this] { update(displayArea()); });
+    connect(m_spo2, &Spo2TrendDisplay::lengthSelectorChanged, m_bar,
+            &ControlBar::setLengthSelector);
+    connect(m_spo2, &Spo2TrendDisplay::helpRequested, this, &COBLView::helpRequested);
 }
 
 bool COBLView::hasRecord() const {
@@ -57,10 +62,6 @@ QRect COBLView::displayArea() const {
 QString COBLView::startPicturePath() const {
     return QDir(QString::fromLocal8Bit(m_state.programFolder.c_str()))
         .filePath(QStringLiteral("bkPicture.jpg"));
-}
-
-bool COBLView::isModeAvailable(DisplayMode mode) {
-    return mode != Spo2Trend;
 }
 
 void COBLView::showControlsFor(DisplayMode mode) {
@@ -80,6 +81,8 @@ void COBLView::recordChanged() {
     m_mode = BpTrend;
     showControlsFor(m_mode);
     m_charts->syncFromState();
+    m_spo2->recordChanged();
+    m_bar->setSpo2Enabled(hasRecord());
     if (hasRecord()) layoutTrend();
     update();
     scheduleRepaint();
@@ -95,6 +98,10 @@ void COBLView::setDisplayMode(DisplayMode mode) {
         QMessageBox::information(this, windowTitle(), StringTable::label(57633));
         return;
     }
+    if (mode == Spo2Trend)
+        m_spo2->enter();
+    else
+        m_spo2->leave();
     m_mode = mode;
     m_hovered = -1;
     showControlsFor(mode);
@@ -108,11 +115,16 @@ void COBLView::selectBpTrend(int commandId) {
     setDisplayMode(BpTrend);
 }
 
+// The window and paging buttons bring up the SpO2 trend as well.
 void COBLView::onBarCommand(int id) {
-    if (id == ControlBar::BpTrend)
+    if (id == ControlBar::BpTrend) {
         selectBpTrend(kBarBpTrendCommand);
-    else
-        emit spo2Command(id);
+    } else if (id == ControlBar::Spo2Parameters) {
+        m_spo2->editParameters();
+    } else {
+        if (m_mode != Spo2Trend) setDisplayMode(Spo2Trend);
+        if (m_mode == Spo2Trend && id != ControlBar::Spo2Trend) m_spo2->command(id);
+    }
 }
 
 void COBLView::layoutTrend() {
@@ -149,6 +161,10 @@ void COBLView::paintEvent(QPaintEvent*) {
             painter.setClipRect(area);
             PaintReadingBox(painter, m_layout, m_state.record, m_hovered);
         }
+        return;
+    }
+    if (m_mode == Spo2Trend) {
+        m_spo2->paint(painter, displayArea());
         return;
     }
     if (m_charts->chart() != ChartDisplay::Chart::None) {

@@ -9,6 +9,7 @@
 
 class ChartDisplay;
 class ControlBar;
+class Spo2TrendDisplay;
 struct AppState;
 
 // The single view of the main window: the start page before a record is loaded, then the
@@ -30,8 +31,6 @@ class COBLView : public QWidget {
     DisplayMode displayMode() const { return m_mode; }
     // The SpO2 display without SpO2 data says so and keeps the current display.
     void setDisplayMode(DisplayMode mode);
-    // Whether a display can be drawn yet: all but the SpO2 trend.
-    static bool isModeAvailable(DisplayMode mode);
 
     // Commands 32902 and 1016 switch to the BP trend even without a record; 32816 and 32817
     // need one. Each lays out again and repaints.
@@ -47,6 +46,7 @@ class COBLView : public QWidget {
     int hoveredReading() const { return m_hovered; }
     ControlBar* controlBar() const { return m_bar; }
     ChartDisplay* charts() const { return m_charts; }
+    Spo2TrendDisplay* spo2Trend() const { return m_spo2; }
     // "bkPicture.jpg" in the program folder.
     QString startPicturePath() const;
 
@@ -54,8 +54,6 @@ class COBLView : public QWidget {
     // A reading, the sleep periods or the patient data were changed and stored.
     void recordEdited();
     void helpRequested();
-    // Bar buttons of the SpO2 display (1167, 1168, 2001 ... 2008), for the code that owns it.
-    void spo2Command(int id);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +83,7 @@ class COBLView : public QWidget {
     DisplayMode m_mode = BpTrend;
     ControlBar* m_bar;
     ChartDisplay* m_charts;
+    Spo2TrendDisplay* m_spo2;
     TrendLayout m_layout;
     int m_hovered = -1;
     // The trend without the hover, as of the last layout.

@@ -78,6 +78,7 @@ void CAbpmApp::registerHandlers() {
     COBLView* view = f->view();
     for (int id : {int(Cmd::BpTrend), int(Cmd::RedrawAwake), int(Cmd::RedrawAsleep)})
         f->setHandler(id, [view, id] { view->selectBpTrend(id); });
+    f->setHandler(Cmd::Spo2Trend, [view] { view->setDisplayMode(COBLView::Spo2Trend); });
     f->setHandler(Cmd::BarCharts, [view] { view->setDisplayMode(COBLView::BarCharts); });
     f->setHandler(Cmd::PieCharts, [view] { view->setDisplayMode(COBLView::PieCharts); });
     f->setHandler(Cmd::FitLine, [view] { view->setDisplayMode(COBLView::FitLine); });
