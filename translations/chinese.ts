@@ -623,6 +623,76 @@
     </message>
 </context>
 <context>
+    <name>Spo2DisplaySettingsDialog</name>
+    <message>
+        <source>显示设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(时-分)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Spo2ParametersDialog</name>
+    <message>
+        <source>分析参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>血氧参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>事件的血氧下降（%）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最小事件时长（秒）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>饱和危机水平（%）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>脉率参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>事件的脉率变化（bpm）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>非睡眠</source>

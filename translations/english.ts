@@ -632,6 +632,76 @@ The downloaded readings are kept; choose another folder to save them.</translati
     </message>
 </context>
 <context>
+    <name>Spo2DisplaySettingsDialog</name>
+    <message>
+        <source>显示设置</source>
+        <translation>Display settings</translation>
+    </message>
+    <message>
+        <source>全部数据</source>
+        <translation>All data</translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>(时-分)</source>
+        <translation>(hours-minutes)</translation>
+    </message>
+</context>
+<context>
+    <name>Spo2ParametersDialog</name>
+    <message>
+        <source>分析参数</source>
+        <translation>Analysis parameters</translation>
+    </message>
+    <message>
+        <source>血氧参数</source>
+        <translation>SpO2 parameters</translation>
+    </message>
+    <message>
+        <source>事件的血氧下降（%）</source>
+        <translation>SpO2 drop for an event (%)</translation>
+    </message>
+    <message>
+        <source>最小事件时长（秒）</source>
+        <translation>Minimum event duration (s)</translation>
+    </message>
+    <message>
+        <source>饱和危机水平（%）</source>
+        <translation>Critical saturation level (%)</translation>
+    </message>
+    <message>
+        <source>脉率参数</source>
+        <translation>Pulse parameters</translation>
+    </message>
+    <message>
+        <source>事件的脉率变化（bpm）</source>
+        <translation>Pulse change for an event (bpm)</translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>非睡眠</source>

@@ -2,32 +2,18 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
 
 #include "StringTable.h"
-
-namespace {
-
-// Two digits at most: a count of hours or minutes, never negative.
-QLineEdit* TwoDigitEdit(const char* id, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(id));
-    edit->setMaxLength(2);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edit));
-    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    return edit;
-}
-
-} // namespace
+#include "TwoDigitEdit.h"
 
 Spo2DisplaySettingsDialog::Spo2DisplaySettingsDialog(int window, int seriesLength, QWidget* parent)
-    : QDialog(parent), m_hours(TwoDigitEdit("1170", this)), m_minutes(TwoDigitEdit("1171", this)),
+    : QDialog(parent), m_hours(NewTwoDigitEdit(1170, this)), m_minutes(NewTwoDigitEdit(1171, this)),
       m_allData(new QCheckBox(this)), m_seriesLength(seriesLength), m_window(window) {
     setWindowTitle(tr("显示设置"));
     m_hours->setText(QString::number(window / 3600));
@@ -47,13 +33,16 @@ Spo2DisplaySettingsDialog::Spo2DisplaySettingsDialog(int window, int seriesLengt
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &Spo2DisplaySettingsDialog::helpRequested);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(m_hours, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("-"), this), 0, 1);
-    grid->addWidget(m_minutes, 0, 2);
-    grid->addWidget(new QLabel(tr("(时-分)"), this), 0, 3);
-    grid->addWidget(m_allData, 1, 0, 1, 4);
-    grid->addWidget(buttons, 2, 0, 1, 4);
+    auto* length = new QHBoxLayout;
+    length->addWidget(m_hours);
+    length->addWidget(new QLabel(QStringLiteral("-"), this));
+    length->addWidget(m_minutes);
+    length->addWidget(new QLabel(tr("(时-分)"), this));
+    length->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(length);
+    layout->addWidget(m_allData);
+    layout->addWidget(buttons);
     m_hours->setFocus();
     m_hours->selectAll();
 }

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "StringTable.h"
+#include "TwoDigitEdit.h"
 
 namespace {
 
@@ -24,13 +24,9 @@ constexpr int Spo2Parameters::*kMembers[] = {
 Spo2ParametersDialog::Spo2ParametersDialog(const Spo2Parameters& current, QWidget* parent)
     : QDialog(parent), m_parameters(current) {
     setWindowTitle(tr("分析参数"));
-    // Two digits at most; a negative threshold or duration has no meaning for an event.
-    const QRegularExpression digits(QStringLiteral("[0-9]{0,2}"));
+    // A negative threshold or duration has no meaning for an event.
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::number(kFieldIds[i]));
-        edit->setMaxLength(2);
-        edit->setValidator(new QRegularExpressionValidator(digits, edit));
+        QLineEdit* edit = NewTwoDigitEdit(kFieldIds[i], this);
         edit->setText(QString::number(current.*kMembers[i]));
         m_fields[i] = edit;
     }

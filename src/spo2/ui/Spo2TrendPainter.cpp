@@ -214,14 +214,13 @@ Spo2TrendGeometry LayoutSpo2Trend(const QPainter& painter, const QRect& area) {
     g.plotLeft = area.left() + margin + fm.horizontalAdvance(QStringLiteral("0123456789"));
     const int right = area.right() + 1 - margin - fm.horizontalAdvance(QStringLiteral("100"));
     g.plotWidth = std::max(0, right - g.plotLeft);
-    int y = area.top() + margin;
-    g.headerBaseline = y + fm.ascent();
-    y += 2 * line; // the header, then the SpO2 title
+    int y = area.top() + margin + line; // the SpO2 title and the calendar time
     const int panes = area.bottom() + 1 - y - line - margin /* pulse title */ - margin -
                       line /* time labels */ - margin;
     const int spo2Height = std::max(0, panes * 55 / 100);
     const int pulseHeight = std::max(0, panes - spo2Height);
     g.spo2Pane = QRect(g.plotLeft, y, g.plotWidth, spo2Height);
+    g.headerBaseline = y - fm.descent() - std::max(2, line / 4);
     y += spo2Height + margin + line;
     g.pulsePane = QRect(g.plotLeft, y, g.plotWidth, pulseHeight);
     g.timeBaseline = y + pulseHeight + margin / 2 + fm.ascent();
@@ -240,8 +239,9 @@ void PaintSpo2Stretch(QPainter& painter, const Spo2TrendGeometry& g, const Spo2S
     // An empty window shows the empty panes: nothing to place on them, nothing to divide by.
     if (stretch.window <= 0) return;
     painter.setPen(PenOf(style.text, style.penWidth));
-    painter.drawText(g.plotLeft, g.headerBaseline,
-                     Latin(Spo2TrendText::CalendarTime(series, stretch.offset)));
+    const QString start = Latin(Spo2TrendText::CalendarTime(series, stretch.offset));
+    painter.drawText(g.spo2Pane.right() + 1 - painter.fontMetrics().horizontalAdvance(start),
+                     g.headerBaseline, start);
     s.timeGrid();
     const auto& desaturations = analysis.desaturationEvents();
     const auto& pulseEvents = analysis.pulseEvents();

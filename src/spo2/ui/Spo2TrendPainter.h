@@ -68,13 +68,14 @@ struct Spo2TrendGeometry {
     int plotWidth = 0;
     QRect spo2Pane;
     QRect pulsePane;
-    int headerBaseline = 0; // the calendar time
+    int headerBaseline = 0; // the SpO2 title and the calendar time
     int timeBaseline = 0;   // elapsed-time labels under the pulse pane
 };
 
-// Panes stacked in area for the painter's current font: a header line, the SpO2 pane (55 %
-// of the height left) and the pulse pane, each with its title line above it, and a line of
-// elapsed-time labels below. The value scales take the width of "0123456789".
+// Panes stacked in area for the painter's current font: the SpO2 pane (55 % of the height
+// left) and the pulse pane, each with its title line above it, and a line of elapsed-time
+// labels below. The calendar time stands at the right end of the SpO2 title line. The value
+// scales take the width of "0123456789".
 Spo2TrendGeometry LayoutSpo2Trend(const QPainter& painter, const QRect& area);
 
 // One stretch of the series: `window` seconds from second `offset`.
