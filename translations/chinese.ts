@@ -693,6 +693,17 @@
     </message>
 </context>
 <context>
+    <name>Spo2TrendPainter</name>
+    <message>
+        <source>SPO2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PULSE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>非睡眠</source>

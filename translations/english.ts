@@ -702,6 +702,17 @@ The downloaded readings are kept; choose another folder to save them.</translati
     </message>
 </context>
 <context>
+    <name>Spo2TrendPainter</name>
+    <message>
+        <source>SPO2</source>
+        <translation>SPO2</translation>
+    </message>
+    <message>
+        <source>PULSE</source>
+        <translation>PULSE</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>非睡眠</source>

@@ -61,6 +61,12 @@ int Spo2TrendState::ManualGridStep(int windowSeconds) {
     return 3600;
 }
 
+int Spo2TrendState::GridStepOf(int windowSeconds) {
+    for (const FixedWindow& w : kFixedWindows)
+        if (w.seconds == windowSeconds) return w.gridStep;
+    return ManualGridStep(windowSeconds);
+}
+
 int Spo2TrendState::SelectorOf(int windowSeconds) {
     switch (windowSeconds) {
     case 60:

@@ -32,6 +32,9 @@ struct Spo2TrendState {
     void applyOffset(int length);
 
     static int ManualGridStep(int windowSeconds);
+    // The grid step of a window however it was chosen: that of its length button for 60, 600
+    // and 3600 s, the manual rule otherwise.
+    static int GridStepOf(int windowSeconds);
     static int SelectorOf(int windowSeconds);
 
   private:

@@ -1,5 +1,6 @@
 #include "Spo2TrendPainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -35,7 +36,7 @@ class StretchPainter {
         return g.plotLeft +
                static_cast<int>((second - s.offset) * g.plotWidth / std::max(1, s.window));
     }
-    void pane(const QRect& pane, const Spo2PaneScale& scale, const char* title) const;
+    void pane(const QRect& pane, const Spo2PaneScale& scale, const QString& title) const;
     void criticalLevel() const;
     void timeGrid() const;
     void events(const std::map<int, Spo2Event>& events, const std::vector<TrendPoint>& points,
@@ -59,7 +60,8 @@ int YOf(int value, const QRect& pane, const Spo2PaneScale& scale) {
     return TrendY(value, scale.minimum, scale.maximum, pane.top(), pane.bottom());
 }
 
-void StretchPainter::pane(const QRect& pane, const Spo2PaneScale& scale, const char* title) const {
+void StretchPainter::pane(const QRect& pane, const Spo2PaneScale& scale,
+                          const QString& title) const {
     const int gap = std::max(2, fm.height() / 4);
     p.setPen(PenOf(style.grid, style.penWidth, Qt::DotLine));
     for (int v = scale.minimum + scale.step; v < scale.maximum; v += scale.step) {
@@ -72,7 +74,7 @@ void StretchPainter::pane(const QRect& pane, const Spo2PaneScale& scale, const c
         const int y = YOf(v, pane, scale) + (fm.ascent() - fm.descent()) / 2;
         p.drawText(pane.left() - gap - fm.horizontalAdvance(label), y, label);
     }
-    p.drawText(pane.left(), pane.top() - fm.descent() - gap, QString::fromLatin1(title));
+    p.drawText(pane.left(), pane.top() - fm.descent() - gap, title);
     p.setPen(PenOf(style.frame, style.penWidth));
     p.setBrush(Qt::NoBrush);
     p.drawRect(pane);
@@ -166,6 +168,8 @@ void StretchPainter::events(const std::map<int, Spo2Event>& events,
 
 Spo2TrendStyle Spo2TrendStyle::Screen() {
     Spo2TrendStyle s;
+    s.spo2Title = QCoreApplication::translate("Spo2TrendPainter", "SPO2");
+    s.pulseTitle = QCoreApplication::translate("Spo2TrendPainter", "PULSE");
     s.background = Qt::black;
     s.text = QColor(220, 220, 220);
     s.frame = QColor(150, 150, 150);
@@ -233,8 +237,8 @@ void PaintSpo2Stretch(QPainter& painter, const Spo2TrendGeometry& g, const Spo2S
     if (style.background.isValid()) painter.fillRect(g.area, style.background);
     if (g.plotWidth <= 0 || g.spo2Pane.height() <= 0 || g.pulsePane.height() <= 0) return;
     StretchPainter s(painter, g, stretch, style);
-    s.pane(g.spo2Pane, style.spo2Scale, "SPO2");
-    s.pane(g.pulsePane, style.pulseScale, "PULSE");
+    s.pane(g.spo2Pane, style.spo2Scale, style.spo2Title);
+    s.pane(g.pulsePane, style.pulseScale, style.pulseTitle);
     s.criticalLevel();
     // An empty window shows the empty panes: nothing to place on them, nothing to divide by.
     if (stretch.window <= 0) return;

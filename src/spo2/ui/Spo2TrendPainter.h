@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QString>
 #include <map>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct Spo2PaneScale {
 };
 
 struct Spo2TrendStyle {
+    QString spo2Title; // above each pane
+    QString pulseTitle;
     QColor background; // invalid: the background is left as it is
     QColor text;
     QColor frame;
