@@ -52,8 +52,8 @@ std::string PortFaultText(const PortFault& f) {
     case PortFault::NoAccess:
         return "no permission to use " + f.port;
     case PortFault::WrongAnswer: {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02X", f.answer);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", f.answer);
         return "the device on " + f.port + " did not echo the command (it sent " + hex + ")";
     }
     }

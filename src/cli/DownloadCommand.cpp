@@ -35,10 +35,11 @@ class PrintingObserver : public DownloadObserver {
         std::printf("user %d has no blood-pressure data\n", user);
     }
     void unknownUserByte(int user, std::uint8_t byte) override {
-        std::fprintf(stderr,
-                     "abpm-cli download: damaged transfer: unknown user byte %02X where user %d's "
-                     "memory should begin; what follows may be out of step\n",
-                     byte, user);
+        std::fprintf(
+            stderr,
+            "abpm-cli download: damaged transfer: unknown user byte 0x%02X where user %d's "
+            "memory should begin; what follows may be out of step\n",
+            byte, user);
     }
     void fileSaved(const SavedMemory& m) override {
         std::printf("File was saved : \"%s\"\n", m.path.c_str());

@@ -52,7 +52,7 @@ QString FaultLine(const PortFault& f) {
     case PortFault::WrongAnswer:
         return QCoreApplication::translate("DeviceMessages",
                                            "串口 %1 上的设备没有回应命令（收到 %2）。")
-            .arg(port, QString::asprintf("%02X", f.answer));
+            .arg(port, QString::asprintf("0x%02X", f.answer));
     }
     return port;
 }

@@ -55,7 +55,7 @@ void DownloadProgressDialog::connectWorker() {
             tell(Box::Warning, tr("用户%1的数据传输受损：收到未知的用户字节 %2。\n"
                                   "后续数据可能错位，受损的测量将保存为失败的测量。")
                                    .arg(user)
-                                   .arg(QString::asprintf("%02X", byte)));
+                                   .arg(QString::asprintf("0x%02X", byte)));
         },
         blocking);
     connect(m_worker, &W::fileSavedMessage, this, &DownloadProgressDialog::showFileSaved, blocking);

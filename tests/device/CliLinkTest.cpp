@@ -107,14 +107,14 @@ TEST_F(CliLinkTest, EveryLostByteOnTheLineEndsWithItsOwnStatus) {
          "all",
          3,
          0,
-         "did not echo the command (it sent 11)",
+         "did not echo the command (it sent 0x11)",
          "download 14 memories 3 sent 114 bytes"},
         // Memory 2's count is read as its user byte.
         {{"--drop", "39"},
          "all",
          7,
          1,
-         "unknown user byte 03 where user 2's memory",
+         "unknown user byte 0x03 where user 2's memory",
          "download 14 memories 3 sent 114 bytes"},
         // Inside memory 2: its readings 2 and 3 are read a byte late, memory 3's header too.
         {{"--drop", "50"},
@@ -140,7 +140,7 @@ TEST_F(CliLinkTest, EveryLostByteOnTheLineEndsWithItsOwnStatus) {
          "all",
          7,
          3,
-         "unknown user byte 7F",
+         "unknown user byte 0x7F",
          "download 14 memories 3 sent 115 bytes"},
         // A lost count reads the first record byte, 0: not an empty memory, as what follows
         // shows.
