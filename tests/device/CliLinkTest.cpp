@@ -94,93 +94,41 @@ TEST_F(CliLinkTest, AMissingOutputFolderIsBadInputAndNothingIsAsked) {
 // the count and 36 record bytes, so memory 2 begins at 39 and memory 3 at 77; 115 bytes.
 TEST_F(CliLinkTest, EveryLostByteOnTheLineEndsWithItsOwnStatus) {
     struct Row {
-        std::vector<std::string> fault;
-        const char* user;
+        const char* option; // --drop or --cut
+        const char* position;
         int status;
         std::size_t files;
-        const char* says;  // in what abpm-cli printed
-        const char* event; // the simulator's count of what it sent
+        int sent;         // what the simulator counted as sent
+        const char* says; // in what abpm-cli printed
     };
     const std::vector<Row> rows{
         // The user byte 11 arrives where the echo of 14 should.
-        {{"--drop", "0"},
-         "all",
-         3,
-         0,
-         "did not echo the command (it sent 0x11)",
-         "download 14 memories 3 sent 114 bytes"},
+        {"--drop", "0", 3, 0, 114, "did not echo the command (it sent 0x11)"},
         // Memory 2's count is read as its user byte.
-        {{"--drop", "39"},
-         "all",
-         7,
-         1,
-         "unknown user byte 0x03 where user 2's memory",
-         "download 14 memories 3 sent 114 bytes"},
+        {"--drop", "39", 7, 1, 114, "unknown user byte 0x03 where user 2's memory"},
         // Inside memory 2: its readings 2 and 3 are read a byte late, memory 3's header too.
-        {{"--drop", "50"},
-         "all",
-         7,
-         2,
-         "2 reading(s) were read out of step",
-         "download 14 memories 3 sent 114 bytes"},
+        {"--drop", "50", 7, 2, 114, "2 reading(s) were read out of step"},
         // The very last byte: the last reading waits for it in vain.
-        {{"--drop", "114"},
-         "all",
-         6,
-         3,
-         "user 3, 2 of 3 readings received whole",
-         "download 14 memories 3 sent 114 bytes"},
-        {{"--cut", "77"},
-         "all",
-         6,
-         2,
-         "not downloaded: user 3",
-         "download 14 memories 3 sent 77 bytes"},
-        {{"--replace", "39:7F"},
-         "all",
-         7,
-         3,
-         "unknown user byte 0x7F",
-         "download 14 memories 3 sent 115 bytes"},
-        // A lost count reads the first record byte, 0: not an empty memory, as what follows
-        // shows.
-        {{"--drop", "2"},
-         "1",
-         7,
-         0,
-         "the transfer was out of step",
-         "download 11 memories 1 sent 38 bytes"},
+        {"--drop", "114", 6, 3, 114, "user 3, 2 of 3 readings received whole"},
+        {"--cut", "77", 6, 2, 77, "not downloaded: user 3"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.fault[0] + " " + row.fault[1] + " --user " + row.user);
+        SCOPED_TRACE(std::string(row.option) + " " + row.position);
         TempDir folder;
-        std::vector<std::string> options{"--generate", "3,3,3", "--baud", "0"};
-        options.insert(options.end(), row.fault.begin(), row.fault.end());
-        SimulatedRecorder recorder(options);
-        EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--user", row.user, "--out",
-                       folder.path()}),
-                  row.status)
+        SimulatedRecorder recorder(
+            {"--generate", "3,3,3", "--baud", "0", row.option, row.position});
+        EXPECT_EQ(
+            Cli({"download", "--port", recorder.port(), "--user", "all", "--out", folder.path()}),
+            row.status)
             << out << err;
         EXPECT_NE((out + err).find(row.says), std::string::npos) << out << err;
-        EXPECT_EQ(recorder.nextEvent(), row.event);
+        EXPECT_EQ(recorder.nextEvent(),
+                  "download 14 memories 3 sent " + std::to_string(row.sent) + " bytes");
         std::size_t files = 0;
         for (const auto& e : std::filesystem::directory_iterator(folder.path()))
             files += e.path().extension() == ".awp";
         EXPECT_EQ(files, row.files);
     }
-}
-
-TEST_F(CliLinkTest, AMemoryClaimingAUserAlreadySavedGetsItsOwnFile) {
-    // Memory 2 arrives with the user byte of memory 1.
-    SimulatedRecorder recorder({"--generate", "3,2,0", "--baud", "0", "--replace", "39:11"});
-    ASSERT_EQ(Cli({"download", "--port", recorder.port(), "--user", "all", "--out", dir.path()}), 0)
-        << err;
-    const std::vector<std::string> files = RecordFiles();
-    ASSERT_EQ(files.size(), 2u);
-    // Sorted: "01NNNNNNNNNN-2.awp" before "01NNNNNNNNNN.awp".
-    EXPECT_EQ(files[0].substr(files[0].size() - 6), "-2.awp");
-    EXPECT_EQ(CIniDocument(files[0]).GetInt("TEST 1", "Count", 0), 2);
-    EXPECT_EQ(CIniDocument(files[1]).GetInt("TEST 1", "Count", 0), 3);
 }
 
 TEST_F(CliLinkTest, AMissingPortIsNamedAsSuch) {

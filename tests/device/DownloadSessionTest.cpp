@@ -148,14 +148,7 @@ TEST_F(DownloadSessionTest, WritesTheHeaderOfTheFirstReading) {
     EXPECT_EQ(doc.GetInt("TEST 1", "Count", 0), 2);
     EXPECT_EQ(doc.GetString("TEST 1", "AMU", ""), "VELORA07");
     // 125 mmHg would be 007D; here 120/80, pulse 72, mean 95 at T = 15.
-    EXPECT_EQ(Reading("011003151230.awp", 2), "00"
-                                              "0078"
-                                              "50"
-                                              "48"
-                                              "5F"
-                                              "0015"
-                                              "00"
-                                              "0000000");
+    EXPECT_EQ(Reading("011003151230.awp", 2), Grouped("00 0078 50 48 5F 0015 00 0000000"));
 }
 
 TEST_F(DownloadSessionTest, ImplausibleReadingsAreStoredWithZeroPressures) {
@@ -169,22 +162,8 @@ TEST_F(DownloadSessionTest, ImplausibleReadingsAreStoredWithZeroPressures) {
     ASSERT_EQ(Download(2, BlockBytes(2, {high, meanAboveSystolic})), DownloadOutcome::Completed);
 
     // Pulse 72 = 0x48 stays; S, D and M become zeros.
-    EXPECT_EQ(Reading("021003151230.awp", 1), "00"
-                                              "0000"
-                                              "00"
-                                              "48"
-                                              "00"
-                                              "0000"
-                                              "00"
-                                              "0000000");
-    EXPECT_EQ(Reading("021003151230.awp", 2), "00"
-                                              "0000"
-                                              "00"
-                                              "48"
-                                              "00"
-                                              "0001"
-                                              "00"
-                                              "0000000");
+    EXPECT_EQ(Reading("021003151230.awp", 1), Grouped("00 0000 00 48 00 0000 00 0000000"));
+    EXPECT_EQ(Reading("021003151230.awp", 2), Grouped("00 0000 00 48 00 0001 00 0000000"));
 }
 
 TEST_F(DownloadSessionTest, TimeOffsetsCountWholeMinutesFromTheFirstReading) {
@@ -279,48 +258,23 @@ struct LineFault {
 };
 
 TEST_F(DownloadSessionTest, EachMissingBytePositionHasItsOwnTruthfulOutcome) {
-    // Reading texts by hand: "%06d" offset split 2 + 4 around S "%04X", D, pulse, M, then the
-    // error code and seven zeros. A failed reading keeps pulse and error, S, D and M are 0.
-    const std::string good0 = "00"
-                              "006E"
-                              "50"
-                              "48"
-                              "5F"
-                              "0000"
-                              "00"
-                              "0000000";
-    // Record 2 read one byte late: its pulse is M of the recorder (0x5F), its error the
-    // reserved byte 0x5A, its month the day 15: impossible, so stored failed at offset 0.
-    const std::string shifted = "00"
-                                "0000"
-                                "00"
-                                "5F"
-                                "00"
-                                "0000"
-                                "5A"
-                                "0000000";
+    // By hand: "%06d" offset split 2 + 4 around S "%04X", D, pulse, M, then the error code and
+    // seven zeros; a failed reading keeps pulse and error, S, D and M are 0.
+    const std::string good0 = Grouped("00 006E 50 48 5F 0000 00 0000000");
+    // Record 2 read one byte late: its pulse is the recorder's M (0x5F), its error the reserved
+    // byte 0x5A, its month the day 15: impossible, so failed at offset 0.
+    const std::string shifted = Grouped("00 0000 00 5F 00 0000 5A 0000000");
     // Record 2 with only its pressures: failed, pulse 0x48, offset of reading 1.
-    const std::string cutShort = "00"
-                                 "0000"
-                                 "00"
-                                 "48"
-                                 "00"
-                                 "0000"
-                                 "00"
-                                 "0000000";
+    const std::string cutShort = Grouped("00 0000 00 48 00 0000 00 0000000");
+    const std::string saved1 = "saved 011003151230.awp ";
     const std::vector<LineFault> faults{
         {"silent after the echo", 0, true, DownloadOutcome::LinkLost, {"lost 1 header not 1"}, {}},
-        {"silent after the user byte",
-         1,
+        {"silent after user byte", 1, true, DownloadOutcome::LinkLost, {"lost 1 header not 1"}, {}},
+        {"silent after 5 bytes of record 2",
+         19,
          true,
          DownloadOutcome::LinkLost,
-         {"lost 1 header not 1"},
-         {}},
-        {"silent inside record 2",
-         2 + 12 + 5,
-         true,
-         DownloadOutcome::LinkLost,
-         {"saved 011003151230.awp d0 i1", "lost 1 1/3"},
+         {saved1 + "d0 i1", "lost 1 1/3"},
          {good0, cutShort}},
         // The count (3) is read as the user byte, the first record byte (0) as the count.
         {"user byte lost", 0, false, DownloadOutcome::Damaged, {"unknown 1 03", "out of step"}, {}},
@@ -328,14 +282,14 @@ TEST_F(DownloadSessionTest, EachMissingBytePositionHasItsOwnTruthfulOutcome) {
         {"count lost", 1, false, DownloadOutcome::Damaged, {"out of step"}, {}},
         // Record 1 takes the first byte of record 2 as its reserved byte and stays good; record
         // 2 is shifted; record 3 lacks its last byte, and the wait for it ends the download.
-        {"reserved byte of record 1 lost",
-         2 + 11,
+        {"reserved byte lost",
+         13,
          false,
          DownloadOutcome::Damaged,
-         {"saved 011003151230.awp d1 i1", "lost 1 2/3"},
+         {saved1 + "d1 i1", "lost 1 2/3"},
          {good0, shifted, shifted}},
         // Every record shifted: no good one to start a test from, so no file.
-        {"first byte of record 1 lost",
+        {"first record byte lost",
          2,
          false,
          DownloadOutcome::Damaged,
@@ -359,12 +313,7 @@ TEST_F(DownloadSessionTest, EachMissingBytePositionHasItsOwnTruthfulOutcome) {
         EXPECT_EQ(told.messages, f.messages);
         EXPECT_FALSE(line.isOpen());
         const std::string file = folder.file("011003151230.awp");
-        ASSERT_EQ(FileExists(file), !f.readings.empty());
-        if (f.readings.empty()) continue;
-        CIniDocument doc(file);
-        ASSERT_EQ(doc.GetInt("TEST 1", "Count", 0), static_cast<int>(f.readings.size()));
-        for (std::size_t i = 0; i < f.readings.size(); ++i)
-            EXPECT_EQ(doc.GetString("TEST 1", std::to_string(i + 1), ""), f.readings[i]) << i;
+        EXPECT_EQ(FileExists(file) ? ReadingTexts(file) : std::vector<std::string>{}, f.readings);
     }
 }
 
@@ -375,38 +324,27 @@ TEST_F(DownloadSessionTest, ARecorderFallingSilentAtAMemoryHeaderNamesTheMemorie
     EXPECT_EQ(CIniDocument(saved.front()).GetInt("TEST 1", "Count", 0), 2);
 }
 
-TEST_F(DownloadSessionTest, AMemoryUnderANameThisDownloadWroteGetsAnUnusedName) {
-    // Memory 2 comes with the user byte of memory 1: same name as the file just written.
+TEST_F(DownloadSessionTest, NoMemoryReplacesAFileThisDownloadWrote) {
+    // Memory 2 comes with the user byte of memory 1, memory 3 with one that names no user.
     std::vector<std::uint8_t> stream = BlockBytes(1, Series(3));
-    const std::vector<std::uint8_t> again = BlockBytes(1, Series(2));
-    const std::vector<std::uint8_t> last = BlockBytes(3, {});
-    stream.insert(stream.end(), again.begin(), again.end());
-    stream.insert(stream.end(), last.begin(), last.end());
+    const std::vector<std::uint8_t> second = BlockBytes(1, Series(2));
+    std::vector<std::uint8_t> third = BlockBytes(3, Series(1));
+    third[0] = 0x7F;
+    stream.insert(stream.end(), second.begin(), second.end());
+    stream.insert(stream.end(), third.begin(), third.end());
     WriteFileBytes(dir.file("011003151230-2.awp"), "someone else's");
 
-    EXPECT_EQ(Download(4, stream), DownloadOutcome::Completed);
-    EXPECT_EQ(observer.messages,
-              (std::vector<std::string>{"saved 011003151230.awp d0 i0",
-                                        "saved 011003151230-3.awp d0 i0", "user 3 empty"}));
-    EXPECT_EQ(CIniDocument(dir.file("011003151230.awp")).GetInt("TEST 1", "Count", 0), 3);
-    EXPECT_EQ(CIniDocument(dir.file("011003151230-3.awp")).GetInt("TEST 1", "Count", 0), 2);
-    EXPECT_EQ(ReadFileBytes(dir.file("011003151230-2.awp")), "someone else's");
-}
-
-TEST_F(DownloadSessionTest, AnUnknownUserByteIsADamagedTransferNamedAfterTheExpectedMemory) {
-    std::vector<std::uint8_t> stream = BlockBytes(2, Series(1));
-    std::vector<std::uint8_t> odd = BlockBytes(3, Series(1));
-    odd[0] = 0x7F;
-    const std::vector<std::uint8_t> last = BlockBytes(3, {});
-    stream.insert(stream.end(), odd.begin(), odd.end());
-    stream.insert(stream.end(), last.begin(), last.end());
-
     EXPECT_EQ(Download(4, stream), DownloadOutcome::Damaged);
-    EXPECT_EQ(observer.messages,
-              (std::vector<std::string>{"saved 021003151230.awp d0 i0", "unknown 2 7F",
-                                        "saved 021003151230-2.awp d0 i0", "user 3 empty"}));
+    // An unknown user byte names the memory expected there, never the one before.
+    EXPECT_EQ(
+        observer.messages,
+        (std::vector<std::string>{"saved 011003151230.awp d0 i0", "saved 011003151230-3.awp d0 i0",
+                                  "unknown 3 7F", "saved 031003151230.awp d0 i0"}));
+    EXPECT_EQ(ReadingTexts(dir.file("011003151230.awp")).size(), 3u);
+    EXPECT_EQ(ReadingTexts(dir.file("011003151230-3.awp")).size(), 2u);
+    EXPECT_EQ(ReadFileBytes(dir.file("011003151230-2.awp")), "someone else's");
     ASSERT_FALSE(channel.notes().empty());
-    EXPECT_EQ(channel.notes().front(), "damaged transfer: unknown user byte 7F for user 2");
+    EXPECT_EQ(channel.notes().front(), "damaged transfer: unknown user byte 7F for user 3");
 }
 
 TEST_F(DownloadSessionTest, NoRecorderNamesThePortsThatAreMissingHeldOrAnswerWrongly) {

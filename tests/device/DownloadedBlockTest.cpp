@@ -17,14 +17,9 @@ DeviceRecord Record(const RawReading& r, std::size_t received = DeviceRecord::kS
     return DeviceRecord(bytes, received);
 }
 
+// RawReading's defaults are 120/80 mmHg, pulse 72, mean 95 on 2010-03-15 10:00.
 RawReading At(int year, int month, int day, int hour, int minute) {
-    RawReading r;
-    r.year = year;
-    r.month = month;
-    r.day = day;
-    r.hour = hour;
-    r.minute = minute;
-    return r;
+    return {.year = year, .month = month, .day = day, .hour = hour, .minute = minute};
 }
 
 TEST(DownloadedBlock, RecordsWithImpossibleTimesAreDamaged) {
@@ -74,62 +69,17 @@ TEST(DownloadedBlock, DamagedReadingsAreFailedAtThePreviousGoodTimeAndTheTestSta
 
     TempDir dir;
     ASSERT_TRUE(block.writeTo(dir.file("r.awp")));
-    CIniDocument doc(dir.file("r.awp"));
-    EXPECT_EQ(doc.GetString("TEST 1", "TestBeginDate", ""), "15/3/2010 10:00");
-    EXPECT_EQ(doc.GetInt("TEST 1", "DayBegin", 0), 15);
+    EXPECT_EQ(CIniDocument(dir.file("r.awp")).GetString("TEST 1", "TestBeginDate", ""),
+              "15/3/2010 10:00");
     // Offsets "%06d" at characters 0-1 and 12-15; 120/80 mmHg, pulse 72, mean 95 when good.
     const std::vector<std::string> expected{
-        "00"
-        "0000"
-        "00"
-        "48"
-        "00"
-        "0000"
-        "00"
-        "0000000", // failed, offset 0 (no good before)
-        "00"
-        "0078"
-        "50"
-        "48"
-        "5F"
-        "0000"
-        "00"
-        "0000000",
-        "00"
-        "0078"
-        "50"
-        "48"
-        "5F"
-        "0015"
-        "00"
-        "0000000",
-        "00"
-        "0000"
-        "00"
-        "48"
-        "00"
-        "0015"
-        "00"
-        "0000000", // failed at the 15 before it
-        "00"
-        "0078"
-        "50"
-        "48"
-        "5F"
-        "0045"
-        "00"
-        "0000000",
-        "00"
-        "0000"
-        "00"
-        "48"
-        "00"
-        "0045"
-        "00"
-        "0000000", // incomplete, failed as well
+        Grouped("00 0000 00 48 00 0000 00 0000000"), // failed, offset 0 (no good one before)
+        Grouped("00 0078 50 48 5F 0000 00 0000000"), Grouped("00 0078 50 48 5F 0015 00 0000000"),
+        Grouped("00 0000 00 48 00 0015 00 0000000"), // failed at the 15 of the one before
+        Grouped("00 0078 50 48 5F 0045 00 0000000"),
+        Grouped("00 0000 00 48 00 0045 00 0000000"), // incomplete, failed as well
     };
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(doc.GetString("TEST 1", std::to_string(i + 1), ""), expected[i]) << i + 1;
+    EXPECT_EQ(ReadingTexts(dir.file("r.awp")), expected);
 }
 
 } // namespace
