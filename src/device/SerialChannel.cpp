@@ -1,9 +1,9 @@
 #include "SerialChannel.h"
 
 #include <algorithm>
-#include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSerialPort>
 
 #include "SerialPortLock.h"
@@ -64,7 +64,8 @@ OpenError SerialChannel::explainFailedOpen() const {
                          std::to_string(owner.pid);
             return {OpenError::InUse, holder};
         }
-        if (::access(m_portName.c_str(), R_OK | W_OK) != 0) return {OpenError::NoAccess, {}};
+        const QFileInfo device(QString::fromStdString(m_portName));
+        if (!device.isReadable() || !device.isWritable()) return {OpenError::NoAccess, {}};
         return {OpenError::InUse, {}};
     }
     default:

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QLockFile>
+#include <QString>
+
 #if defined(__unix__)
 #include <csignal>
 #include <unistd.h>
@@ -92,8 +95,13 @@ Owner Inspect(const std::string& devicePath) {
 
 bool RemoveStale(const std::string& devicePath) {
     if (!Inspect(devicePath).stale) return false;
+    // Qt's own stale-lock removal takes this guard too, so two programs never remove a lock
+    // that one of them has just taken.
+    const std::string path = FilePath(devicePath);
+    QLockFile guard(QString::fromStdString(path + ".rmlock"));
+    if (!guard.tryLock(0) || !Inspect(devicePath).stale) return false;
     std::error_code ec;
-    return fs::remove(FilePath(devicePath), ec);
+    return fs::remove(path, ec);
 }
 
 #else

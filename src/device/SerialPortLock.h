@@ -9,7 +9,7 @@
 // naming a process that has ended is left over as well.
 namespace SerialPortLock {
 
-// Empty when the platform keeps no lock files or no lock folder is usable.
+// Empty when the platform keeps no lock files.
 std::string FilePath(const std::string& devicePath);
 
 struct Owner {
