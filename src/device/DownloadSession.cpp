@@ -103,7 +103,7 @@ DownloadSession::State DownloadSession::readBlockHeader() {
     m_user = userAt(m_blockIndex);
     m_headerDamaged = false;
     std::uint8_t userByte = 0, countByte = 0;
-    if (!readByte(userByte)) return loseLink(-1, 0, m_blockIndex);
+    if (!readByte(userByte)) return loseLink(-1, 0);
     if (userByte >= 0x11 && userByte <= 0x13) {
         m_user = userByte - 0x10;
     } else {
@@ -114,7 +114,7 @@ DownloadSession::State DownloadSession::readBlockHeader() {
                        std::to_string(m_user));
         m_observer.unknownUserByte(m_user, userByte);
     }
-    if (!readByte(countByte)) return loseLink(-1, 0, m_blockIndex);
+    if (!readByte(countByte)) return loseLink(-1, 0);
     m_count = countByte;
     if (m_count > 0) return State::ReadingRecords;
     // After a damaged header the count is one more byte out of step, not an empty memory.
@@ -160,19 +160,20 @@ DownloadSession::State DownloadSession::save() {
     if (m_linkLost) {
         const int whole = static_cast<int>(m_block.records().size()) -
                           m_block.count(DownloadedBlock::Quality::Incomplete);
-        return loseLink(m_count, whole, m_blockIndex + 1);
+        return loseLink(m_count, whole);
     }
     return nextBlock();
 }
 
-DownloadSession::State DownloadSession::loseLink(int expected, int received, int firstNotRead) {
+// expected -1: the memory's header did not arrive, so nothing of it was read.
+DownloadSession::State DownloadSession::loseLink(int expected, int received) {
     m_linkLost = true;
     LinkLoss loss;
     loss.user = m_user;
     loss.expected = expected;
     loss.received = received;
     if (expected < 0) loss.notDownloaded.push_back(m_user);
-    for (int b = expected < 0 ? firstNotRead + 1 : firstNotRead; b < m_blocksExpected; ++b)
+    for (int b = m_blockIndex + 1; b < m_blocksExpected; ++b)
         loss.notDownloaded.push_back(userAt(b));
     m_channel.note("link lost: user " + std::to_string(m_user) + ", " +
                    (expected < 0 ? std::string("header missing")

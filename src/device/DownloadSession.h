@@ -65,7 +65,7 @@ class DownloadSession {
     State save();
     State nextBlock();
     State finish();
-    State loseLink(int expected, int received, int firstNotRead);
+    State loseLink(int expected, int received);
     int readByte(std::uint8_t& byte);
     DeviceRecord readRecord();
     int userAt(int blockIndex) const;
