@@ -130,9 +130,10 @@ const char* const kHelp =
     "many times when no recorder answers (on a terminal without it, you are asked);\n"
     "--trace appends every byte sent and received, with its time, to FILE.\n"
     "Readings that arrive out of step (a byte lost on the line) are stored as failed readings.\n"
-    "Exit status: 0 every reading saved intact, 2 bad input, 3 no recorder, 4 empty memory,\n"
-    "5 write failure, 6 the recorder stopped sending, 7 the transfer was damaged (saved files\n"
-    "hold damaged readings, or a memory could not be read).\n";
+    "Exit status: 0 every reading saved intact, 2 bad input, 3 no recorder (the port missing,\n"
+    "in use or silent), 4 empty memory, 5 write failure, 6 the recorder stopped sending,\n"
+    "7 the transfer was damaged (saved files hold damaged readings, or a memory could not\n"
+    "be read).\n";
 
 int RunDownload(const QStringList& args) {
     if (args.contains("--help")) {
