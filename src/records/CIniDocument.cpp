@@ -1,5 +1,6 @@
 #include "CIniDocument.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -195,7 +196,7 @@ void CIniDocument::IndexKeys(const Chunk& chunk) {
         const std::size_t keyBegin = pos + 2;
         const std::size_t stop = t.find_first_of("=\r\n", keyBegin);
         if (stop != std::string::npos && t[stop] == '=' && stop > keyBegin)
-            chunk.keys.emplace(t.substr(keyBegin, stop - keyBegin), pos);
+            chunk.keys.add(t, pos, stop - keyBegin);
         pos = t.find(kCrLf, keyBegin);
     }
     chunk.keysIndexed = true;
@@ -238,9 +239,8 @@ CIniDocument::KeySpan CIniDocument::FindKey(const std::string& section,
     span.bodyBegin = section.size() + 2;
     if (key.find('=') == std::string::npos) {
         if (!chunk.keysIndexed) IndexKeys(chunk);
-        const auto it = chunk.keys.find(key);
-        if (it == chunk.keys.end()) return span;
-        span.keyPos = it->second;
+        span.keyPos = chunk.keys.find(chunk.text, key);
+        if (span.keyPos == std::string::npos) return span;
     } else {
         // Only the text up to a line's first "=" is indexed; such keys are looked up in full.
         span.keyPos = chunk.text.find(kCrLf + key + "=", span.bodyBegin);
@@ -266,12 +266,6 @@ int CIniDocument::GetInt(const std::string& section, const std::string& key,
     const KeySpan span = FindKey(section, key);
     if (span.valueBegin == std::string::npos) return defaultValue;
     return AtoI(span.chunk->text.substr(span.valueBegin, span.valueEnd - span.valueBegin));
-}
-
-void CIniDocument::ShiftKeys(const Chunk& chunk, std::size_t from, std::ptrdiff_t delta) {
-    if (delta == 0 || !chunk.keysIndexed) return;
-    for (auto& [name, pos] : chunk.keys)
-        if (pos >= from) pos = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(pos) + delta);
 }
 
 void CIniDocument::AppendSection(const std::string& section, const std::string& line) {
@@ -316,8 +310,8 @@ void CIniDocument::InsertKey(Chunk& chunk, std::size_t bodyBegin, const std::str
     if (!chunk.keysIndexed) return;
     // Lines from the one that followed the header move down; the new line is the first of
     // its name now, also for the part of a key up to an "=" inside it.
-    ShiftKeys(chunk, keyPos, static_cast<std::ptrdiff_t>(inserted.size()));
-    chunk.keys[key.substr(0, key.find('='))] = keyPos;
+    chunk.keys.shift(keyPos, static_cast<std::ptrdiff_t>(inserted.size()));
+    chunk.keys.add(t, keyPos, std::min(key.find('='), key.size()), true);
 }
 
 int CIniDocument::WriteString(const std::string& section, const std::string& key,
@@ -338,9 +332,9 @@ int CIniDocument::WriteString(const std::string& section, const std::string& key
         const std::size_t oldLength = span.valueEnd - span.valueBegin;
         if (chunk.text.compare(span.valueBegin, oldLength, value) != 0) {
             chunk.text.replace(span.valueBegin, oldLength, value);
-            ShiftKeys(chunk, span.valueEnd,
-                      static_cast<std::ptrdiff_t>(value.size()) -
-                          static_cast<std::ptrdiff_t>(oldLength));
+            if (chunk.keysIndexed)
+                chunk.keys.shift(span.valueEnd, static_cast<std::ptrdiff_t>(value.size()) -
+                                                    static_cast<std::ptrdiff_t>(oldLength));
             m_dirty = true;
         }
         return 1;

@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "KeyIndex.h"
+
 // Section/key/value text store behind every file the program keeps.
 //
 // The file is held as 8-bit text, split at its section headers: a header is "[" + name + "]"
@@ -75,8 +77,8 @@ class CIniDocument {
     struct Chunk {
         std::string text;
         std::size_t nameEnd = 0; // position of the first "]" of the header line; 0 for none
-        // Key -> position of the CR LF that starts its line; built at the first lookup.
-        mutable std::unordered_map<std::string, std::size_t> keys;
+        // The key lines, built at the first lookup in the section.
+        mutable KeyIndex keys;
         mutable bool keysIndexed = false;
     };
     struct KeySpan {
@@ -95,7 +97,6 @@ class CIniDocument {
     const Chunk* FindSection(const std::string& section) const;
     std::size_t FindSectionIndex(const std::string& section) const;
     KeySpan FindKey(const std::string& section, const std::string& key) const;
-    static void ShiftKeys(const Chunk& chunk, std::size_t from, std::ptrdiff_t delta);
     void AppendSection(const std::string& section, const std::string& line);
     void InsertKey(Chunk& chunk, std::size_t bodyBegin, const std::string& key,
                    const std::string& line);
