@@ -42,29 +42,29 @@ CPatientInfoProp::CPatientInfoProp(QWidget* parent)
 }
 
 void CPatientInfoProp::load(const CIniDocument& doc) {
-    using PatientFields::ReadText;
+    using PatientFields::Show;
     const std::string section = RecordFile::kPatientSection;
-    m_id->setText(ReadText(doc, section, "ID"));
-    m_name->setText(ReadText(doc, section, "Name"));
-    m_address->setLines(PatientFields::ReadLines(doc, section, "Addr Count", "Addr"));
-    m_phone->setText(ReadText(doc, section, "Phone"));
-    m_race->setText(ReadText(doc, section, "Race"));
-    m_gender->setText(ReadText(doc, section, "Gender"));
-    m_birthday->setText(ReadText(doc, section, "Birthday"));
-    m_height->setText(ReadText(doc, section, "Height"));
-    m_weight->setText(ReadText(doc, section, "Weight"));
+    Show(m_id, doc, section, "ID");
+    Show(m_name, doc, section, "Name");
+    PatientFields::ShowLines(m_address, doc, section, "Addr Count", "Addr");
+    Show(m_phone, doc, section, "Phone");
+    Show(m_race, doc, section, "Race");
+    Show(m_gender, doc, section, "Gender");
+    Show(m_birthday, doc, section, "Birthday");
+    Show(m_height, doc, section, "Height");
+    Show(m_weight, doc, section, "Weight");
 }
 
 void CPatientInfoProp::save(CIniDocument& doc) const {
-    using PatientFields::WriteText;
+    using PatientFields::Store;
     const std::string section = RecordFile::kPatientSection;
-    WriteText(doc, section, "ID", m_id->text());
-    WriteText(doc, section, "Name", m_name->text());
-    PatientFields::WriteLines(doc, section, "Addr Count", "Addr", m_address->lines());
-    WriteText(doc, section, "Phone", m_phone->text());
-    WriteText(doc, section, "Race", m_race->text());
-    WriteText(doc, section, "Gender", m_gender->text());
-    WriteText(doc, section, "Birthday", m_birthday->text());
-    WriteText(doc, section, "Height", m_height->text());
-    WriteText(doc, section, "Weight", m_weight->text());
+    Store(m_id, doc, section, "ID");
+    Store(m_name, doc, section, "Name");
+    PatientFields::StoreLines(m_address, doc, section, "Addr Count", "Addr");
+    Store(m_phone, doc, section, "Phone");
+    Store(m_race, doc, section, "Race");
+    Store(m_gender, doc, section, "Gender");
+    Store(m_birthday, doc, section, "Birthday");
+    Store(m_height, doc, section, "Height");
+    Store(m_weight, doc, section, "Weight");
 }
