@@ -8,14 +8,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "AppState.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -67,23 +66,6 @@ std::string Record(int shape, std::size_t bytes) {
     if (shape == 0) return patient + TestSection() + SpO2Section(bytes);
     return patient + AddressLines(bytes) + TestSection();
 }
-
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "abpm-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) m_path = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
-    }
-    const std::string& path() const { return m_path; }
-
-  private:
-    std::string m_path;
-};
 
 void OpenRecord(benchmark::State& state) {
     const TempFolder folder;

@@ -41,30 +41,26 @@ CPatientInfoProp::CPatientInfoProp(QWidget* parent)
     form->addRow(tr("体重"), m_weight);
 }
 
+// The one-line fields below the address, in the order they are written.
+std::vector<std::pair<QLineEdit*, const char*>> CPatientInfoProp::lowerFields() const {
+    return {{m_phone, "Phone"},       {m_race, "Race"},     {m_gender, "Gender"},
+            {m_birthday, "Birthday"}, {m_height, "Height"}, {m_weight, "Weight"}};
+}
+
 void CPatientInfoProp::load(const CIniDocument& doc) {
-    using PatientFields::Show;
     const std::string section = RecordFile::kPatientSection;
-    Show(m_id, doc, section, "ID");
-    Show(m_name, doc, section, "Name");
+    PatientFields::Show(m_id, doc, section, "ID");
+    PatientFields::Show(m_name, doc, section, "Name");
     PatientFields::ShowLines(m_address, doc, section, "Addr Count", "Addr");
-    Show(m_phone, doc, section, "Phone");
-    Show(m_race, doc, section, "Race");
-    Show(m_gender, doc, section, "Gender");
-    Show(m_birthday, doc, section, "Birthday");
-    Show(m_height, doc, section, "Height");
-    Show(m_weight, doc, section, "Weight");
+    for (const auto& [field, key] : lowerFields())
+        PatientFields::Show(field, doc, section, key);
 }
 
 void CPatientInfoProp::save(CIniDocument& doc) const {
-    using PatientFields::Store;
     const std::string section = RecordFile::kPatientSection;
-    Store(m_id, doc, section, "ID");
-    Store(m_name, doc, section, "Name");
+    PatientFields::Store(m_id, doc, section, "ID");
+    PatientFields::Store(m_name, doc, section, "Name");
     PatientFields::StoreLines(m_address, doc, section, "Addr Count", "Addr");
-    Store(m_phone, doc, section, "Phone");
-    Store(m_race, doc, section, "Race");
-    Store(m_gender, doc, section, "Gender");
-    Store(m_birthday, doc, section, "Birthday");
-    Store(m_height, doc, section, "Height");
-    Store(m_weight, doc, section, "Weight");
+    for (const auto& [field, key] : lowerFields())
+        PatientFields::Store(field, doc, section, key);
 }

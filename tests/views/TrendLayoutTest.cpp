@@ -174,6 +174,11 @@ class TrendPainting : public ::testing::Test {
         QPainter p(&device);
         return PaintBpTrend(p, QRect(QPoint(0, 0), kScreen), state, factor);
     }
+    void paintBox(int index) {
+        const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
+        QPainter p(&device);
+        PaintReadingBox(p, l, state.record, index);
+    }
     bool labelDrawn(int value) const { return device.hasText(QString::number(value)); }
 };
 
@@ -228,19 +233,6 @@ TEST_F(TrendPainting, FailedReadingsHaveNoBarNoHeartRatePointAndNoPartInTheRange
     EXPECT_EQ(l.readingCount(), 3); // it keeps its place on the axis
 }
 
-TEST_F(TrendPainting, ReadingBoxOfAFailedReadingShowsNoValues) {
-    state.record = Record({{0, 0, 72, 0}});
-    const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
-    {
-        QPainter p(&device);
-        PaintReadingBox(p, l, state.record, 0);
-    }
-    EXPECT_TRUE(device.hasText(QStringLiteral("---/---")));
-    EXPECT_TRUE(device.hasText(QStringLiteral("---")));
-    EXPECT_FALSE(device.hasText(QStringLiteral("0/0")));
-    EXPECT_FALSE(device.hasText(QStringLiteral("72")));
-}
-
 TEST_F(TrendPainting, BarsHaveCapsThreePixelsEachSide) {
     state.record = Record({{130, 80, 70, 0}});
     const TrendLayout l = paint();
@@ -277,11 +269,7 @@ TEST_F(TrendPainting, FirstAndLastReadingDatesUnderTheAxis) {
 TEST_F(TrendPainting, ReadingBoxOfTheFirstReadingShowsNumberOne) {
     state.record = Record({{131, 81, 71, 0}, {132, 82, 72, 5}});
     state.record.test.readings[0].comment = "ok";
-    const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
-    {
-        QPainter p(&device);
-        PaintReadingBox(p, l, state.record, 0);
-    }
+    paintBox(0);
     EXPECT_TRUE(device.hasText(QStringLiteral("1")));
     EXPECT_FALSE(device.hasText(QStringLiteral("2")));
     EXPECT_TRUE(device.hasText(QStringLiteral("131/81")));
@@ -298,11 +286,16 @@ TEST_F(TrendPainting, ReadingBoxOfTheFirstReadingShowsNumberOne) {
 TEST_F(TrendPainting, ReadingBoxOfAnExcludedReadingSaysSo) {
     state.record = Record({{131, 81, 71, 0, 0}});
     state.record.test.readings[0].comment = "ok";
-    const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
-    {
-        QPainter p(&device);
-        PaintReadingBox(p, l, state.record, 0);
-    }
+    paintBox(0);
     EXPECT_TRUE(device.hasText(QStringLiteral("被排除!")));
     EXPECT_FALSE(device.hasText(QStringLiteral("ok")));
+}
+
+TEST_F(TrendPainting, ReadingBoxOfAFailedReadingShowsNoValues) {
+    state.record = Record({{0, 0, 72, 0}});
+    paintBox(0);
+    EXPECT_TRUE(device.hasText(QStringLiteral("---/---")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("---")));
+    EXPECT_FALSE(device.hasText(QStringLiteral("0/0")));
+    EXPECT_FALSE(device.hasText(QStringLiteral("72")));
 }
