@@ -135,21 +135,14 @@ TEST(CIniDocumentSave, UnreadableFileIsNeverOverwritten) {
     EXPECT_FALSE(FileExists(dir.file("no")));
 }
 
-TEST(CIniDocumentSave, ANewFileAppearsOnlyWholeAtTheSave) {
+TEST(CIniDocumentSave, AMissingFileAppearsOnlyAtTheSave) {
     TempDir dir;
-    const std::string created = dir.file("new.awp");
-    const std::string missing = dir.file("OblCofig.ini");
-    CIniDocument doc(created, 1);
-    CIniDocument config(missing);
+    const std::string path = dir.file("OblCofig.ini");
+    CIniDocument doc(path);
     EXPECT_TRUE(doc.isOpen());
-    EXPECT_TRUE(config.isOpen());
-    doc.WriteString("TEST 1", "Count", "0");
-    EXPECT_FALSE(FileExists(created));
-    EXPECT_FALSE(FileExists(missing));
+    EXPECT_FALSE(FileExists(path));
     EXPECT_TRUE(doc.Save());
-    EXPECT_TRUE(config.Save());
-    EXPECT_EQ(ReadFileBytes(created), "[TEST 1]\r\nCount=0\r\n");
-    EXPECT_EQ(ReadFileBytes(missing), "");
+    EXPECT_EQ(ReadFileBytes(path), "");
 }
 
 // Saves of a new record killed at any moment leave no record or the whole record, and the
@@ -263,9 +256,4 @@ TEST(CIniDocumentSave, AFileOver64MegabytesIsRefusedUnreadAndUntouched) {
         doc.WriteString("S", "A", "2");
     }
     EXPECT_EQ(std::filesystem::file_size(path), CIniDocument::kMaxFileBytes + 1);
-
-    std::filesystem::resize_file(path, CIniDocument::kMaxFileBytes);
-    const CIniDocument doc(path);
-    EXPECT_FALSE(doc.isTooLarge());
-    EXPECT_EQ(doc.GetString("S", "A", "none"), "1"); // the text ends at the first NUL byte
 }
