@@ -114,6 +114,16 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>病历文件大于 64 MB，不能打开：
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>病历文件记有 %1 个读数，只读取了前 %2 个：
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComputerSettingsPage</name>

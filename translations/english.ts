@@ -117,6 +117,18 @@ The current folder is used instead.</translation>
         <translation>The SpO2 data of this record is damaged and was not read:
 %1</translation>
     </message>
+    <message>
+        <source>病历文件大于 64 MB，不能打开：
+%1</source>
+        <translation>The record file is larger than 64 MB and cannot be opened:
+%1</translation>
+    </message>
+    <message>
+        <source>病历文件记有 %1 个读数，只读取了前 %2 个：
+%3</source>
+        <translation>The record file lists %1 readings; only the first %2 were read:
+%3</translation>
+    </message>
 </context>
 <context>
     <name>CComputerSettingsPage</name>

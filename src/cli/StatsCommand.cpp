@@ -89,10 +89,10 @@ std::string CheckRecord(const std::string& path) {
     if (!Exists(path)) return path + ": no such file";
     if (!IsRegularFile(path)) return path + ": not a patient record file";
     const CIniDocument doc(path);
+    if (doc.isTooLarge()) return path + ": larger than 64 MB, not read";
     if (!doc.isReadable()) return path + ": cannot read the file";
     const std::string testCount = doc.GetString("PATIENT DATA", "Test Count", "no string");
-    if (testCount == "no string" ||
-        doc.text().find("[TEST " + testCount + "]") == std::string::npos)
+    if (testCount == "no string" || !doc.HasSection("TEST " + testCount))
         return path + ": not a patient record file";
     return {};
 }
@@ -229,6 +229,11 @@ int RunStats(const QStringList& args) {
     auto state = std::make_unique<AppState>();
     if (!state->openRecord(options.recordPath, thresholds))
         return Fail(options.recordPath + ": cannot read the file");
+    const TestRecord& test = state->record.test;
+    if (test.readingsInFile > test.readingCount)
+        std::fprintf(stderr,
+                     "abpm-cli stats: %s: \"Count\" is %d; only the first %d readings are used\n",
+                     options.recordPath.c_str(), test.readingsInFile, test.readingCount);
     ClassifyReadings(state->record.test, state->readingSets);
     ComputeStatistics(state->record, state->readingSets, state->bpStatistics);
 

@@ -1,8 +1,6 @@
 #include "DownloadedBlock.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 
 #include "CIniDocument.h"
 
@@ -106,22 +104,15 @@ void DownloadedBlock::writeHeader(CIniDocument& doc) const {
     doc.WriteString(kTest, "AMU", "VELORA07");
 }
 
+// The store creates the file only by renaming the complete text over it, so a failed or
+// interrupted save never leaves an empty record behind.
 bool DownloadedBlock::writeTo(const std::string& path) const {
     if (!hasStart()) return false;
-    std::error_code ec;
-    const bool existed = std::filesystem::exists(path, ec);
-    bool ok = false;
-    {
-        CIniDocument doc(path, 1);
-        if (doc.isOpen()) {
-            writeHeader(doc);
-            const std::vector<std::string> texts = readingTexts();
-            for (std::size_t i = 0; i < texts.size(); ++i)
-                doc.WriteString(kTest, std::to_string(i + 1), texts[i]);
-            ok = doc.Save();
-        }
-    }
-    // The store creates the file empty when it opens it; an empty file must not stay behind.
-    if (!ok && !existed) ::unlink(path.c_str());
-    return ok;
+    CIniDocument doc(path, 1);
+    if (!doc.isOpen()) return false;
+    writeHeader(doc);
+    const std::vector<std::string> texts = readingTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        doc.WriteString(kTest, std::to_string(i + 1), texts[i]);
+    return doc.Save();
 }

@@ -1,10 +1,12 @@
 #include "CAbpmApp.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "CAboutDlg.h"
 #include "CConfigDialog.h"
+#include "CIniDocument.h"
 #include "CLanguageDialog.h"
 #include "CMainFrame.h"
 #include "COBLView.h"
@@ -122,15 +124,25 @@ bool CAbpmApp::openRecordFile(const QString& path) {
     const BpThresholds thresholds = ConfigStore(configPath().toStdString()).currentThresholds();
     Spo2ReadResult spo2 = Spo2ReadResult::NoData;
     const bool ok = m_state.openRecord(path.toStdString(), thresholds, &spo2);
+    const QString shown = QDir::toNativeSeparators(path);
     if (!ok) {
-        QMessageBox::warning(m_frame.get(), StringTable::text(57783),
-                             tr("无法读取病历文件：\n%1").arg(QDir::toNativeSeparators(path)));
-    } else if (spo2 == Spo2ReadResult::Damaged) {
-        // The blood pressure is usable; the SpO2 part is left out, and the user must know.
+        const bool tooLarge = QFileInfo(path).size() > qint64(CIniDocument::kMaxFileBytes);
         QMessageBox::warning(
             m_frame.get(), StringTable::text(57783),
-            tr("病历文件中的血氧数据已损坏，未能读取：\n%1").arg(QDir::toNativeSeparators(path)));
+            (tooLarge ? tr("病历文件大于 64 MB，不能打开：\n%1") : tr("无法读取病历文件：\n%1"))
+                .arg(shown));
+    } else if (spo2 == Spo2ReadResult::Damaged) {
+        // The blood pressure is usable; the SpO2 part is left out, and the user must know.
+        QMessageBox::warning(m_frame.get(), StringTable::text(57783),
+                             tr("病历文件中的血氧数据已损坏，未能读取：\n%1").arg(shown));
     }
+    const TestRecord& test = m_state.record.test;
+    if (ok && test.readingsInFile > test.readingCount)
+        QMessageBox::warning(m_frame.get(), StringTable::text(57783),
+                             tr("病历文件记有 %1 个读数，只读取了前 %2 个：\n%3")
+                                 .arg(test.readingsInFile)
+                                 .arg(test.readingCount)
+                                 .arg(shown));
     m_frame->recordChanged();
     return ok;
 }
@@ -170,6 +182,7 @@ void CAbpmApp::languageCommand() {
     CLanguageDialog dlg(*m_languages, QString::fromStdString(m_state.programFolder), m_frame.get());
     if (dlg.exec() != QDialog::Accepted) return;
     m_frame->retranslate();
-    m_frame->view()->recordChanged();
+    // The display the user looks at stays; only its texts change.
+    m_frame->view()->refresh();
     m_frame->view()->setFocus();
 }
