@@ -76,7 +76,7 @@ void CMainFrame::buildMenus() {
         {Cmd::Open, 32901, nullptr},
         {Cmd::FileCopy, 32773, nullptr},
         {Cmd::FileDelete, 32772, nullptr},
-        {Cmd::ExportCsv, 0, QT_TRANSLATE_NOOP("CMainFrame", "导出测量数据(CSV)(&E)...")},
+        {Cmd::ExportCsv, 0, QT_TRANSLATE_NOOP("CMainFrame", "导出测量数据(CSV)(&R)...")},
         {kSeparator, 0, nullptr},
         {Cmd::Exit, 32779, nullptr}};
     static const MenuEntry download[] = {
