@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "GbkText.h"
 #include "ReadingCells.h"
@@ -27,7 +28,9 @@ void Heading(QPainter& painter, const ReportContext& context, const QString& tex
     painter.setFont(context.style.large);
     painter.setPen(context.style.black);
     TextAt(painter, x, y, text);
-    painter.drawLine(x, underlineY, underlineEndX, underlineY);
+    // A heading longer than its place (a translated one) is underlined to its end.
+    const int end = std::max(underlineEndX, x + painter.fontMetrics().horizontalAdvance(text));
+    painter.drawLine(x, underlineY, end, underlineY);
     painter.setFont(context.style.regular);
 }
 

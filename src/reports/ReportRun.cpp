@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "AppState.h"
 #include "PageDispatcher.h"
@@ -93,6 +94,10 @@ bool WriteReportPdf(ReportRun& run, const QString& path, const QPageSize& paper,
     }
     // The writer reports no failed write: read the file back, complete or not.
     if (!RestorePdfTextLayer(part.fileName(), error)) return false;
+    // A temporary file is private to its owner; a report is shared like any file written.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(part.fileName()).constData(), 0666 & ~mask);
     if (std::rename(QFile::encodeName(part.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
         if (error) *error = QString::fromLocal8Bit(std::strerror(errno));

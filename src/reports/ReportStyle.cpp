@@ -37,7 +37,7 @@ QStringList ReportFontFamilies() {
 
 ReportStyle ReportStyle::ForResolution(double printerDpi, double screenDpi) {
     ReportStyle s;
-    s.printerDpi = printerDpi;
+    s.printerDpi = printerDpi > 0 ? printerDpi : 96.0;
     s.screenDpi = screenDpi > 0 ? screenDpi : 96.0;
     s.lineWidth = static_cast<int>(s.printerDpi / s.screenDpi);
     s.black = SolidPen(QColor(0, 0, 0), s.lineWidth);
