@@ -1,6 +1,8 @@
 // abpm-cli report: the printed report of a record as a PDF file, without a window.
 #include <QPageSize>
 #include <cstdio>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -42,38 +44,32 @@ int Fail(int status, const std::string& message) {
 
 // Empty result: the options are fine; otherwise the message to print.
 std::string ParseOptions(const QStringList& args, ReportCliOptions& o) {
+    const std::map<QString, std::function<void(const QString&)>> options = {
+        {"--pdf", [&](const QString& v) { o.pdfPath = v; }},
+        {"--config", [&](const QString& v) { o.configPath = FileName(v); }},
+        {"--pages", [&](const QString& v) { o.pages = v; }},
+        {"--spo2", [&](const QString& v) { o.spo2 = v; }},
+        {"--period", [&](const QString& v) { o.period = v; }},
+        {"--paper", [&](const QString& v) { o.paper = v; }},
+    };
     bool haveRecord = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         QString name = args[i];
-        std::optional<QString> value;
-        if (const qsizetype equals = name.indexOf('='); name.startsWith("--") && equals > 0) {
-            value = name.mid(equals + 1);
-            name = name.left(equals);
-        }
         if (!name.startsWith("--")) {
             if (haveRecord) return "only one record file can be given";
             o.recordPath = FileName(name);
             haveRecord = true;
             continue;
         }
-        if (!value) {
-            if (i + 1 >= args.size()) return name.toStdString() + " needs a value";
-            value = args[++i];
+        std::optional<QString> value;
+        if (const qsizetype equals = name.indexOf('='); equals > 0) {
+            value = name.mid(equals + 1);
+            name = name.left(equals);
         }
-        if (name == "--pdf")
-            o.pdfPath = *value;
-        else if (name == "--config")
-            o.configPath = FileName(*value);
-        else if (name == "--pages")
-            o.pages = *value;
-        else if (name == "--spo2")
-            o.spo2 = *value;
-        else if (name == "--period")
-            o.period = *value;
-        else if (name == "--paper")
-            o.paper = *value;
-        else
-            return "unknown option " + name.toStdString();
+        const auto option = options.find(name);
+        if (option == options.end()) return "unknown option " + name.toStdString();
+        if (!value && i + 1 >= args.size()) return name.toStdString() + " needs a value";
+        option->second(value ? *value : args[++i]);
     }
     if (!haveRecord || o.pdfPath.isEmpty()) return std::string("usage: abpm-cli ") + kUsage;
     return {};

@@ -15,6 +15,15 @@ namespace PageDrawing {
 
 // size * numerator / denominator, truncated.
 int Frac(int size, int numerator, int denominator);
+
+// The grid of the text pages: rows of H / 70 and the label and value columns.
+struct TextGrid {
+    int W, H;
+    explicit TextGrid(const QRect& page) : W(page.width()), H(page.height()) {}
+    int row(int n) const { return Frac(H, n, 70); }
+    int left() const { return Frac(W, 11, 180); }
+    int value() const { return Frac(W, 13, 40); }
+};
 // Draws text with its top-left corner at (x, y) in the painter's font.
 void TextAt(QPainter& painter, int x, int y, const QString& text);
 // Height of a line of text in the painter's font.

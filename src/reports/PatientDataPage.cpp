@@ -11,10 +11,9 @@ using namespace PageDrawing;
 
 void DrawPatientDataPage(QPainter& p, const QRect& page, const ReportContext& c, int) {
     DrawPageHeader(p, page, c);
-    const int W = page.width(), H = page.height();
-    const auto row = [H](int n) { return Frac(H, n, 70); };
-    const int left = Frac(W, 11, 180);
-    const int value = Frac(W, 13, 40);
+    const TextGrid g(page);
+    const int W = g.W, H = g.H, left = g.left(), value = g.value();
+    const auto row = [&g](int n) { return g.row(n); };
     const ReportRecordTexts& t = c.texts;
 
     Heading(p, c, StringTable::label(57661), Frac(W, 32, 70), Frac(H, 9, 60), Frac(H, 10, 60),

@@ -48,9 +48,9 @@ std::pair<QString, QString> ExtremeCells(const ReportContext& c, const ReadingSe
     return {QString::number(ValueOf(r, q)), ReadingTimeText(c.record.test, r.minutesFromStart)};
 }
 
-void DrawBlock(QPainter& p, const ReportContext& c, const StatisticsBlock& b, int W, int H) {
-    const auto row = [H](int n) { return Frac(H, n, 70); };
-    const int left = Frac(W, 11, 180);
+void DrawBlock(QPainter& p, const ReportContext& c, const StatisticsBlock& b, const TextGrid& g) {
+    const int W = g.W, left = g.left();
+    const auto row = [&g](int n) { return g.row(n); };
     const std::array<int, 5> columns = {Frac(W, 40, 150), Frac(W, 57, 150), Frac(W, 74, 150),
                                         Frac(W, 91, 150), Frac(W, 108, 150)};
     const int r = b.firstRow;
@@ -114,9 +114,9 @@ QString DeviationLine(const ReportContext& c, int periodLabel, const ReadingSet&
 
 void DrawSummaryStatisticsPage(QPainter& p, const QRect& page, const ReportContext& c, int) {
     DrawPageHeader(p, page, c);
-    const int W = page.width(), H = page.height();
-    const auto row = [H](int n) { return Frac(H, n, 70); };
-    const int left = Frac(W, 11, 180);
+    const TextGrid g(page);
+    const int W = g.W, H = g.H, left = g.left();
+    const auto row = [&g](int n) { return g.row(n); };
     const BpStatistics& s = c.stats;
 
     Heading(p, c, StringTable::label(57675), Frac(W, 36, 80), Frac(H, 9, 60), Frac(H, 10, 60),
@@ -129,13 +129,13 @@ void DrawSummaryStatisticsPage(QPainter& p, const QRect& page, const ReportConte
             Frac(W, 44, 80));
 
     const BpThresholds& t = s.thresholds;
-    DrawBlock(p, c, {c.sets.included, s.included, 57678, 17}, W, H);
+    DrawBlock(p, c, {c.sets.included, s.included, 57678, 17}, g);
     TextAt(p, left, row(25), WholeDayLoadLine(s));
-    DrawBlock(p, c, {c.sets.awake, s.awake, 57681, 28}, W, H);
+    DrawBlock(p, c, {c.sets.awake, s.awake, 57681, 28}, g);
     TextAt(p, left, row(36),
            PeriodLoadLine(57682, s.awakeSysOver, s.awakeDiaOver, s.awakeCount, t.awakeSys,
                           t.awakeDia));
-    DrawBlock(p, c, {c.sets.asleep, s.asleep, 57685, 39}, W, H);
+    DrawBlock(p, c, {c.sets.asleep, s.asleep, 57685, 39}, g);
     TextAt(p, left, row(47),
            PeriodLoadLine(57686, s.asleepSysOver, s.asleepDiaOver, s.asleepCount, t.asleepSys,
                           t.asleepDia));
@@ -151,9 +151,9 @@ void DrawSummaryStatisticsPage(QPainter& p, const QRect& page, const ReportConte
 
 void DrawAmbulatorySummaryPage(QPainter& p, const QRect& page, const ReportContext& c, int) {
     DrawPageHeader(p, page, c);
-    const int W = page.width(), H = page.height();
-    const auto row = [H](int n) { return Frac(H, n, 70); };
-    const int left = Frac(W, 11, 180);
+    const TextGrid g(page);
+    const int W = g.W, H = g.H, left = g.left();
+    const auto row = [&g](int n) { return g.row(n); };
     const BpStatistics& s = c.stats;
     const BpThresholds& t = s.thresholds;
     const TestRecord& test = c.record.test;

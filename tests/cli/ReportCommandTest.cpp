@@ -22,6 +22,12 @@ CliRun RunCli(const QStringList& args) {
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     QProcess p;
+    // As from a terminal without a display: the report command finds its platform itself.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    p.setProcessEnvironment(env);
     p.start(ABPM_CLI, args);
     if (!p.waitForFinished(120000)) return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
