@@ -60,6 +60,9 @@ std::unique_ptr<ReportRun> ReportCommands::prepare() {
 void ReportCommands::print() {
     std::unique_ptr<ReportRun> run = prepare();
     if (!run) return;
+    // Every run starts with all of its pages offered.
+    m_printer->setPrintRange(QPrinter::AllPages);
+    m_printer->setFromTo(1, run->pageCount());
     QPrintDialog dialog(m_printer.get(), m_window);
     dialog.setMinMax(1, run->pageCount());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
