@@ -50,15 +50,14 @@ std::pair<QString, QString> ExtremeCells(const ReportContext& c, const ReadingSe
 
 void DrawBlock(QPainter& p, const ReportContext& c, const StatisticsBlock& b, const TextGrid& g) {
     const int W = g.W, left = g.left();
-    const auto row = [&g](int n) { return g.row(n); };
     const std::array<int, 5> columns = {Frac(W, 40, 150), Frac(W, 57, 150), Frac(W, 74, 150),
                                         Frac(W, 91, 150), Frac(W, 108, 150)};
     const int r = b.firstRow;
-    TextAt(p, left, row(r),
+    TextAt(p, left, g.row(r),
            StringTable::label(b.countLabel) + QString::number(static_cast<int>(b.set.size())));
     const std::array<int, 5> headings = {57679, 57654, 57680, 57654, 57644};
     for (std::size_t i = 0; i < columns.size(); ++i)
-        TextAt(p, columns[i], row(r + 1), StringTable::label(headings[i]));
+        TextAt(p, columns[i], g.row(r + 1), StringTable::label(headings[i]));
 
     // The units stand after the widest label, so that no label runs into its unit.
     int labelWidth = 0;
@@ -68,7 +67,7 @@ void DrawBlock(QPainter& p, const ReportContext& c, const StatisticsBlock& b, co
     const int unitX = left + labelWidth;
     for (std::size_t i = 0; i < kQuantityRows.size(); ++i) {
         const QuantityRow& q = kQuantityRows[i];
-        const int y = row(r + 3 + static_cast<int>(i));
+        const int y = g.row(r + 3 + static_cast<int>(i));
         TextAt(p, left, y, StringTable::label(q.label));
         TextAt(p, unitX, y, QString::fromLatin1(q.unit));
         const QuantitySummary& s = b.summary[q.quantity];
@@ -116,33 +115,32 @@ void DrawSummaryStatisticsPage(QPainter& p, const QRect& page, const ReportConte
     DrawPageHeader(p, page, c);
     const TextGrid g(page);
     const int W = g.W, H = g.H, left = g.left();
-    const auto row = [&g](int n) { return g.row(n); };
     const BpStatistics& s = c.stats;
 
     Heading(p, c, StringTable::label(57675), Frac(W, 36, 80), Frac(H, 9, 60), Frac(H, 10, 60),
             Frac(W, 44, 80));
     const double analysed = s.totalCount > 0 ? 100.0 * s.includedCount / s.totalCount : 0.0;
-    TextAt(p, left, row(13),
+    TextAt(p, left, g.row(13),
            QString::asprintf("%s%d/%d (%.1f%c)", qUtf8Printable(StringTable::label(57676)),
                              s.includedCount, s.totalCount, analysed, '%'));
-    Heading(p, c, StringTable::label(57677), Frac(W, 36, 80), row(15), Frac(H, 16, 69),
+    Heading(p, c, StringTable::label(57677), Frac(W, 36, 80), g.row(15), Frac(H, 16, 69),
             Frac(W, 44, 80));
 
     const BpThresholds& t = s.thresholds;
     DrawBlock(p, c, {c.sets.included, s.included, 57678, 17}, g);
-    TextAt(p, left, row(25), WholeDayLoadLine(s));
+    TextAt(p, left, g.row(25), WholeDayLoadLine(s));
     DrawBlock(p, c, {c.sets.awake, s.awake, 57681, 28}, g);
-    TextAt(p, left, row(36),
+    TextAt(p, left, g.row(36),
            PeriodLoadLine(57682, s.awakeSysOver, s.awakeDiaOver, s.awakeCount, t.awakeSys,
                           t.awakeDia));
     DrawBlock(p, c, {c.sets.asleep, s.asleep, 57685, 39}, g);
-    TextAt(p, left, row(47),
+    TextAt(p, left, g.row(47),
            PeriodLoadLine(57686, s.asleepSysOver, s.asleepDiaOver, s.asleepCount, t.asleepSys,
                           t.asleepDia));
 
     p.setFont(c.style.large);
     const int s6 = p.fontMetrics().size(Qt::TextSingleLine, QStringLiteral("888888")).height();
-    const int first = row(47) + 2 * s6;
+    const int first = g.row(47) + 2 * s6;
     TextAt(p, left, first, DeviationLine(c, 57776, c.sets.awake));
     TextAt(p, left, first + s6, DeviationLine(c, 57777, c.sets.asleep));
     TextAt(p, left, first + 2 * s6, DeviationLine(c, 57775, c.sets.included));
@@ -153,7 +151,6 @@ void DrawAmbulatorySummaryPage(QPainter& p, const QRect& page, const ReportConte
     DrawPageHeader(p, page, c);
     const TextGrid g(page);
     const int W = g.W, H = g.H, left = g.left();
-    const auto row = [&g](int n) { return g.row(n); };
     const BpStatistics& s = c.stats;
     const BpThresholds& t = s.thresholds;
     const TestRecord& test = c.record.test;
@@ -165,13 +162,14 @@ void DrawAmbulatorySummaryPage(QPainter& p, const QRect& page, const ReportConte
         test.readingCount > 0 && test.readingCount <= kMaxReadings
             ? test.readings[static_cast<std::size_t>(test.readingCount - 1)].minutesFromStart
             : 0;
-    TextAt(p, left, row(13),
+    TextAt(p, left, g.row(13),
            QString::asprintf("%s%d:%d", qUtf8Printable(StringTable::label(57636)), last / 60,
                              last % 60));
-    TextAt(p, left, row(14),
+    TextAt(p, left, g.row(14),
            QString::asprintf("%s%d", qUtf8Printable(StringTable::label(57637)), s.includedCount));
 
-    Heading(p, c, StringTable::label(57638), Frac(W, 37, 80), row(16), row(17), Frac(W, 45, 80));
+    Heading(p, c, StringTable::label(57638), Frac(W, 37, 80), g.row(16), g.row(17),
+            Frac(W, 45, 80));
     struct LoadRow {
         int row, label, threshold, over, count;
     };
@@ -180,15 +178,16 @@ void DrawAmbulatorySummaryPage(QPainter& p, const QRect& page, const ReportConte
                              {21, 57642, t.asleepSys, s.asleepSysOver, s.asleepCount},
                              {22, 57643, t.asleepDia, s.asleepDiaOver, s.asleepCount}};
     for (const LoadRow& l : loads) {
-        TextAt(p, left, row(l.row),
+        TextAt(p, left, g.row(l.row),
                QString::asprintf("%s%d%s", qUtf8Printable(StringTable::label(l.label)), l.threshold,
                                  " mmHg"));
-        TextAt(p, Frac(W, 45, 80), row(l.row),
+        TextAt(p, Frac(W, 45, 80), g.row(l.row),
                QString::asprintf("%s%.1f%s", qUtf8Printable(StringTable::label(57640)),
                                  LoadPercent(l.over, l.count), "%"));
     }
 
-    Heading(p, c, StringTable::label(57644), Frac(W, 38, 80), row(24), row(25), Frac(W, 44, 80));
+    Heading(p, c, StringTable::label(57644), Frac(W, 38, 80), g.row(24), g.row(25),
+            Frac(W, 44, 80));
     const auto mean = [](const SetSummary& set, BpQuantity q) {
         return static_cast<double>(set[q].mean);
     };
@@ -202,15 +201,16 @@ void DrawAmbulatorySummaryPage(QPainter& p, const QRect& page, const ReportConte
                                  mean(set, q), unit);
     };
     const int middle = Frac(W, 69, 180), right = Frac(W, 127, 180);
-    TextAt(p, left, row(26), pressure(57645, s.awake));
-    TextAt(p, middle, row(26), single(57646, s.awake, BpQuantity::PulsePressure, " mmHg"));
-    TextAt(p, right, row(26), single(57647, s.awake, BpQuantity::HeartRate, " BPM"));
-    TextAt(p, left, row(27), pressure(57648, s.asleep));
-    TextAt(p, middle, row(27), single(57649, s.asleep, BpQuantity::PulsePressure, " mmHg"));
-    TextAt(p, right, row(27), single(57650, s.asleep, BpQuantity::HeartRate, " BPM"));
+    TextAt(p, left, g.row(26), pressure(57645, s.awake));
+    TextAt(p, middle, g.row(26), single(57646, s.awake, BpQuantity::PulsePressure, " mmHg"));
+    TextAt(p, right, g.row(26), single(57647, s.awake, BpQuantity::HeartRate, " BPM"));
+    TextAt(p, left, g.row(27), pressure(57648, s.asleep));
+    TextAt(p, middle, g.row(27), single(57649, s.asleep, BpQuantity::PulsePressure, " mmHg"));
+    TextAt(p, right, g.row(27), single(57650, s.asleep, BpQuantity::HeartRate, " BPM"));
 
-    Heading(p, c, StringTable::label(57651), Frac(W, 36, 80), row(29), row(30), Frac(W, 46, 80));
-    BoxLines(p, c, W / 18, row(32), Frac(W, 17, 18), row(67));
+    Heading(p, c, StringTable::label(57651), Frac(W, 36, 80), g.row(29), g.row(30),
+            Frac(W, 46, 80));
+    BoxLines(p, c, W / 18, g.row(32), Frac(W, 17, 18), g.row(67));
     for (int i = 0; i < c.texts.clinicalInterpretation.size(); ++i)
-        TextAt(p, W / 15, row(33 + i), c.texts.clinicalInterpretation[i]);
+        TextAt(p, W / 15, g.row(33 + i), c.texts.clinicalInterpretation[i]);
 }
