@@ -269,6 +269,14 @@
         <source>帮助(&amp;H)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>导出测量数据(CSV)(&amp;R)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存为PDF(&amp;F)...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPatientInfoProp</name>
@@ -664,6 +672,50 @@
     </message>
     <message>
         <source>无法写入病历文件 %1，修改没有保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>报告中没有可打印的页。
+请在报告配置中选择要打印的页。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机无法启动，报告未打印。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存为PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入PDF文件：
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出测量数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入CSV文件：
+%1
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

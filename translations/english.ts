@@ -274,6 +274,14 @@ The current folder is used instead.</translation>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>导出测量数据(CSV)(&amp;R)...</source>
+        <translation>Export &amp;readings (CSV)...</translation>
+    </message>
+    <message>
+        <source>另存为PDF(&amp;F)...</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
 </context>
 <context>
     <name>CPatientInfoProp</name>
@@ -679,6 +687,55 @@ Discard them? Choose No to pick a folder again.</translation>
     <message>
         <source>无法写入病历文件 %1，修改没有保存。</source>
         <translation>Cannot write the patient record %1; the change was not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>报告中没有可打印的页。
+请在报告配置中选择要打印的页。</source>
+        <translation>The report has no page to print.
+Choose the pages to print in the report configuration.</translation>
+    </message>
+    <message>
+        <source>打印机无法启动，报告未打印。</source>
+        <translation>The printer could not be started; the report was not printed.</translation>
+    </message>
+    <message>
+        <source>另存为PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>无法写入PDF文件：
+%1
+%2</source>
+        <translation>The PDF file could not be written:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>导出测量数据</source>
+        <translation>Export readings</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入CSV文件：
+%1
+%2</source>
+        <translation>The CSV file could not be written:
+%1
+%2</translation>
     </message>
 </context>
 <context>

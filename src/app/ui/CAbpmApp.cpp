@@ -18,6 +18,7 @@
 #include "GbkText.h"
 #include "Help.h"
 #include "LanguageManager.h"
+#include "ReportCommands.h"
 #include "StringTable.h"
 
 CAbpmApp::CAbpmApp(QString programFolder, QString startFolder) {
@@ -37,6 +38,7 @@ bool CAbpmApp::initInstance() {
     // Translators go in before any window or worker exists.
     m_languages->load(StoredLanguage(program, QStringLiteral("english")));
     m_frame = std::make_unique<CMainFrame>(m_state, *m_languages);
+    m_reports = std::make_unique<ReportCommands>(m_state, configPath(), m_frame.get());
     registerHandlers();
     // Every start makes Config family current again and takes its patient file folder.
     ConfigStore store(configPath().toStdString());
@@ -91,6 +93,14 @@ void CAbpmApp::registerHandlers() {
     connect(view, &COBLView::helpRequested, f, [f] { OpenHelp(f); });
     f->setHandler(Cmd::ConfigFolder, [this] { configCommand(CConfigDialog::ComputerPage); });
     f->setHandler(Cmd::Thresholds, [this] { configCommand(CConfigDialog::ThresholdsPage); });
+
+    // Printing and exports.
+    ReportCommands* reports = m_reports.get();
+    f->setHandler(Cmd::Print, [reports] { reports->print(); });
+    f->setHandler(Cmd::PrintPreview, [reports] { reports->preview(); });
+    f->setHandler(Cmd::PrinterSetup, [reports] { reports->printerSetup(); });
+    f->setHandler(Cmd::SaveAsPdf, [reports] { reports->saveAsPdf(); });
+    f->setHandler(Cmd::ExportCsv, [reports] { reports->exportCsv(); });
 }
 
 void CAbpmApp::configCommand(int page) {

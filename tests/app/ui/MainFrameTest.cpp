@@ -77,15 +77,17 @@ TEST(MainFrame, RecordCommandsAreGreyedUntilARecordIsLoaded) {
     EXPECT_FALSE(frame->action(Cmd::PrintPreview)->isEnabled());
     EXPECT_FALSE(frame->runCommand(Cmd::BpTrend));
     EXPECT_EQ(trendRuns, 0);
-    // A command nobody handles yet is greyed even with a record.
-    EXPECT_FALSE(frame->action(Cmd::Print)->isEnabled());
+    for (int id : {int(Cmd::Print), int(Cmd::SaveAsPdf), int(Cmd::ExportCsv)})
+        EXPECT_FALSE(frame->action(id)->isEnabled()) << id;
+    EXPECT_TRUE(frame->action(Cmd::PrinterSetup)->isEnabled());
 
     ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
     EXPECT_TRUE(frame->action(Cmd::BpTrend)->isEnabled());
     EXPECT_TRUE(frame->action(Cmd::SleepPeriods)->isEnabled());
     EXPECT_TRUE(frame->runCommand(Cmd::BpTrend));
     EXPECT_EQ(trendRuns, 1);
-    EXPECT_FALSE(frame->action(Cmd::Print)->isEnabled());
+    for (int id : {int(Cmd::Print), int(Cmd::SaveAsPdf), int(Cmd::ExportCsv)})
+        EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
 }
 
 TEST(MainFrame, ChartCommandsSelectTheirDisplaysAndTheTrendBringsTheBarBack) {
