@@ -20,12 +20,16 @@ constexpr double kWireSeconds = 3063.0 / 960.0;
 
 struct NoQuestions : DownloadObserver {
     void progress(int, int) override {}
-    bool retryAfterNoDevice() override { return false; }
+    bool retryAfterNoDevice(const std::vector<PortFault>&) override { return false; }
     void noData() override {}
     void userHasNoData(int) override {}
-    void fileSaved(const std::string&, int) override {}
-    std::string folderAfterFailedSave(const std::string&) override { return {}; }
-    void linkLost(int, int, int) override {}
+    void unknownUserByte(int, std::uint8_t) override {}
+    void fileSaved(const SavedMemory&) override {}
+    void nothingIntact(int, int) override {}
+    std::string folderAfterFailedSave(const std::string&, int) override { return {}; }
+    bool discardUnsaved(int, int) override { return true; }
+    void linkLost(const LinkLoss&) override {}
+    void outOfStep() override {}
 };
 
 // The simulator as a child process; its first output line is the terminal to open.

@@ -3,14 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "CIniDocument.h"
 #include "Spo2Analysis.h"
 #include "Spo2Series.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -52,23 +51,6 @@ std::string WriteRecord(const std::string& folder, int seconds) {
     if (!doc.Save()) std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return path;
 }
-
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "abpm-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) m_path = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
-    }
-    const std::string& path() const { return m_path; }
-
-  private:
-    std::string m_path;
-};
 
 void ReadAndAnalyse(benchmark::State& state) {
     const int seconds = static_cast<int>(state.range(0));

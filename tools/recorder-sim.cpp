@@ -44,6 +44,10 @@ Options:
   --silent            never answer: a recorder that is switched off
   --drop I[,I...]     leave out the bytes at these positions of every download stream
                       (position 0 is the echo of the command, 1 the first user byte)
+  --cut I             fall silent at position I of every download stream: nothing from
+                      there on is sent (a recorder unplugged in the middle)
+  --replace I:XX      send the byte XX (hexadecimal) instead of the one at position I of
+                      every download stream (may be repeated), e.g. an unknown user byte
   --late-ack I:MS     acknowledge plan byte I (from 0) only after MS milliseconds
   --no-ack I          never acknowledge plan byte I (may be repeated)
   --no-ack-from I     acknowledge no plan byte from I on
@@ -71,7 +75,7 @@ echoed, then per memory the user byte (0x11..0x13), the count and 12 bytes per r
 0xAA (70 plan bytes) and 0x55 (71 plan bytes) start a plan upload: the byte is echoed, then
 every plan byte is answered with it. An upload that stalls for 5 s ends as incomplete.
 
-Output lines: "download CC memories M sent B bytes", "upload HH received N of L bytes
+Output lines: "download CC memories M sent B bytes" (B counts what really went out), "upload HH received N of L bytes
 acknowledged A", "plan written FILE", "ignored XX", and "summary ..." at exit.
 )";
 
@@ -81,6 +85,8 @@ struct Options {
     int baud = 9600;
     bool silent = false;
     std::set<std::size_t> drop;
+    std::size_t cut = SIZE_MAX;
+    std::map<std::size_t, std::uint8_t> replace;
     std::map<int, int> lateAck;
     std::set<int> noAck;
     int noAckFrom = -1;
@@ -138,6 +144,14 @@ Options ParseOptions(int argc, char** argv) {
         else if (a == "--drop") {
             for (int p : IntList(value(i)))
                 o.drop.insert(static_cast<std::size_t>(p));
+        } else if (a == "--cut") {
+            o.cut = static_cast<std::size_t>(std::atol(value(i).c_str()));
+        } else if (a == "--replace") {
+            const std::string v = value(i);
+            const auto colon = v.find(':');
+            if (colon == std::string::npos) Fail("--replace wants I:XX");
+            o.replace[static_cast<std::size_t>(std::atol(v.c_str()))] =
+                static_cast<std::uint8_t>(std::strtoul(v.c_str() + colon + 1, nullptr, 16));
         } else if (a == "--late-ack") {
             const std::string v = value(i);
             const auto colon = v.find(':');
@@ -277,6 +291,9 @@ class Recorder {
             for (std::size_t k = 0; k < n; ++k)
                 stream.insert(stream.end(), m_memories[u][k].begin(), m_memories[u][k].end());
         }
+        for (const auto& [position, byte] : m_o.replace)
+            if (position < stream.size()) stream[position] = byte;
+        if (m_o.cut < stream.size()) stream.resize(m_o.cut);
         const std::size_t sent = send(stream, m_o.drop);
         ++m_c.downloads;
         std::printf("download %02X memories %d sent %zu bytes\n", command, last - first + 1, sent);

@@ -114,6 +114,16 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>病历文件大于 64 MB，不能打开：
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>病历文件记有 %1 个读数，只读取了前 %2 个：
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComputerSettingsPage</name>
@@ -257,6 +267,14 @@
     </message>
     <message>
         <source>帮助(&amp;H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出测量数据(CSV)(&amp;R)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存为PDF(&amp;F)...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -490,6 +508,33 @@
     </message>
 </context>
 <context>
+    <name>DeviceMessages</name>
+    <message>
+        <source>串口 %1 不存在。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口 %1 正被另一个程序使用，请先关闭该程序。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口 %1 正被另一个程序使用（%2），请先关闭该程序。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有使用串口 %1 的权限。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口 %1 上的设备没有回应命令（收到 %2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请排除上述问题后重试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DownloadProgressDialog</name>
     <message>
         <source>下载中.....</source>
@@ -497,10 +542,6 @@
     </message>
     <message>
         <source>用户%1没有血压数据</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>记录仪停止发送数据：用户%1 只收到 %2 / %3 条测量数据。串口关闭!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -514,6 +555,45 @@
     </message>
     <message>
         <source>选择保存文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户%1的数据传输受损：收到未知的用户字节 %2。
+后续数据可能错位，受损的测量将保存为失败的测量。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户%1的 %2 条测量数据没有一条完整无误地到达，未保存文件。请重新下载。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录仪发送的数据多于其声明的数量：传输已错位。
+以上结果可能有误，请重新下载。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录仪停止发送数据。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录仪停止发送数据：用户%1 只收到 %2 / %3 条测量数据。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>以下用户的数据未下载：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口关闭!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 条测量数据传输错位（时间不可能），已保存为失败的测量。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用户%1的 %2 条测量数据尚未保存。
+放弃这些数据吗？选择“否”将重新选择保存文件夹。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -592,6 +672,50 @@
     </message>
     <message>
         <source>无法写入病历文件 %1，修改没有保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>报告中没有可打印的页。
+请在报告配置中选择要打印的页。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机无法启动，报告未打印。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存为PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入PDF文件：
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出测量数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入CSV文件：
+%1
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -117,6 +117,18 @@ The current folder is used instead.</translation>
         <translation>The SpO2 data of this record is damaged and was not read:
 %1</translation>
     </message>
+    <message>
+        <source>病历文件大于 64 MB，不能打开：
+%1</source>
+        <translation>The record file is larger than 64 MB and cannot be opened:
+%1</translation>
+    </message>
+    <message>
+        <source>病历文件记有 %1 个读数，只读取了前 %2 个：
+%3</source>
+        <translation>The record file lists %1 readings; only the first %2 were read:
+%3</translation>
+    </message>
 </context>
 <context>
     <name>CComputerSettingsPage</name>
@@ -261,6 +273,14 @@ The current folder is used instead.</translation>
     <message>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>导出测量数据(CSV)(&amp;R)...</source>
+        <translation>Export &amp;readings (CSV)...</translation>
+    </message>
+    <message>
+        <source>另存为PDF(&amp;F)...</source>
+        <translation>Save as P&amp;DF...</translation>
     </message>
 </context>
 <context>
@@ -496,6 +516,33 @@ The current folder is used instead.</translation>
     </message>
 </context>
 <context>
+    <name>DeviceMessages</name>
+    <message>
+        <source>串口 %1 不存在。</source>
+        <translation>The port %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>串口 %1 正被另一个程序使用，请先关闭该程序。</source>
+        <translation>The port %1 is in use by another program; close that program first.</translation>
+    </message>
+    <message>
+        <source>串口 %1 正被另一个程序使用（%2），请先关闭该程序。</source>
+        <translation>The port %1 is in use by another program (%2); close that program first.</translation>
+    </message>
+    <message>
+        <source>没有使用串口 %1 的权限。</source>
+        <translation>You have no permission to use the port %1.</translation>
+    </message>
+    <message>
+        <source>串口 %1 上的设备没有回应命令（收到 %2）。</source>
+        <translation>The device on the port %1 did not echo the command (it sent %2).</translation>
+    </message>
+    <message>
+        <source>请排除上述问题后重试。</source>
+        <translation>Remove the cause above, then retry.</translation>
+    </message>
+</context>
+<context>
     <name>DownloadProgressDialog</name>
     <message>
         <source>下载中.....</source>
@@ -504,10 +551,6 @@ The current folder is used instead.</translation>
     <message>
         <source>用户%1没有血压数据</source>
         <translation>User %1 has no blood-pressure data</translation>
-    </message>
-    <message>
-        <source>记录仪停止发送数据：用户%1 只收到 %2 / %3 条测量数据。串口关闭!</source>
-        <translation>The recorder stopped sending: user %1, only %2 of %3 readings received. Port closed!</translation>
     </message>
     <message>
         <source>%1 条测量数据未完整接收，已保存为失败的测量。</source>
@@ -522,6 +565,48 @@ The downloaded readings are kept; choose another folder to save them.</translati
     <message>
         <source>选择保存文件夹</source>
         <translation>Choose a folder to save in</translation>
+    </message>
+    <message>
+        <source>用户%1的数据传输受损：收到未知的用户字节 %2。
+后续数据可能错位，受损的测量将保存为失败的测量。</source>
+        <translation>The transfer of user %1's memory is damaged: unknown user byte %2.
+What follows may be out of step; damaged readings will be stored as failed measurements.</translation>
+    </message>
+    <message>
+        <source>用户%1的 %2 条测量数据没有一条完整无误地到达，未保存文件。请重新下载。</source>
+        <translation>None of the %2 readings of user %1 arrived intact; no file was written. Please download again.</translation>
+    </message>
+    <message>
+        <source>记录仪发送的数据多于其声明的数量：传输已错位。
+以上结果可能有误，请重新下载。</source>
+        <translation>The recorder sent more data than it announced: the transfer was out of step.
+The results above may be wrong; please download again.</translation>
+    </message>
+    <message>
+        <source>记录仪停止发送数据。</source>
+        <translation>The recorder stopped sending.</translation>
+    </message>
+    <message>
+        <source>记录仪停止发送数据：用户%1 只收到 %2 / %3 条测量数据。</source>
+        <translation>The recorder stopped sending: user %1, only %2 of %3 readings received.</translation>
+    </message>
+    <message>
+        <source>以下用户的数据未下载：%1</source>
+        <translation>The data of these users was not downloaded: %1</translation>
+    </message>
+    <message>
+        <source>串口关闭!</source>
+        <translation>Port closed!</translation>
+    </message>
+    <message>
+        <source>%1 条测量数据传输错位（时间不可能），已保存为失败的测量。</source>
+        <translation>%1 readings arrived out of step (impossible times) and were stored as failed measurements.</translation>
+    </message>
+    <message>
+        <source>用户%1的 %2 条测量数据尚未保存。
+放弃这些数据吗？选择“否”将重新选择保存文件夹。</source>
+        <translation>The %2 readings of user %1 have not been saved.
+Discard them? Choose No to pick a folder again.</translation>
     </message>
 </context>
 <context>
@@ -602,6 +687,55 @@ The downloaded readings are kept; choose another folder to save them.</translati
     <message>
         <source>无法写入病历文件 %1，修改没有保存。</source>
         <translation>Cannot write the patient record %1; the change was not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommands</name>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>报告中没有可打印的页。
+请在报告配置中选择要打印的页。</source>
+        <translation>The report has no page to print.
+Choose the pages to print in the report configuration.</translation>
+    </message>
+    <message>
+        <source>打印机无法启动，报告未打印。</source>
+        <translation>The printer could not be started; the report was not printed.</translation>
+    </message>
+    <message>
+        <source>另存为PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>无法写入PDF文件：
+%1
+%2</source>
+        <translation>The PDF file could not be written:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>导出测量数据</source>
+        <translation>Export readings</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法写入CSV文件：
+%1
+%2</source>
+        <translation>The CSV file could not be written:
+%1
+%2</translation>
     </message>
 </context>
 <context>

@@ -27,12 +27,16 @@ bool IsAsleep(int clockMinute, int awakeMinute, int asleepMinute) {
     return asleepMinute <= clockMinute && clockMinute <= awakeMinute;
 }
 
+bool TakesPartInAnalysis(const BpReading& reading) {
+    return reading.included == 1 && reading.systolic > 0;
+}
+
 void ClassifyReadings(const TestRecord& test, ReadingSets& sets) {
     sets.clear();
     const int count = std::clamp(test.readingCount, 0, kMaxReadings);
     for (int i = 0; i < count; ++i) {
         const BpReading& reading = test.readings[static_cast<std::size_t>(i)];
-        if (reading.included != 1) continue;
+        if (!TakesPartInAnalysis(reading)) continue;
         sets.included.push_back(reading);
         const int minute = ClockMinute(test.startMinuteOfDay, reading.minutesFromStart);
         if (IsAsleep(minute, test.awakeStartMinute, test.asleepStartMinute))

@@ -8,8 +8,8 @@
 // so refilling it on every redraw allocates no room per reading.
 using ReadingSet = std::vector<BpReading>;
 
-// The included readings of the loaded test and their split into the awake and asleep period.
-// Every included reading is in exactly one of awake and asleep.
+// The readings of the loaded test that take part in the analysis and their split into the awake
+// and asleep period. Every included reading is in exactly one of awake and asleep.
 struct ReadingSets {
     ReadingSet included;
     ReadingSet awake;
@@ -27,5 +27,9 @@ int ClockMinute(int startMinuteOfDay, int minutesFromStart);
 // limits belong to the awake period, otherwise to the asleep period.
 bool IsAsleep(int clockMinute, int awakeMinute, int asleepMinute);
 
-// Rebuilds the three sets from the test: every reading whose inclusion flag is exactly 1.
+// A reading takes part in the analysis when its inclusion flag is exactly 1 and it holds a
+// measurement: a failed one is stored with systolic 0 and would be averaged as a zero.
+bool TakesPartInAnalysis(const BpReading& reading);
+
+// Rebuilds the three sets from the test: every reading that takes part in the analysis.
 void ClassifyReadings(const TestRecord& test, ReadingSets& sets);

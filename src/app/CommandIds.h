@@ -31,6 +31,8 @@ enum : int {
     Print = 32908,
     Statistics = 32909,
     DeviceConfig = 32910,
+    SaveAsPdf = 32930,
+    ExportCsv = 32931,
     PrinterSetup = 57606,
     About = 57664,
     Upload = 65535,
@@ -38,6 +40,7 @@ enum : int {
 
 // Commands that act on the loaded record and are greyed while none is loaded.
 constexpr bool NeedsRecord(int id) {
-    return id == PrintPreview || id == SleepPeriods || (id >= BpTrend && id <= DeviceConfig);
+    return id == PrintPreview || id == SleepPeriods || (id >= BpTrend && id <= DeviceConfig) ||
+           id == SaveAsPdf || id == ExportCsv;
 }
 } // namespace Cmd

@@ -10,6 +10,8 @@ struct CliCommand {
     // args are the words after the command name; returns the process exit status
     // (0 success, 2 bad input or unreadable record).
     int (*run)(const QStringList& args);
+    // Drawing commands need fonts and a paint engine: a GUI application, on no display.
+    bool needsGui = false;
 };
 
 struct CliCommandRegistration {

@@ -42,12 +42,37 @@ QString Options::leftover() const {
 RetryPolicy::RetryPolicy(std::optional<int> retries, const char* command)
     : m_left(retries), m_ask(!retries && IsTerminal(0) && IsTerminal(2)), m_command(command) {}
 
-bool RetryPolicy::retry() {
+std::string PortFaultText(const PortFault& f) {
+    switch (f.kind) {
+    case PortFault::Missing:
+        return "no such port: " + f.port;
+    case PortFault::InUse:
+        return f.port + " is in use by another program" +
+               (f.holder.empty() ? std::string() : " (" + f.holder + ")");
+    case PortFault::NoAccess:
+        return "no permission to use " + f.port;
+    case PortFault::WrongAnswer: {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", f.answer);
+        return "the device on " + f.port + " did not echo the command (it sent " + hex + ")";
+    }
+    }
+    return f.port;
+}
+
+std::string NoRecorderText(const std::string& port, const std::vector<PortFault>& faults) {
+    if (faults.empty()) return "no recorder answered on " + port;
+    std::string text;
+    for (const PortFault& f : faults)
+        text += (text.empty() ? "" : "; ") + PortFaultText(f);
+    return text;
+}
+
+bool RetryPolicy::retry(const std::string& why) {
     if (m_ask) {
         std::fprintf(stderr,
-                     "abpm-cli %s: no recorder answered. Check the connection; "
-                     "retry? [r]etry/[c]ancel: ",
-                     m_command);
+                     "abpm-cli %s: %s. Check the connection; retry? [r]etry/[c]ancel: ", m_command,
+                     why.c_str());
         std::fflush(stderr);
         char line[64] = {};
         if (!std::fgets(line, sizeof line, stdin)) return false;
@@ -55,7 +80,7 @@ bool RetryPolicy::retry() {
     }
     if (!m_left || *m_left <= 0) return false;
     --*m_left;
-    std::fprintf(stderr, "abpm-cli %s: no recorder answered, retrying\n", m_command);
+    std::fprintf(stderr, "abpm-cli %s: %s, retrying\n", m_command, why.c_str());
     return true;
 }
 

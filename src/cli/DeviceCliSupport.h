@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "PortProbe.h"
 
 // What abpm-cli download and upload share: option reading, exit statuses and the
 // Retry/Cancel question asked on a terminal or answered by --retries.
@@ -15,6 +18,7 @@ enum ExitStatus {
     kEmptyMemory = 4,
     kWriteFailed = 5,
     kLinkFailed = 6, // acknowledgement lost, or the recorder stopped sending
+    kDamaged = 7,    // the download was read out of step: saved files hold damaged readings
 };
 
 // Options of the form "--name VALUE" or "--name=VALUE". Reading one removes it from the list,
@@ -34,12 +38,18 @@ class Options {
     QString m_error;
 };
 
+// What went wrong on a port, naming it ("no such port: /dev/ttyUSB0").
+std::string PortFaultText(const PortFault& fault);
+// The reason no recorder was reached on the one port given: its fault, else no answer.
+std::string NoRecorderText(const std::string& port, const std::vector<PortFault>& faults);
+
 // Answers "no recorder answered: retry?". On a terminal without --retries it asks the user;
 // otherwise it says yes as many times as --retries allows.
 class RetryPolicy {
   public:
     RetryPolicy(std::optional<int> retries, const char* command);
-    bool retry();
+    // why: the sentence saying what happened, without the program name.
+    bool retry(const std::string& why);
 
   private:
     std::optional<int> m_left;

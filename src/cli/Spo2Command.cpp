@@ -86,8 +86,7 @@ std::string ParseOptions(const QStringList& args, Spo2Options& options) {
 bool IsPatientRecord(const CIniDocument& doc) {
     const std::string testCount =
         doc.GetString(RecordFile::kPatientSection, "Test Count", RecordFile::kNoString);
-    return testCount != RecordFile::kNoString &&
-           doc.text().find("[TEST " + testCount + "]") != std::string::npos;
+    return testCount != RecordFile::kNoString && doc.HasSection("TEST " + testCount);
 }
 
 QString Text(const std::string& s) {
@@ -151,6 +150,7 @@ std::string ReadRecordSeries(const std::string& path, Spo2Series& series) {
     if (!std::filesystem::exists(path, ec)) return path + ": no such file";
     if (!std::filesystem::is_regular_file(path, ec)) return path + ": not a patient record file";
     const CIniDocument doc(path);
+    if (doc.isTooLarge()) return path + ": larger than 64 MB, not read";
     if (!doc.isReadable()) return path + ": cannot read the file";
     if (!IsPatientRecord(doc)) return path + ": not a patient record file";
     if (ReadSpo2Series(doc, series) == Spo2ReadResult::Damaged)

@@ -1,12 +1,10 @@
 // abpm-cli stats: the figures of a record's loaded test as one JSON object.
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -14,10 +12,13 @@
 #include "BpStatistics.h"
 #include "CIniDocument.h"
 #include "CliCommand.h"
+#include "CliFiles.h"
 #include "ConfigStore.h"
 #include "ReadingSetStats.h"
 #include "ReadingSets.h"
 #include "Regression.h"
+
+using namespace CliFiles;
 
 namespace {
 
@@ -32,10 +33,6 @@ struct StatsOptions {
 int Fail(const std::string& message) {
     std::fprintf(stderr, "abpm-cli stats: %s\n", message.c_str());
     return kBadInput;
-}
-
-std::string FileName(const QString& path) {
-    return QFile::encodeName(path).toStdString();
 }
 
 // Empty result: the options are fine; otherwise the message to print.
@@ -63,16 +60,6 @@ std::string ParseOptions(const QStringList& args, StatsOptions& options) {
     return {};
 }
 
-bool IsRegularFile(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
-}
-
 // Without a configuration file the defaults apply; a missing one is never created.
 std::string ReadThresholds(const std::optional<std::string>& configPath, BpThresholds& out) {
     out = BpThresholds{};
@@ -81,19 +68,6 @@ std::string ReadThresholds(const std::optional<std::string>& configPath, BpThres
     const CIniDocument doc(*configPath);
     if (!doc.isReadable()) return *configPath + ": cannot read the configuration file";
     out = ConfigStore::CurrentThresholdsIn(doc);
-    return {};
-}
-
-// A patient record names its last test in "Test Count" and holds that test's section.
-std::string CheckRecord(const std::string& path) {
-    if (!Exists(path)) return path + ": no such file";
-    if (!IsRegularFile(path)) return path + ": not a patient record file";
-    const CIniDocument doc(path);
-    if (!doc.isReadable()) return path + ": cannot read the file";
-    const std::string testCount = doc.GetString("PATIENT DATA", "Test Count", "no string");
-    if (testCount == "no string" ||
-        doc.text().find("[TEST " + testCount + "]") == std::string::npos)
-        return path + ": not a patient record file";
     return {};
 }
 
@@ -229,6 +203,11 @@ int RunStats(const QStringList& args) {
     auto state = std::make_unique<AppState>();
     if (!state->openRecord(options.recordPath, thresholds))
         return Fail(options.recordPath + ": cannot read the file");
+    const TestRecord& test = state->record.test;
+    if (test.readingsInFile > test.readingCount)
+        std::fprintf(stderr,
+                     "abpm-cli stats: %s: \"Count\" is %d; only the first %d readings are used\n",
+                     options.recordPath.c_str(), test.readingsInFile, test.readingCount);
     ClassifyReadings(state->record.test, state->readingSets);
     ComputeStatistics(state->record, state->readingSets, state->bpStatistics);
 

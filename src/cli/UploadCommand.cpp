@@ -34,17 +34,21 @@ const char* const kHelp =
 
 class PrintingObserver : public UploadObserver {
   public:
-    explicit PrintingObserver(RetryPolicy& retry) : m_retry(retry), m_tty(IsTerminal(1)) {}
+    PrintingObserver(RetryPolicy& retry, std::string port)
+        : m_retry(retry), m_port(std::move(port)), m_tty(IsTerminal(1)) {}
     void progress(int total, int acknowledged) override {
         if (m_tty) std::printf("\rsent %d of %d plan bytes", acknowledged, total);
         if (acknowledged == total)
             std::printf(m_tty ? "\n" : "sent %d of %d plan bytes\n", acknowledged, total);
         std::fflush(stdout);
     }
-    bool retryAfterNoDevice() override { return m_retry.retry(); }
+    bool retryAfterNoDevice(const std::vector<PortFault>& faults) override {
+        return m_retry.retry(NoRecorderText(m_port, faults));
+    }
 
   private:
     RetryPolicy& m_retry;
+    std::string m_port;
     bool m_tty;
 };
 
@@ -132,17 +136,19 @@ QString BuildPlan(Options& o, int kind, const std::string& name, const std::stri
     return {};
 }
 
-int ExitStatusOf(UploadOutcome outcome, int acknowledged, int total) {
+int ExitStatusOf(const UploadSession& session, UploadOutcome outcome, int total,
+                 const std::string& port) {
     switch (outcome) {
     case UploadOutcome::Done:
         std::printf("operation complete\n");
         return kOk;
     case UploadOutcome::NoDevice:
-        return Fail(kName, "no recorder answered", kNoRecorder);
+        return Fail(kName, QString::fromStdString(NoRecorderText(port, session.portFaults())),
+                    kNoRecorder);
     case UploadOutcome::AcknowledgementLost:
         return Fail(kName,
                     QString("connection failed after %1 of %2 bytes; port closed")
-                        .arg(acknowledged)
+                        .arg(session.acknowledged())
                         .arg(total),
                     kLinkFailed);
     }
@@ -177,13 +183,13 @@ int RunUpload(const QStringList& args) {
     TracedSerialChannel link(trace ? FileName(*trace) : std::string());
     if (!link.traceOk()) return Fail(kName, "cannot write the trace file " + *trace, kWriteFailed);
     RetryPolicy policy(retries ? std::optional<int>(retryCount) : std::nullopt, kName);
-    PrintingObserver observer(policy);
     const std::string path = FileName(*port);
+    PrintingObserver observer(policy, path);
     UploadSession session(
         link.channel(), [path] { return std::vector<std::string>{path}; }, observer,
         DeviceTiming::System());
     const UploadOutcome outcome = session.run(plan);
-    return ExitStatusOf(outcome, session.acknowledged(), plan.sentLength());
+    return ExitStatusOf(session, outcome, plan.sentLength(), path);
 }
 
 const CliCommandRegistration kRegistration({

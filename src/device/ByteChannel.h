@@ -15,6 +15,19 @@ struct LineSettings {
     static LineSettings Upload() { return {4800, 8, 0, 0}; }
 };
 
+// Why the last open of a port failed.
+struct OpenError {
+    enum Kind {
+        None,     // the port opened
+        Missing,  // no such device
+        InUse,    // another program holds it
+        NoAccess, // the user may not use it
+        Other,    // anything else (not a serial device, driver error)
+    };
+    Kind kind = None;
+    std::string holder; // InUse: the program holding it, when known ("minicom, process 812")
+};
+
 // A blocking byte link to one port at a time. The protocols only talk to this interface,
 // so tests can drive them with a scripted channel and the program with a serial port.
 class ByteChannel {
@@ -25,6 +38,8 @@ class ByteChannel {
     virtual const std::string& portName() const = 0;
     // A non-negative handle on success, -1 on any failure (the channel then stays closed).
     virtual int open(const LineSettings& settings) = 0;
+    // Why the last open returned -1.
+    virtual OpenError openError() const { return {OpenError::Other, {}}; }
     // Always ends closed.
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -32,4 +47,6 @@ class ByteChannel {
     virtual int read(std::uint8_t* buffer, std::uint32_t count) = 0;
     // 1 when the bytes went out, 0 on failure or when closed.
     virtual int write(std::uint32_t count, const std::uint8_t* buffer) = 0;
+    // A line for the link's trace, if it keeps one (a damaged transfer, a lost link).
+    virtual void note(const std::string& /*text*/) {}
 };

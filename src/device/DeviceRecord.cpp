@@ -15,6 +15,14 @@ std::time_t DeviceRecord::localTime() const {
     return std::mktime(&t);
 }
 
+bool DeviceRecord::timeInRange() const {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month() < 1 || month() > 12 || hour() > 23 || minute() > 59 || day() < 1) return false;
+    const int y = year();
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return day() <= kDays[month() - 1] + (month() == 2 && leap ? 1 : 0);
+}
+
 bool DeviceRecord::valid() const {
     if (!complete()) return false;
     int s = systolic() > 270 ? 0 : systolic();

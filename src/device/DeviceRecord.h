@@ -34,6 +34,9 @@ class DeviceRecord {
 
     // Local time of the reading, seconds 0, daylight saving left to the C library.
     std::time_t localTime() const;
+    // Month 1..12, a day that month has, hour 0..23 and minute 0..59. A record read out of step
+    // rarely passes; the C library would otherwise turn it into some other, plausible date.
+    bool timeInRange() const;
     // S above 270 counts as 0; a reading is kept only when S > M > D, otherwise S, D and M are
     // stored as 0. An incomplete record is always a failed reading.
     bool valid() const;

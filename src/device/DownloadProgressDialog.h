@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QStringList>
 
 #include "DownloadWorker.h"
@@ -20,14 +21,18 @@ class DownloadProgressDialog : public QDialog {
 
     void reject() override;
 
+    // The text shown when the recorder stopped sending.
+    static QString LinkLostText(const LinkLoss& loss);
+
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     void connectWorker();
-    void askRetry(bool* retry);
-    void showFileSaved(const QString& path, int incomplete);
-    void askOtherFolder(const QString& path, QString* folder);
+    void tell(QMessageBox::Icon icon, const QString& text);
+    void showFileSaved(const QString& path, int user, int damaged, int incomplete);
+    void askOtherFolder(const QString& path, int user, QString* folder);
+    void askDiscard(int user, int readings, bool* discard);
 
     DownloadWorker* m_worker;
     QProgressBar* m_bar;

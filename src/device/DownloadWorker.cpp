@@ -8,28 +8,35 @@ class DownloadWorker::Relay : public DownloadObserver {
   public:
     explicit Relay(DownloadWorker& worker) : m_w(worker) {}
 
-    void progress(int total, int done) override {
-        emit m_w.progress(total, done);
-        if (done == total) emit m_w.memoryComplete();
-    }
-    bool retryAfterNoDevice() override {
+    void progress(int total, int done) override { emit m_w.progress(total, done); }
+    bool retryAfterNoDevice(const std::vector<PortFault>& faults) override {
         bool retry = false;
-        emit m_w.retryQuestion(&retry);
+        emit m_w.retryQuestion(&faults, &retry);
         return retry;
     }
     void noData() override { emit m_w.noDataMessage(); }
     void userHasNoData(int user) override { emit m_w.userHasNoDataMessage(user); }
-    void fileSaved(const std::string& path, int incomplete) override {
-        emit m_w.fileSavedMessage(QString::fromStdString(path), incomplete);
+    void unknownUserByte(int user, std::uint8_t byte) override {
+        emit m_w.unknownUserByteMessage(user, byte);
     }
-    std::string folderAfterFailedSave(const std::string& path) override {
+    void fileSaved(const SavedMemory& m) override {
+        emit m_w.fileSavedMessage(QString::fromStdString(m.path), m.user, m.damaged, m.incomplete);
+    }
+    void nothingIntact(int user, int readings) override {
+        emit m_w.nothingIntactMessage(user, readings);
+    }
+    std::string folderAfterFailedSave(const std::string& path, int user) override {
         QString folder;
-        emit m_w.saveFailedQuestion(QString::fromStdString(path), &folder);
+        emit m_w.saveFailedQuestion(QString::fromStdString(path), user, &folder);
         return folder.toStdString();
     }
-    void linkLost(int user, int received, int expected) override {
-        emit m_w.linkLostMessage(user, received, expected);
+    bool discardUnsaved(int user, int readings) override {
+        bool discard = true;
+        emit m_w.discardQuestion(user, readings, &discard);
+        return discard;
     }
+    void linkLost(const LinkLoss& loss) override { emit m_w.linkLostMessage(&loss); }
+    void outOfStep() override { emit m_w.outOfStepMessage(); }
 
   private:
     DownloadWorker& m_w;

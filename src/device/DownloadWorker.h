@@ -28,15 +28,19 @@ class DownloadWorker : public QThread {
 
   signals:
     void progress(int total, int done);
-    // The last reading of a memory arrived.
-    void memoryComplete();
-    void retryQuestion(bool* retry);
+    // Questions: the download waits for the answer. Pointers stay valid until then.
+    void retryQuestion(const std::vector<PortFault>* faults, bool* retry);
+    // *otherFolder stays empty to give none.
+    void saveFailedQuestion(const QString& path, int user, QString* otherFolder);
+    void discardQuestion(int user, int readings, bool* discard);
+    // Messages, shown before the download goes on.
     void noDataMessage();
     void userHasNoDataMessage(int user);
-    void fileSavedMessage(const QString& path, int incomplete);
-    // *otherFolder stays empty to give up.
-    void saveFailedQuestion(const QString& path, QString* otherFolder);
-    void linkLostMessage(int user, int received, int expected);
+    void unknownUserByteMessage(int user, int byte);
+    void fileSavedMessage(const QString& path, int user, int damaged, int incomplete);
+    void nothingIntactMessage(int user, int readings);
+    void linkLostMessage(const LinkLoss* loss);
+    void outOfStepMessage();
 
   protected:
     void run() override;

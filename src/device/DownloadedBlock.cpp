@@ -1,8 +1,6 @@
 #include "DownloadedBlock.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 
 #include "CIniDocument.h"
 
@@ -22,28 +20,48 @@ std::string Format(const char* format, int a, int b = 0, int c = 0) {
 DownloadedBlock::DownloadedBlock(int user, int expected, std::time_t downloadTime)
     : m_user(user), m_expected(expected), m_downloadTime(downloadTime) {}
 
-int DownloadedBlock::incompleteCount() const {
+std::vector<DownloadedBlock::Quality> DownloadedBlock::qualities() const {
+    std::vector<Quality> out;
+    const DeviceRecord* start = startRecord();
+    const std::time_t startTime = start ? start->localTime() : 0;
+    for (const DeviceRecord& r : m_records) {
+        if (!r.complete()) {
+            out.push_back(Quality::Incomplete);
+            continue;
+        }
+        bool good = start && r.timeInRange();
+        if (good) {
+            const std::time_t t = r.localTime();
+            good = t >= startTime && (t - startTime) / 60 <= kMaxSpanMinutes;
+        }
+        out.push_back(good ? Quality::Good : Quality::Damaged);
+    }
+    return out;
+}
+
+int DownloadedBlock::count(Quality quality) const {
     int n = 0;
-    for (const DeviceRecord& r : m_records)
-        if (!r.complete()) ++n;
+    for (Quality q : qualities())
+        if (q == quality) ++n;
     return n;
 }
 
-std::string DownloadedBlock::fileName() const {
+std::string DownloadedBlock::fileName(int variant) const {
     std::tm t{};
     localtime_r(&m_downloadTime, &t);
-    char name[64];
-    std::snprintf(name, sizeof name, "%02d%02d%02d%02d%02d%02d.awp", m_user,
-                  (t.tm_year + 1900) % 100, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min);
-    return name;
+    char name[80];
+    const int n =
+        std::snprintf(name, sizeof name, "%02d%02d%02d%02d%02d%02d", m_user,
+                      (t.tm_year + 1900) % 100, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min);
+    if (variant > 1) std::snprintf(name + n, sizeof name - n, "-%d", variant);
+    return std::string(name) + ".awp";
 }
 
-// The block's time base: its first complete record. A record that lost bytes has no
-// trustworthy date, so it must not become the start.
+// The block's time base: its first record that arrived whole with a possible time.
 const DeviceRecord* DownloadedBlock::startRecord() const {
     for (const DeviceRecord& r : m_records)
-        if (r.complete()) return &r;
-    return m_records.empty() ? nullptr : &m_records.front();
+        if (r.complete() && r.timeInRange()) return &r;
+    return nullptr;
 }
 
 std::vector<std::string> DownloadedBlock::readingTexts() const {
@@ -51,13 +69,16 @@ std::vector<std::string> DownloadedBlock::readingTexts() const {
     const DeviceRecord* start = startRecord();
     if (!start) return texts;
     const std::time_t startTime = start->localTime();
+    const std::vector<Quality> quality = qualities();
     int previous = 0;
-    for (const DeviceRecord& r : m_records) {
-        int minutes = previous;
-        // Seconds are always 0, so whole-minute division is exact; an incomplete record
-        // keeps the offset of the one before instead of an invented time.
-        if (r.complete()) minutes = static_cast<int>((r.localTime() - startTime) / 60);
-        texts.push_back(ReadingText::Encode(r.fields(minutes)));
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        const DeviceRecord& r = m_records[i];
+        const bool good = quality[i] == Quality::Good;
+        // Seconds are always 0, so whole-minute division is exact.
+        const int minutes = good ? static_cast<int>((r.localTime() - startTime) / 60) : previous;
+        ReadingText::Fields f = r.fields(minutes);
+        if (!good) f.systolic = f.diastolic = f.meanPressure = 0;
+        texts.push_back(ReadingText::Encode(f));
         previous = minutes;
     }
     return texts;
@@ -83,22 +104,15 @@ void DownloadedBlock::writeHeader(CIniDocument& doc) const {
     doc.WriteString(kTest, "AMU", "VELORA07");
 }
 
+// The store creates the file only by renaming the complete text over it, so a failed or
+// interrupted save never leaves an empty record behind.
 bool DownloadedBlock::writeTo(const std::string& path) const {
-    if (m_records.empty()) return false;
-    std::error_code ec;
-    const bool existed = std::filesystem::exists(path, ec);
-    bool ok = false;
-    {
-        CIniDocument doc(path, 1);
-        if (doc.isOpen()) {
-            writeHeader(doc);
-            const std::vector<std::string> texts = readingTexts();
-            for (std::size_t i = 0; i < texts.size(); ++i)
-                doc.WriteString(kTest, std::to_string(i + 1), texts[i]);
-            ok = doc.Save();
-        }
-    }
-    // The store creates the file empty when it opens it; an empty file must not stay behind.
-    if (!ok && !existed) ::unlink(path.c_str());
-    return ok;
+    if (!hasStart()) return false;
+    CIniDocument doc(path, 1);
+    if (!doc.isOpen()) return false;
+    writeHeader(doc);
+    const std::vector<std::string> texts = readingTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        doc.WriteString(kTest, std::to_string(i + 1), texts[i]);
+    return doc.Save();
 }

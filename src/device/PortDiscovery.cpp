@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "SerialPortLock.h"
+
 namespace {
 
 PortInfo FromQt(const QSerialPortInfo& q) {
@@ -38,6 +40,7 @@ int PortDiscovery::enumeratePorts(std::vector<PortInfo>& list, bool probe) {
 }
 
 bool PortDiscovery::testOpen(const std::string& devicePath) {
+    SerialPortLock::RemoveStale(devicePath);
     QSerialPort port(QString::fromStdString(devicePath));
     if (!port.open(QIODevice::ReadWrite)) return false;
     port.close();

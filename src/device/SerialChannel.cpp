@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSerialPort>
+
+#include "SerialPortLock.h"
 
 namespace {
 
@@ -46,19 +49,47 @@ bool SerialChannel::applyLineSettings(const LineSettings& s) {
            m_port->setParity(parity) && m_port->setStopBits(stopBits);
 }
 
+// Qt reports a lock held by someone else, a port opened for exclusive use and a port the
+// user may not touch all as a permission error; the lock file and the device tell them apart.
+OpenError SerialChannel::explainFailedOpen() const {
+    switch (m_port->error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return {OpenError::Missing, {}};
+    case QSerialPort::PermissionError: {
+        const SerialPortLock::Owner owner = SerialPortLock::Inspect(m_portName);
+        if (owner.locked && !owner.stale) {
+            std::string holder;
+            if (owner.pid > 0)
+                holder = (owner.program.empty() ? std::string() : owner.program + ", ") + "PID " +
+                         std::to_string(owner.pid);
+            return {OpenError::InUse, holder};
+        }
+        const QFileInfo device(QString::fromStdString(m_portName));
+        if (!device.isReadable() || !device.isWritable()) return {OpenError::NoAccess, {}};
+        return {OpenError::InUse, {}};
+    }
+    default:
+        return {OpenError::Other, {}};
+    }
+}
+
 int SerialChannel::open(const LineSettings& settings) {
     close();
+    m_openError = {};
+    SerialPortLock::RemoveStale(m_portName);
     // Created here so that the port belongs to the thread that uses it.
     m_port = std::make_unique<QSerialPort>();
     m_port->setPortName(QString::fromStdString(m_portName));
     m_port->setReadBufferSize(kInputQueueBytes);
     // QSerialPort locks the device and asks for exclusive use, like a share mode of 0.
     if (!m_port->open(QIODevice::ReadWrite)) {
+        m_openError = explainFailedOpen();
         m_port.reset();
         return -1;
     }
     if (!applyLineSettings(settings)) {
         close();
+        m_openError = {OpenError::Other, {}};
         return -1;
     }
     m_port->clear();

@@ -19,7 +19,9 @@ class SerialChannel : public ByteChannel {
 
     void setPortName(const std::string& name) override { m_portName = name; }
     const std::string& portName() const override { return m_portName; }
+    // A stale lock file left by a killed program is removed first (SerialPortLock).
     int open(const LineSettings& settings) override;
+    OpenError openError() const override { return m_openError; }
     void close() override;
     bool isOpen() const override;
     int read(std::uint8_t* buffer, std::uint32_t count) override;
@@ -32,7 +34,9 @@ class SerialChannel : public ByteChannel {
 
   private:
     bool applyLineSettings(const LineSettings& settings);
+    OpenError explainFailedOpen() const;
 
     std::string m_portName;
     std::unique_ptr<QSerialPort> m_port;
+    OpenError m_openError;
 };

@@ -21,10 +21,10 @@ UploadProgressDialog::UploadProgressDialog(UploadWorker::Job job, QWidget* paren
     });
     connect(
         m_worker, &UploadWorker::retryQuestion, this,
-        [this](bool* retry) {
-            *retry =
-                DeviceMessages::Ask(this, QMessageBox::Warning, StringTable::label(57629),
-                                    QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
+        [this](const std::vector<PortFault>* faults, bool* retry) {
+            *retry = DeviceMessages::Ask(
+                         this, QMessageBox::Warning, DeviceMessages::NoRecorderText(*faults),
+                         QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
         },
         Qt::BlockingQueuedConnection);
     connect(m_worker, &QThread::finished, this, &UploadProgressDialog::finish);

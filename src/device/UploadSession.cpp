@@ -39,14 +39,15 @@ UploadOutcome UploadSession::run(const MeasurementPlan& plan) {
 }
 
 UploadSession::State UploadSession::probe() {
-    const auto port = FindRecorderPort(m_channel, m_candidates, LineSettings::Upload(), m_ack);
-    if (!port) return State::AskingRetry;
-    m_port = *port;
+    ProbeResult found = FindRecorderPort(m_channel, m_candidates, LineSettings::Upload(), m_ack);
+    m_faults = std::move(found.faults);
+    if (!found.port) return State::AskingRetry;
+    m_port = *found.port;
     return State::Sending;
 }
 
 UploadSession::State UploadSession::askRetry() {
-    if (!m_observer.retryAfterNoDevice()) return State::Cancelled;
+    if (!m_observer.retryAfterNoDevice(m_faults)) return State::Cancelled;
     m_timing.wait(kRetryPauseMs);
     return State::Probing;
 }

@@ -33,6 +33,8 @@ class UploadSession {
 
     int acknowledged() const { return m_acknowledged; }
     const std::string& recorderPort() const { return m_port; }
+    // The ports that could not be asked in the last probing round.
+    const std::vector<PortFault>& portFaults() const { return m_faults; }
 
   private:
     enum class State { Probing, AskingRetry, Sending, Failed, Done, Cancelled };
@@ -49,4 +51,5 @@ class UploadSession {
     std::uint8_t m_ack = 0;
     int m_acknowledged = 0;
     std::string m_port;
+    std::vector<PortFault> m_faults;
 };

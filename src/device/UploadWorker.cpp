@@ -7,9 +7,9 @@ class UploadWorker::Relay : public UploadObserver {
   public:
     explicit Relay(UploadWorker& worker) : m_w(worker) {}
     void progress(int total, int acknowledged) override { emit m_w.progress(total, acknowledged); }
-    bool retryAfterNoDevice() override {
+    bool retryAfterNoDevice(const std::vector<PortFault>& faults) override {
         bool retry = false;
-        emit m_w.retryQuestion(&retry);
+        emit m_w.retryQuestion(&faults, &retry);
         return retry;
     }
 

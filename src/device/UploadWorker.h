@@ -23,7 +23,8 @@ class UploadWorker : public QThread {
 
   signals:
     void progress(int total, int acknowledged);
-    void retryQuestion(bool* retry);
+    // The upload waits for the answer; faults stays valid until then.
+    void retryQuestion(const std::vector<PortFault>* faults, bool* retry);
 
   protected:
     void run() override;

@@ -10,7 +10,8 @@ void ClearRecord(PatientRecord& record) {
     t.section.clear();
     t.beginDateText.clear();
     t.endDateText.clear();
-    t.startMinuteOfDay = t.readingCount = t.awakeStartMinute = t.asleepStartMinute = 0;
+    t.startMinuteOfDay = t.readingCount = t.readingsInFile = t.awakeStartMinute =
+        t.asleepStartMinute = 0;
     t.hourBegin = t.minBegin = t.dayBegin = t.monthBegin = t.yearBegin = 0;
     // Reset in place: the array stays allocated and comments keep their capacity.
     for (BpReading& r : t.readings) {

@@ -37,6 +37,9 @@ struct TestRecord {
     std::string beginDateText;
     std::string endDateText;
     int readingCount = 0;
+    // "Count" as the file gives it; above kMaxReadings the readings beyond were not loaded and
+    // the user must be told.
+    int readingsInFile = 0;
     int awakeStartMinute = 0; // minutes after midnight
     int asleepStartMinute = 0;
     int hourBegin = 0, minBegin = 0, dayBegin = 0, monthBegin = 0, yearBegin = 0;

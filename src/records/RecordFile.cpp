@@ -1,20 +1,9 @@
 #include "RecordFile.h"
 
-#include <filesystem>
-
 #include "CIniDocument.h"
 #include "ReadingText.h"
 
 namespace RecordFile {
-namespace {
-
-// Edits go only into a record that is there: a store on a missing path would create it.
-bool RecordExists(const std::string& filePath) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(filePath, ec);
-}
-
-} // namespace
 
 void LoadTest(const std::string& filePath, const BpThresholds& thresholds, PatientRecord& record) {
     const CIniDocument doc(filePath);
@@ -36,7 +25,8 @@ void LoadTest(const CIniDocument& doc, const BpThresholds& thresholds, PatientRe
 
     int count = doc.GetInt(sec, "Count", 0);
     if (count < 0) count = 0;
-    if (count > kMaxReadings) count = kMaxReadings; // readings beyond the model's room are ignored
+    test.readingsInFile = count;
+    if (count > kMaxReadings) count = kMaxReadings; // the model's room; the caller tells the user
     test.readingCount = count;
     for (int n = 1; n <= count; ++n) {
         BpReading& r = test.readings[static_cast<std::size_t>(n - 1)];
@@ -57,30 +47,6 @@ void LoadTest(const CIniDocument& doc, const BpThresholds& thresholds, PatientRe
 
     record.thresholds = thresholds;
     record.isLoaded = 1;
-}
-
-bool WriteExclusion(const std::string& filePath, const std::string& testSection, int number,
-                    bool excluded) {
-    if (!RecordExists(filePath)) return false;
-    CIniDocument doc(filePath);
-    if (!doc.isReadable()) return false;
-    const std::string key = std::to_string(number + 1);
-    const std::string text = doc.GetString(testSection, key, kNoString);
-    if (text.size() < ReadingText::kLength) return false;
-    if (!doc.WriteString(testSection, key, ReadingText::WithExclusion(text, excluded)))
-        return false;
-    return doc.Save();
-}
-
-bool WriteComment(const std::string& filePath, const std::string& testSection, int number,
-                  const std::string& comment) {
-    if (!RecordExists(filePath)) return false;
-    CIniDocument doc(filePath);
-    if (!doc.isReadable()) return false;
-    if (!doc.WriteString(testSection, "C" + std::to_string(number + 1),
-                         CutGbk(comment, kMaxCommentBytes)))
-        return false;
-    return doc.Save();
 }
 
 } // namespace RecordFile

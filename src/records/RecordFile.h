@@ -14,19 +14,11 @@ inline const char* const kSpo2Section = "SPO2 DATA";
 inline const char* const kNoString = "no string";
 
 // Fills the record from the file's last test ("TEST " + "Test Count"). The thresholds are
-// the current configuration's, handed in by the caller.
+// the current configuration's, handed in by the caller. At most kMaxReadings readings are
+// loaded; test.readingsInFile tells when the file names more.
 void LoadTest(const std::string& filePath, const BpThresholds& thresholds, PatientRecord& record);
 
 // Loads from an open store (the caller decides about the file).
 void LoadTest(const CIniDocument& doc, const BpThresholds& thresholds, PatientRecord& record);
-
-// Writes the exclusion flag of reading number (0-based) into the record file. True when the
-// file now holds the flag.
-bool WriteExclusion(const std::string& filePath, const std::string& testSection, int number,
-                    bool excluded);
-
-// Writes the comment of reading number (0-based) under "C" + (number + 1).
-bool WriteComment(const std::string& filePath, const std::string& testSection, int number,
-                  const std::string& comment);
 
 } // namespace RecordFile

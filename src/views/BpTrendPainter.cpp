@@ -88,11 +88,15 @@ QStringList ReadingBoxValues(const PatientRecord& record, int index) {
     const BpReading& r = test.readings[static_cast<std::size_t>(index)];
     const ReadingCells::ReadingClock clock = ReadingCells::ClockOf(test, r.minutesFromStart);
     const QString comment = r.included == 1 ? FromGbk(r.comment) : StringTable::label(57707);
+    // A failed measurement has no values to show, whatever pulse the recorder sent with it.
+    const bool failed = r.systolic <= 0;
+    const QString none = QStringLiteral("---");
     return {QString::asprintf("%d", index + 1),
             ReadingCells::DateText(clock),
             ReadingCells::TimeText(clock.hour, clock.minute),
-            QString::asprintf("%d/%d", r.systolic, r.diastolic),
-            QString::asprintf("%d", r.pulseRate),
+            failed ? none + QLatin1Char('/') + none
+                   : QString::asprintf("%d/%d", r.systolic, r.diastolic),
+            failed ? none : QString::asprintf("%d", r.pulseRate),
             comment};
 }
 

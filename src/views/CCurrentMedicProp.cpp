@@ -14,11 +14,9 @@ CCurrentMedicProp::CCurrentMedicProp(QWidget* parent)
 }
 
 void CCurrentMedicProp::load(const CIniDocument& doc, const std::string& testSection) {
-    m_medication->setLines(
-        PatientFields::ReadLines(doc, testSection, "Medications Count", "Medications"));
+    PatientFields::ShowLines(m_medication, doc, testSection, "Medications Count", "Medications");
 }
 
 void CCurrentMedicProp::save(CIniDocument& doc, const std::string& testSection) const {
-    PatientFields::WriteLines(doc, testSection, "Medications Count", "Medications",
-                              m_medication->lines());
+    PatientFields::StoreLines(m_medication, doc, testSection, "Medications Count", "Medications");
 }

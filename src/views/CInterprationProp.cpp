@@ -14,11 +14,11 @@ CInterprationProp::CInterprationProp(QWidget* parent)
 }
 
 void CInterprationProp::load(const CIniDocument& doc, const std::string& testSection) {
-    m_interpretation->setLines(
-        PatientFields::ReadLines(doc, testSection, "Clinical Interp Count", "Clinical Interp"));
+    PatientFields::ShowLines(m_interpretation, doc, testSection, "Clinical Interp Count",
+                             "Clinical Interp");
 }
 
 void CInterprationProp::save(CIniDocument& doc, const std::string& testSection) const {
-    PatientFields::WriteLines(doc, testSection, "Clinical Interp Count", "Clinical Interp",
-                              m_interpretation->lines());
+    PatientFields::StoreLines(m_interpretation, doc, testSection, "Clinical Interp Count",
+                              "Clinical Interp");
 }

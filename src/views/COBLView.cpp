@@ -233,10 +233,10 @@ void COBLView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-// A double click counts as a second click. Qt delivers the second press of a double click as a
-// press of its own before this event, and that press has already toggled again.
+// A double click counts as a second click: Qt delivers this event in place of the second
+// press, so it toggles the reading again.
 void COBLView::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
+    if (event->button() == Qt::LeftButton) mousePressEvent(event);
 }
 
 bool COBLView::storeExclusion(int index) const {
@@ -282,7 +282,8 @@ void COBLView::editComment(int index) {
     BpReading& reading = ReadingOf(m_state, index);
     CommentDialog dialog(FromGbk(reading.comment), this);
     connect(&dialog, &CommentDialog::helpRequested, this, &COBLView::helpRequested);
-    if (dialog.exec() != QDialog::Accepted) return;
+    // A comment left as it was is not written: its bytes in the file stay as they are.
+    if (dialog.exec() != QDialog::Accepted || dialog.comment() == FromGbk(reading.comment)) return;
     const std::string before = reading.comment;
     reading.comment = CutGbk(ToGbk(dialog.comment()), kMaxCommentBytes);
     const bool stored = storeComment(index);

@@ -41,30 +41,26 @@ CPatientInfoProp::CPatientInfoProp(QWidget* parent)
     form->addRow(tr("体重"), m_weight);
 }
 
+// The one-line fields below the address, in the order they are written.
+std::vector<std::pair<QLineEdit*, const char*>> CPatientInfoProp::lowerFields() const {
+    return {{m_phone, "Phone"},       {m_race, "Race"},     {m_gender, "Gender"},
+            {m_birthday, "Birthday"}, {m_height, "Height"}, {m_weight, "Weight"}};
+}
+
 void CPatientInfoProp::load(const CIniDocument& doc) {
-    using PatientFields::ReadText;
     const std::string section = RecordFile::kPatientSection;
-    m_id->setText(ReadText(doc, section, "ID"));
-    m_name->setText(ReadText(doc, section, "Name"));
-    m_address->setLines(PatientFields::ReadLines(doc, section, "Addr Count", "Addr"));
-    m_phone->setText(ReadText(doc, section, "Phone"));
-    m_race->setText(ReadText(doc, section, "Race"));
-    m_gender->setText(ReadText(doc, section, "Gender"));
-    m_birthday->setText(ReadText(doc, section, "Birthday"));
-    m_height->setText(ReadText(doc, section, "Height"));
-    m_weight->setText(ReadText(doc, section, "Weight"));
+    PatientFields::Show(m_id, doc, section, "ID");
+    PatientFields::Show(m_name, doc, section, "Name");
+    PatientFields::ShowLines(m_address, doc, section, "Addr Count", "Addr");
+    for (const auto& [field, key] : lowerFields())
+        PatientFields::Show(field, doc, section, key);
 }
 
 void CPatientInfoProp::save(CIniDocument& doc) const {
-    using PatientFields::WriteText;
     const std::string section = RecordFile::kPatientSection;
-    WriteText(doc, section, "ID", m_id->text());
-    WriteText(doc, section, "Name", m_name->text());
-    PatientFields::WriteLines(doc, section, "Addr Count", "Addr", m_address->lines());
-    WriteText(doc, section, "Phone", m_phone->text());
-    WriteText(doc, section, "Race", m_race->text());
-    WriteText(doc, section, "Gender", m_gender->text());
-    WriteText(doc, section, "Birthday", m_birthday->text());
-    WriteText(doc, section, "Height", m_height->text());
-    WriteText(doc, section, "Weight", m_weight->text());
+    PatientFields::Store(m_id, doc, section, "ID");
+    PatientFields::Store(m_name, doc, section, "Name");
+    PatientFields::StoreLines(m_address, doc, section, "Addr Count", "Addr");
+    for (const auto& [field, key] : lowerFields())
+        PatientFields::Store(field, doc, section, key);
 }

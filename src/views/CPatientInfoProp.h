@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <string>
+#include <utility>
+#include <vector>
 
 class CIniDocument;
 class MultiLineField;
@@ -28,6 +30,8 @@ class CPatientInfoProp : public QWidget {
     QLineEdit* weightEdit() const { return m_weight; }
 
   private:
+    std::vector<std::pair<QLineEdit*, const char*>> lowerFields() const;
+
     QLineEdit* m_id;
     QLineEdit* m_name;
     MultiLineField* m_address;

@@ -16,13 +16,13 @@ CPhysicianProp::CPhysicianProp(QWidget* parent)
 }
 
 void CPhysicianProp::load(const CIniDocument& doc, const std::string& testSection) {
-    m_referring->setText(PatientFields::ReadText(doc, testSection, "ReferringPhys"));
-    m_interpreting->setText(PatientFields::ReadText(doc, testSection, "InterprettingPhys"));
-    m_comments->setLines(PatientFields::ReadLines(doc, testSection, "Comments Count", "Comments"));
+    PatientFields::Show(m_referring, doc, testSection, "ReferringPhys");
+    PatientFields::Show(m_interpreting, doc, testSection, "InterprettingPhys");
+    PatientFields::ShowLines(m_comments, doc, testSection, "Comments Count", "Comments");
 }
 
 void CPhysicianProp::save(CIniDocument& doc, const std::string& testSection) const {
-    PatientFields::WriteText(doc, testSection, "ReferringPhys", m_referring->text());
-    PatientFields::WriteText(doc, testSection, "InterprettingPhys", m_interpreting->text());
-    PatientFields::WriteLines(doc, testSection, "Comments Count", "Comments", m_comments->lines());
+    PatientFields::Store(m_referring, doc, testSection, "ReferringPhys");
+    PatientFields::Store(m_interpreting, doc, testSection, "InterprettingPhys");
+    PatientFields::StoreLines(m_comments, doc, testSection, "Comments Count", "Comments");
 }

@@ -4,11 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CommentDialog::CommentDialog(const QString& comment, QWidget* parent)
     : QDialog(parent), m_edit(new QLineEdit(this)) {
     setWindowTitle(tr("注释"));
-    m_edit->setMaxLength(kMaxLength);
+    // A longer comment from the file is shown whole; typing cannot make it longer.
+    m_edit->setMaxLength(std::max(kMaxLength, static_cast<int>(comment.size())));
     m_edit->setText(comment);
     m_edit->selectAll();
     auto* buttons = new QDialogButtonBox(this);

@@ -4,7 +4,8 @@
 
 class QLineEdit;
 
-// The comment of one reading, edited from the trend graph: one line of at most 30 characters.
+// The comment of one reading, edited from the trend graph: one line, at most 30 characters
+// typed.
 class CommentDialog : public QDialog {
     Q_OBJECT
   public:

@@ -24,8 +24,9 @@ using ReadingCells::Column;
 // text describes the reading and is not stored as its comment.
 constexpr int kShowsErrorTextRole = Qt::UserRole + 1;
 
-// The in-place comment editor: 25 characters, widening with its text up to the list's width.
-// Enter and losing the focus keep the text, Escape discards it.
+// The in-place comment editor: 25 characters typed, widening with its text up to the list's
+// width. A longer comment from the file is shown whole; typing cannot make it longer. Enter
+// and losing the focus keep the text, Escape discards it.
 class CommentCellDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -35,7 +36,8 @@ class CommentCellDelegate : public QStyledItemDelegate {
         auto* edit =
             qobject_cast<QLineEdit*>(QStyledItemDelegate::createEditor(parent, option, index));
         if (!edit) return nullptr;
-        edit->setMaxLength(ReadingsTableDialog::kCommentLength);
+        const int loaded = static_cast<int>(index.data(Qt::EditRole).toString().size());
+        edit->setMaxLength(std::max(ReadingsTableDialog::kCommentLength, loaded));
         const int cellWidth = option.rect.width();
         QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, parent, cellWidth] {
             const int wanted = edit->fontMetrics().horizontalAdvance(edit->text()) + 5;
@@ -203,14 +205,28 @@ QString ReadingsTableDialog::commentToStore(int row) const {
     return item->text();
 }
 
+bool ReadingsTableDialog::commentEdited(int row) const {
+    const BpReading& reading = m_record.test.readings[static_cast<std::size_t>(row)];
+    return commentToStore(row) != FromGbk(reading.comment);
+}
+
+std::string ReadingsTableDialog::editedComment(int row) const {
+    return CutGbk(ToGbk(commentToStore(row)), kMaxCommentBytes);
+}
+
 bool ReadingsTableDialog::writeRecordFile() const {
     std::unique_ptr<CIniDocument> doc = RecordEdits::OpenRecord(m_record.filePath);
     if (!doc) return false;
     const std::string& section = m_record.test.section;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const int number = row + 1;
-        const std::string comment = CutGbk(ToGbk(commentToStore(row)), kMaxCommentBytes);
-        doc->WriteString(section, "C" + std::to_string(number), comment);
+        const std::string key = "C" + std::to_string(number);
+        // A comment left as it was keeps the file's bytes, which may be longer than the
+        // loaded copy or not decode as GBK.
+        const std::string& loaded = m_record.test.readings[static_cast<std::size_t>(row)].comment;
+        doc->WriteString(section, key,
+                         commentEdited(row) ? editedComment(row)
+                                            : doc->GetString(section, key, loaded));
         const bool excluded = !m_table->item(row, Column::Exclusion)->text().isEmpty();
         RecordEdits::SetExclusionMark(*doc, section, number, excluded);
     }
@@ -220,7 +236,7 @@ bool ReadingsTableDialog::writeRecordFile() const {
 void ReadingsTableDialog::applyToRecord() {
     for (int row = 0; row < m_table->rowCount(); ++row) {
         BpReading& reading = m_record.test.readings[static_cast<std::size_t>(row)];
-        reading.comment = CutGbk(ToGbk(commentToStore(row)), kMaxCommentBytes);
+        if (commentEdited(row)) reading.comment = editedComment(row);
         reading.included = m_table->item(row, Column::Exclusion)->text().isEmpty() ? 1 : 0;
     }
 }

@@ -56,6 +56,8 @@ class ReadingsTableDialog : public QDialog {
     void updateSummary();
     void onCellClicked(int row, int column);
     QString commentToStore(int row) const;
+    bool commentEdited(int row) const;
+    std::string editedComment(int row) const;
     bool writeRecordFile() const;
     void applyToRecord();
 

@@ -33,7 +33,7 @@ void PlaceReadings(const TestRecord& test, TrendLayout& layout) {
 void PlaceBars(const TestRecord& test, TrendLayout& layout) {
     for (int i = 0; i < layout.readingCount(); ++i) {
         const BpReading& r = ReadingAt(test, i);
-        if (r.included != 1) continue;
+        if (!TakesPartInAnalysis(r)) continue;
         TrendBar bar;
         bar.index = i;
         bar.x = layout.readingX[static_cast<std::size_t>(i)];
@@ -93,13 +93,13 @@ TrendValueRange ValueRangeOf(const TestRecord& test, const BpThresholds& thresho
     TrendValueRange range;
     for (int i = 0; i < ReadingCountOf(test); ++i) {
         const BpReading& r = ReadingAt(test, i);
-        if (r.included != 1) continue;
+        if (!TakesPartInAnalysis(r)) continue;
         const int low = std::min(r.diastolic, r.pulseRate);
         range.vMax = any ? std::max(range.vMax, r.systolic) : r.systolic;
         range.vMin = any ? std::min(range.vMin, low) : low;
         any = true;
     }
-    // Without included readings the lower value falls back as if all lay above the threshold.
+    // Without analysed readings the lower value falls back as if all lay above the threshold.
     if (!any) range.vMin = thresholds.awakeDia + 1;
     if (range.vMax >= thresholds.awakeSys)
         range.vMax += 5;

@@ -24,11 +24,12 @@ struct TrendValueRange {
     int vMax = 0;
     int vMin = 0;
 };
-// Highest included systolic and lowest included diastolic or heart rate, widened so that the
-// awake thresholds always lie inside.
+// Highest systolic and lowest diastolic or heart rate of the readings that take part in the
+// analysis, widened so that the awake thresholds always lie inside.
 TrendValueRange ValueRangeOf(const TestRecord& test, const BpThresholds& thresholds);
 
-// One included reading's bar and heart-rate point.
+// The bar and heart-rate point of a reading that takes part in the analysis; excluded and
+// failed readings have none.
 struct TrendBar {
     int index = 0; // position of the reading in the test
     int x = 0;
@@ -57,7 +58,7 @@ struct TrendLayout {
     int plotRight = 0;          // x0 + 7 * W / 8: where the reading axis ends
 
     std::vector<int> readingX;  // every reading, included or not
-    std::vector<TrendBar> bars; // included readings only
+    std::vector<TrendBar> bars; // readings that take part in the analysis only
     QPolygon heartRate;
     QPolygon systolicThreshold;
     QPolygon diastolicThreshold;

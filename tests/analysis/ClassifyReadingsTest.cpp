@@ -62,19 +62,21 @@ TEST(ClassifyReadings, ClockTimeWrapsOverDaysFromTheTestStart) {
     EXPECT_EQ(Offsets(sets.asleep), (std::vector<int>{2 * 1440 + 121}));
 }
 
-TEST(ClassifyReadings, OnlyAFlagOfExactlyOneIncludes) {
+// A failed measurement is stored with systolic 0; it keeps its flag but takes no part.
+TEST(ClassifyReadings, OnlyAFlagOfExactlyOneWithAMeasurementIncludes) {
     auto test = MakeTest(0, kAt0700, kAt2200,
                          {Reading(120, 80, 70, 600, 1), Reading(130, 80, 70, 610, 0),
-                          Reading(140, 80, 70, 620, 2), Reading(0, 0, 0, 630, 1)});
+                          Reading(140, 80, 70, 620, 2), Reading(0, 0, 72, 630, 1),
+                          Reading(0, 0, 0, 200, 1), Reading(125, 85, 70, 640, 1)});
     test->readings[0].comment = "after lunch";
     ReadingSets sets;
     ClassifyReadings(*test, sets);
     ASSERT_EQ(sets.included.size(), 2u);
-    EXPECT_EQ(sets.included.size(), sets.awake.size() + sets.asleep.size());
-    // Whole copies: the comment and the number come along; a failed reading stays in.
+    EXPECT_EQ(sets.awake.size(), 2u);
+    EXPECT_TRUE(sets.asleep.empty()); // the failed reading at 03:20 is in no set either
+    // Whole copies: the comment and the number come along.
     EXPECT_EQ(sets.included[0].comment, "after lunch");
-    EXPECT_EQ(sets.included[1].number, 3);
-    EXPECT_EQ(sets.included[1].systolic, 0);
+    EXPECT_EQ(sets.included[1].number, 5);
 }
 
 TEST(ClassifyReadings, SecondRunLeavesNothingOfTheFirst) {

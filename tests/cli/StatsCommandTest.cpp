@@ -107,7 +107,7 @@ float F(double v) {
 //   2    60  21:00  130/85  70 100 45  awake
 //   3   120  22:00  140/90  68 107 50  awake (the asleep time itself is awake)
 //   4   121  22:01  125/82  64  96 43  asleep
-//   5   300  01:00    0/0    0   0  0  asleep (failed measurement, included)
+//   5   300  01:00    0/0    0   0  0  failed measurement, flag 1: counted, in no set
 //   6   420  03:00  110/70  55  83 40  excluded
 //   7   659  06:59  121/78  60  92 43  asleep
 //   8   660  07:00  150/92  75 111 58  awake (ties reading 1's systolic)
@@ -142,9 +142,9 @@ QJsonObject* StatsOfTheFixture::s_json = nullptr;
 
 TEST_F(StatsOfTheFixture, CountsThresholdsAndPeriods) {
     EXPECT_EQ(json()["totalCount"].toInt(), 8);
-    EXPECT_EQ(json()["includedCount"].toInt(), 7);
+    EXPECT_EQ(json()["includedCount"].toInt(), 6);
     EXPECT_EQ(json()["awakeCount"].toInt(), 4);
-    EXPECT_EQ(json()["asleepCount"].toInt(), 3);
+    EXPECT_EQ(json()["asleepCount"].toInt(), 2);
     const QJsonObject t = object("thresholds");
     EXPECT_EQ(t["awakeSys"].toInt(), 140);
     EXPECT_EQ(t["asleepSys"].toInt(), 120);
@@ -170,34 +170,35 @@ TEST_F(StatsOfTheFixture, AwakePeriod) {
     ExpectQuantity(awake, "pulsePressure", {58, 3, 45, 1, 208 / 4.0f});
 }
 
-TEST_F(StatsOfTheFixture, AsleepPeriodWithTheFailedReading) {
-    // Systolic over 120: 125, 121; diastolic over 78: 82 only (78 sits on the threshold).
+TEST_F(StatsOfTheFixture, AsleepPeriodLeavesTheFailedReadingOut) {
+    // Readings 4 and 7. Systolic over 120: 125, 121; diastolic over 78: 82 only (78 sits on
+    // the threshold).
     const QJsonObject asleep = object("asleep");
-    EXPECT_EQ(asleep["count"].toInt(), 3);
+    EXPECT_EQ(asleep["count"].toInt(), 2);
     EXPECT_EQ(asleep["sysOver"].toInt(), 2);
     EXPECT_EQ(asleep["diaOver"].toInt(), 1);
-    EXPECT_DOUBLE_EQ(asleep["loadSysPercent"].toDouble(), 200.0 / 3);
-    EXPECT_DOUBLE_EQ(asleep["loadDiaPercent"].toDouble(), 100.0 / 3);
-    // Set order 4, 5, 7; pulse pressures 43, 0, 43: the maximum goes to the later 43.
-    ExpectQuantity(asleep, "systolic", {125, 0, 0, 1, F(246 / 3.0)});
-    ExpectQuantity(asleep, "diastolic", {82, 0, 0, 1, F(160 / 3.0)});
-    ExpectQuantity(asleep, "heartRate", {64, 0, 0, 1, F(124 / 3.0)});
-    ExpectQuantity(asleep, "meanPressure", {96, 0, 0, 1, F(188 / 3.0)});
-    ExpectQuantity(asleep, "pulsePressure", {43, 2, 0, 1, F(86 / 3.0)});
+    EXPECT_DOUBLE_EQ(asleep["loadSysPercent"].toDouble(), 100.0);
+    EXPECT_DOUBLE_EQ(asleep["loadDiaPercent"].toDouble(), 50.0);
+    // Pulse pressures 43 and 43: both extremes go to the later one.
+    ExpectQuantity(asleep, "systolic", {125, 0, 121, 1, 123.0f});
+    ExpectQuantity(asleep, "diastolic", {82, 0, 78, 1, 80.0f});
+    ExpectQuantity(asleep, "heartRate", {64, 0, 60, 1, 62.0f});
+    ExpectQuantity(asleep, "meanPressure", {96, 0, 92, 1, 94.0f});
+    ExpectQuantity(asleep, "pulsePressure", {43, 1, 43, 1, 43.0f});
 }
 
 TEST_F(StatsOfTheFixture, WholeDayAddsThePeriodLoads) {
     const QJsonObject included = object("included");
-    EXPECT_EQ(included["count"].toInt(), 7);
+    EXPECT_EQ(included["count"].toInt(), 6);
     EXPECT_EQ(included["sysOver"].toInt(), 4);
     EXPECT_EQ(included["diaOver"].toInt(), 4);
-    EXPECT_DOUBLE_EQ(included["loadSysPercent"].toDouble(), 400.0 / 7);
-    // Set order 1, 2, 3, 4, 5, 7, 8: the failed reading is index 4.
-    ExpectQuantity(included, "systolic", {150, 6, 0, 4, F(816 / 7.0)});
-    ExpectQuantity(included, "diastolic", {95, 0, 0, 4, F(522 / 7.0)});
-    ExpectQuantity(included, "heartRate", {75, 6, 0, 4, F(409 / 7.0)});
-    ExpectQuantity(included, "meanPressure", {113, 0, 0, 4, F(619 / 7.0)});
-    ExpectQuantity(included, "pulsePressure", {58, 6, 0, 4, F(294 / 7.0)});
+    EXPECT_DOUBLE_EQ(included["loadSysPercent"].toDouble(), 400.0 / 6);
+    // Set order 1, 2, 3, 4, 7, 8; the tied 150 and the tied pulse pressure 43 go to the later.
+    ExpectQuantity(included, "systolic", {150, 5, 121, 4, 136.0f});
+    ExpectQuantity(included, "diastolic", {95, 0, 78, 4, 87.0f});
+    ExpectQuantity(included, "heartRate", {75, 5, 60, 4, F(409 / 6.0)});
+    ExpectQuantity(included, "meanPressure", {113, 0, 92, 4, F(619 / 6.0)});
+    ExpectQuantity(included, "pulsePressure", {58, 5, 43, 4, 49.0f});
 }
 
 TEST_F(StatsOfTheFixture, Histograms) {
@@ -206,53 +207,49 @@ TEST_F(StatsOfTheFixture, Histograms) {
     EXPECT_EQ(BinsOf(h["awakeSystolic"]),
               FiveUnitBins(125, 6, {{125, 250}, {135, 250}, {145, 500}}));
     EXPECT_EQ(BinsOf(h["awakeDiastolic"]), FiveUnitBins(80, 4, {{80, 250}, {85, 250}, {90, 500}}));
-    // Asleep systolic 0..125: 27 bins from -5; 0 lies in (-5, 0], 121 and 125 in (120, 125].
-    EXPECT_EQ(BinsOf(h["asleepSystolic"]), FiveUnitBins(-5, 27, {{-5, 333}, {120, 666}}));
-    EXPECT_EQ(BinsOf(h["asleepDiastolic"]),
-              FiveUnitBins(-5, 18, {{-5, 333}, {75, 333}, {80, 333}}));
-    // Included set of 7: one reading is 142 per mille, two are 285, three 428.
+    // Asleep systolic 121..125: q 24..25, 3 bins from 115; both lie in (120, 125].
+    EXPECT_EQ(BinsOf(h["asleepSystolic"]), FiveUnitBins(115, 3, {{120, 1000}}));
+    EXPECT_EQ(BinsOf(h["asleepDiastolic"]), FiveUnitBins(70, 3, {{75, 500}, {80, 500}}));
+    // Included set of 6: one reading is 166 per mille, two are 333, three 500.
     EXPECT_EQ(BinsOf(h["heartRate"]),
-              FiveUnitBins(-5, 17, {{-5, 142}, {55, 142}, {60, 142}, {65, 285}, {70, 285}}));
+              FiveUnitBins(55, 5, {{55, 166}, {60, 166}, {65, 333}, {70, 333}}));
     EXPECT_EQ(BinsOf(h["meanPressure"]),
-              FiveUnitBins(-5, 24, {{-5, 142}, {90, 142}, {95, 285}, {105, 142}, {110, 285}}));
+              FiveUnitBins(85, 6, {{90, 166}, {95, 333}, {105, 166}, {110, 333}}));
     EXPECT_EQ(BinsOf(h["pulsePressure"]),
-              FiveUnitBins(-5, 13, {{-5, 142}, {40, 428}, {45, 142}, {50, 142}, {55, 142}}));
+              FiveUnitBins(35, 5, {{40, 500}, {45, 166}, {50, 166}, {55, 166}}));
 }
 
-TEST_F(StatsOfTheFixture, ReadingSetStatsSkipZeroInMeansButNotInDeviations) {
+TEST_F(StatsOfTheFixture, ReadingSetStatsOfTheSetsWithoutTheFailedReading) {
     const QJsonObject r = object("readingSetStats");
-    // Included: the tie at 150 keeps the earlier reading (20:00). Means over the nonzero
-    // values: 816 / 6 = 136, 522 / 6 = 87, 409 / 6 = 68. Squared deviations around them over
-    // all seven readings: 19286, 7777 and 4773.
+    // Included: the tie at 150 keeps the earlier reading (20:00). Means 816 / 6 = 136,
+    // 522 / 6 = 87, 409 / 6 = 68; squared deviations around them 790, 208 and 149.
     const QJsonObject included = r["included"].toObject();
-    ExpectSetStats(included, "systolic", {150, "20:00", 0, "01:00", 136, std::sqrt(19286.0 / 7)});
-    ExpectSetStats(included, "diastolic", {95, "20:00", 0, "01:00", 87, std::sqrt(7777.0 / 7)});
-    ExpectSetStats(included, "heartRate", {75, "07:00", 0, "01:00", 68, std::sqrt(4773.0 / 7)});
+    ExpectSetStats(included, "systolic", {150, "20:00", 121, "06:59", 136, std::sqrt(790.0 / 6)});
+    ExpectSetStats(included, "diastolic", {95, "20:00", 78, "06:59", 87, std::sqrt(208.0 / 6)});
+    ExpectSetStats(included, "heartRate", {75, "07:00", 60, "06:59", 68, std::sqrt(149.0 / 6)});
     // Awake: means 142.5, 90.5, 71.25 truncated; deviations 276 / 4, 54 / 4, 27 / 4.
     const QJsonObject awake = r["awake"].toObject();
     ExpectSetStats(awake, "systolic", {150, "20:00", 130, "21:00", 142, std::sqrt(69.0)});
     ExpectSetStats(awake, "diastolic", {95, "20:00", 85, "21:00", 90, std::sqrt(13.5)});
     ExpectSetStats(awake, "heartRate", {75, "07:00", 68, "22:00", 71, std::sqrt(6.75)});
-    // Asleep: means (125 + 121) / 2 = 123, 80, 62; the 0 of the failed reading counts in the
-    // deviation: 2² + 123² + 2² = 15137, 2² + 80² + 2² = 6408, 2² + 62² + 2² = 3852.
+    // Asleep: 125/82/64 and 121/78/60, each mean 2 from both: deviation sqrt(8 / 2) = 2.
     const QJsonObject asleep = r["asleep"].toObject();
-    ExpectSetStats(asleep, "systolic", {125, "22:01", 0, "01:00", 123, std::sqrt(15137.0 / 3)});
-    ExpectSetStats(asleep, "diastolic", {82, "22:01", 0, "01:00", 80, std::sqrt(6408.0 / 3)});
-    ExpectSetStats(asleep, "heartRate", {64, "22:01", 0, "01:00", 62, std::sqrt(3852.0 / 3)});
+    ExpectSetStats(asleep, "systolic", {125, "22:01", 121, "06:59", 123, 2.0});
+    ExpectSetStats(asleep, "diastolic", {82, "22:01", 78, "06:59", 80, 2.0});
+    ExpectSetStats(asleep, "heartRate", {64, "22:01", 60, "06:59", 62, 2.0});
 }
 
 TEST_F(StatsOfTheFixture, RegressionTexts) {
-    // n = 7, Σx = 816, Σy = 522, Σxy = 71388, Σx² = 111766, Σy² = 45622.
-    // n·Σxy − Σx·Σy = 73764, n·Σx² − (Σx)² = 116506, n·Σy² − (Σy)² = 46870.
-    // b1 = 0.63313, a1 = (522 − b1·816) / 7 = 0.766; b2 = 1.57380, a2 = (816 − b2·522) / 7
-    // = −0.789; r = 73764 / sqrt(116506 · 46870) = 0.998212. The lines cross at the mean
-    // point (116.57, 74.57).
+    // n = 6, Σx = 816, Σy = 522, Σxy = 71388, Σx² = 111766, Σy² = 45622.
+    // n·Σxy − Σx·Σy = 2376, n·Σx² − (Σx)² = 4740, n·Σy² − (Σy)² = 1248.
+    // b1 = 0.50127, a1 = (522 − b1·816) / 6 = 18.83; b2 = 1.90385, a2 = (816 − b2·522) / 6
+    // = −29.63; r = 2376 / sqrt(4740 · 1248) = 0.976900. The lines cross at the mean point
+    // (136, 87), where the truncation of a rounding error decides, so it is not checked here.
     const QJsonObject reg = object("regression");
     EXPECT_EQ(reg["correlationText"].toString().toStdString(),
-              "相关系数: r = 0.998212  r*r = 0.996427");
-    EXPECT_EQ(reg["yOnXText"].toString().toStdString(), "  y = f(x): y = 0.63x+0.77");
-    EXPECT_EQ(reg["xOnYText"].toString().toStdString(), "  x = f(y): x = 1.57y-0.79");
-    EXPECT_EQ(reg["centreText"].toString().toStdString(), "分布中心  S(116,74)");
+              "相关系数: r = 0.976900  r*r = 0.954333");
+    EXPECT_EQ(reg["yOnXText"].toString().toStdString(), "  y = f(x): y = 0.50x+18.83");
+    EXPECT_EQ(reg["xOnYText"].toString().toStdString(), "  x = f(y): x = 1.90y-29.63");
 }
 
 TEST(StatsCommand, WithoutConfigurationTheDefaultThresholdsApply) {
@@ -319,6 +316,32 @@ TEST(StatsCommand, EmptyTestHasNoExtremesNoBinsAndNoCorrelation) {
         json["readingSetStats"].toObject()["asleep"].toObject()["heartRate"].toObject();
     EXPECT_EQ(hr["maxTime"].toString().toStdString(), "");
     EXPECT_EQ(hr["sd"].toDouble(-1), 0.0);
+}
+
+TEST(StatsCommand, APatientNameHoldingATestHeaderStillGivesTheTestsReadings) {
+    TempDir dir;
+    const std::string record = dir.file("r.awp");
+    WriteFileBytes(record, "[PATIENT DATA]\r\nName=[TEST 1]\r\nTest Count=1\r\n[TEST 1]\r\n"
+                           "Count=1\r\n1=00007D50485F0000000000000\r\n");
+    const CliRun run = RunCli({"stats", QString::fromStdString(record)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = ParseObject(run.out);
+    EXPECT_EQ(json["totalCount"].toInt(), 1);
+    EXPECT_EQ(json["included"].toObject()["systolic"].toObject()["max"].toInt(), 125); // 0x7D
+}
+
+TEST(StatsCommand, ReadingsBeyond1024AreLeftOutAndSaidSoOnStandardError) {
+    TempDir dir;
+    const std::string record = dir.file("r.awp");
+    std::string text = "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=1030\r\n";
+    for (int n = 1; n <= 1030; ++n)
+        text += std::to_string(n) + "=00007D50485F0000000000000\r\n";
+    WriteFileBytes(record, text);
+    const CliRun run = RunCli({"stats", QString::fromStdString(record)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(ParseObject(run.out)["totalCount"].toInt(), 1024);
+    EXPECT_EQ(run.err.count('\n'), 1);
+    EXPECT_TRUE(run.err.contains("1030")) << run.err.toStdString();
 }
 
 TEST(StatsCommand, MissingRecordIsOneLineOnStandardErrorAndStatusTwo) {

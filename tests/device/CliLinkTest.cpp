@@ -83,10 +83,58 @@ TEST_F(CliLinkTest, ASilentRecorderEndsWithStatusThreeAfterTheRetries) {
     EXPECT_TRUE(RecordFiles().empty());
 }
 
-TEST_F(CliLinkTest, AnUnwritableFolderEndsWithStatusFive) {
+TEST_F(CliLinkTest, AMissingOutputFolderIsBadInputAndNothingIsAsked) {
     SimulatedRecorder recorder({"--generate", "2,0,0", "--baud", "0"});
-    EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--out", dir.file("missing")}), 5);
+    EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--out", dir.file("missing")}), 2);
     EXPECT_NE(err.find("no such folder"), std::string::npos);
+    EXPECT_EQ(recorder.nextEvent(300), "");
+}
+
+// Memories of 3 readings each: the stream is the echo at 0, then per memory the user byte,
+// the count and 36 record bytes, so memory 2 begins at 39 and memory 3 at 77; 115 bytes.
+TEST_F(CliLinkTest, EveryLostByteOnTheLineEndsWithItsOwnStatus) {
+    struct Row {
+        const char* option; // --drop or --cut
+        const char* position;
+        int status;
+        std::size_t files;
+        int sent;         // what the simulator counted as sent
+        const char* says; // in what abpm-cli printed
+    };
+    const std::vector<Row> rows{
+        // The user byte 11 arrives where the echo of 14 should.
+        {"--drop", "0", 3, 0, 114, "did not echo the command (it sent 0x11)"},
+        // Memory 2's count is read as its user byte.
+        {"--drop", "39", 7, 1, 114, "unknown user byte 0x03 where user 2's memory"},
+        // Inside memory 2: its readings 2 and 3 are read a byte late, memory 3's header too.
+        {"--drop", "50", 7, 2, 114, "2 reading(s) were read out of step"},
+        // The very last byte: the last reading waits for it in vain.
+        {"--drop", "114", 6, 3, 114, "user 3, 2 of 3 readings received whole"},
+        {"--cut", "77", 6, 2, 77, "not downloaded: user 3"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.option) + " " + row.position);
+        TempDir folder;
+        SimulatedRecorder recorder(
+            {"--generate", "3,3,3", "--baud", "0", row.option, row.position});
+        EXPECT_EQ(
+            Cli({"download", "--port", recorder.port(), "--user", "all", "--out", folder.path()}),
+            row.status)
+            << out << err;
+        EXPECT_NE((out + err).find(row.says), std::string::npos) << out << err;
+        EXPECT_EQ(recorder.nextEvent(),
+                  "download 14 memories 3 sent " + std::to_string(row.sent) + " bytes");
+        std::size_t files = 0;
+        for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+            files += e.path().extension() == ".awp";
+        EXPECT_EQ(files, row.files);
+    }
+}
+
+TEST_F(CliLinkTest, AMissingPortIsNamedAsSuch) {
+    EXPECT_EQ(Cli({"download", "--port", dir.file("ttyNONE"), "--out", dir.path()}), 3);
+    EXPECT_NE(err.find("no such port: " + dir.file("ttyNONE")), std::string::npos) << err;
+    EXPECT_EQ(err.find("no recorder answered"), std::string::npos) << err;
 }
 
 TEST_F(CliLinkTest, UploadOfAnAmbulatoryPlanSendsTheChosenValues) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "CIniDocument.h"
@@ -11,37 +12,68 @@
 
 namespace {
 
+std::string Hex2(int byte) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", byte);
+    return text;
+}
+
 // Remembers what the download told the user, in order.
 struct RecordingObserver : DownloadObserver {
     std::vector<std::string> messages;
     std::vector<std::pair<int, int>> progressCalls;
     int retriesLeft = 0;
     std::vector<std::string> otherFolders; // answers to failed saves, in order
+    std::vector<bool> discardAnswers;      // answers to the discard question, in order
 
     void progress(int total, int done) override { progressCalls.emplace_back(total, done); }
-    bool retryAfterNoDevice() override {
-        messages.push_back("no device");
+    bool retryAfterNoDevice(const std::vector<PortFault>& faults) override {
+        static const char* const kinds[] = {"missing", "in use", "no access", "answered"};
+        std::string text = "no device";
+        for (const PortFault& f : faults)
+            text += "; " + f.port + " " + kinds[f.kind] + (f.holder.empty() ? "" : " " + f.holder) +
+                    (f.kind == PortFault::WrongAnswer ? " " + Hex2(f.answer) : "");
+        messages.push_back(text);
         return retriesLeft-- > 0;
     }
     void noData() override { messages.push_back("no data"); }
     void userHasNoData(int user) override {
         messages.push_back("user " + std::to_string(user) + " empty");
     }
-    void fileSaved(const std::string& path, int incomplete) override {
-        messages.push_back("saved " + std::filesystem::path(path).filename().string() + " " +
-                           std::to_string(incomplete));
+    void unknownUserByte(int user, std::uint8_t byte) override {
+        messages.push_back("unknown " + std::to_string(user) + " " + Hex2(byte));
     }
-    std::string folderAfterFailedSave(const std::string& path) override {
-        messages.push_back("failed " + path);
+    void fileSaved(const SavedMemory& m) override {
+        messages.push_back("saved " + std::filesystem::path(m.path).filename().string() + " d" +
+                           std::to_string(m.damaged) + " i" + std::to_string(m.incomplete));
+    }
+    void nothingIntact(int user, int readings) override {
+        messages.push_back("nothing " + std::to_string(user) + "/" + std::to_string(readings));
+    }
+    std::string folderAfterFailedSave(const std::string& path, int user) override {
+        messages.push_back("failed " + path + " user " + std::to_string(user));
         if (otherFolders.empty()) return {};
         std::string next = otherFolders.front();
         otherFolders.erase(otherFolders.begin());
         return next;
     }
-    void linkLost(int user, int received, int expected) override {
-        messages.push_back("lost " + std::to_string(user) + " " + std::to_string(received) + "/" +
-                           std::to_string(expected));
+    bool discardUnsaved(int user, int readings) override {
+        messages.push_back("discard " + std::to_string(user) + " " + std::to_string(readings));
+        if (discardAnswers.empty()) return true;
+        const bool answer = discardAnswers.front();
+        discardAnswers.erase(discardAnswers.begin());
+        return answer;
     }
+    void linkLost(const LinkLoss& loss) override {
+        std::string text = "lost " + std::to_string(loss.user) + " " +
+                           (loss.expected < 0 ? std::string("header")
+                                              : std::to_string(loss.received) + "/" +
+                                                    std::to_string(loss.expected));
+        for (std::size_t i = 0; i < loss.notDownloaded.size(); ++i)
+            text += (i ? "," : " not ") + std::to_string(loss.notDownloaded[i]);
+        messages.push_back(text);
+    }
+    void outOfStep() override { messages.push_back("out of step"); }
 };
 
 class DownloadSessionTest : public ::testing::Test {
@@ -81,8 +113,8 @@ TEST_F(DownloadSessionTest, AllUsersWithAnEmptyMiddleMemoryWritesTwoFilesAndClos
     EXPECT_EQ(Download(4, stream), DownloadOutcome::Completed);
 
     // Clock 2010-03-15 12:30 gives "1003151230" after the user number.
-    const std::vector<std::string> expected{"saved 011003151230.awp 0", "user 2 empty",
-                                            "saved 031003151230.awp 0"};
+    const std::vector<std::string> expected{"saved 011003151230.awp d0 i0", "user 2 empty",
+                                            "saved 031003151230.awp d0 i0"};
     EXPECT_EQ(observer.messages, expected);
     EXPECT_EQ(saved.size(), 2u);
     EXPECT_EQ(channel.written("/dev/ttyUSB0"), std::vector<std::uint8_t>{0x14});
@@ -116,14 +148,7 @@ TEST_F(DownloadSessionTest, WritesTheHeaderOfTheFirstReading) {
     EXPECT_EQ(doc.GetInt("TEST 1", "Count", 0), 2);
     EXPECT_EQ(doc.GetString("TEST 1", "AMU", ""), "VELORA07");
     // 125 mmHg would be 007D; here 120/80, pulse 72, mean 95 at T = 15.
-    EXPECT_EQ(Reading("011003151230.awp", 2), "00"
-                                              "0078"
-                                              "50"
-                                              "48"
-                                              "5F"
-                                              "0015"
-                                              "00"
-                                              "0000000");
+    EXPECT_EQ(Reading("011003151230.awp", 2), Grouped("00 0078 50 48 5F 0015 00 0000000"));
 }
 
 TEST_F(DownloadSessionTest, ImplausibleReadingsAreStoredWithZeroPressures) {
@@ -137,22 +162,8 @@ TEST_F(DownloadSessionTest, ImplausibleReadingsAreStoredWithZeroPressures) {
     ASSERT_EQ(Download(2, BlockBytes(2, {high, meanAboveSystolic})), DownloadOutcome::Completed);
 
     // Pulse 72 = 0x48 stays; S, D and M become zeros.
-    EXPECT_EQ(Reading("021003151230.awp", 1), "00"
-                                              "0000"
-                                              "00"
-                                              "48"
-                                              "00"
-                                              "0000"
-                                              "00"
-                                              "0000000");
-    EXPECT_EQ(Reading("021003151230.awp", 2), "00"
-                                              "0000"
-                                              "00"
-                                              "48"
-                                              "00"
-                                              "0001"
-                                              "00"
-                                              "0000000");
+    EXPECT_EQ(Reading("021003151230.awp", 1), Grouped("00 0000 00 48 00 0000 00 0000000"));
+    EXPECT_EQ(Reading("021003151230.awp", 2), Grouped("00 0000 00 48 00 0001 00 0000000"));
 }
 
 TEST_F(DownloadSessionTest, TimeOffsetsCountWholeMinutesFromTheFirstReading) {
@@ -207,7 +218,9 @@ TEST_F(DownloadSessionTest, NoRecorderAsksAndWaitsASecondBeforeEachNewRound) {
     observer.retriesLeft = 2;
     EXPECT_EQ(Download(1, {}, "/dev/elsewhere"), DownloadOutcome::NoDevice);
 
-    EXPECT_EQ(observer.messages, (std::vector<std::string>{"no device", "no device", "no device"}));
+    EXPECT_EQ(observer.messages, (std::vector<std::string>{"no device; /dev/nothing missing",
+                                                           "no device; /dev/nothing missing",
+                                                           "no device; /dev/nothing missing"}));
     EXPECT_EQ(clock.waits, (std::vector<int>{1000, 1000}));
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
@@ -232,71 +245,151 @@ TEST_F(DownloadSessionTest, ProgressCountsEveryReading) {
     EXPECT_EQ(observer.progressCalls, (std::vector<std::pair<int, int>>{{3, 1}, {3, 2}, {3, 3}}));
 }
 
-TEST_F(DownloadSessionTest, AnUnknownUserByteKeepsThePreviousUserNumber) {
-    std::vector<std::uint8_t> stream = BlockBytes(2, Series(1));
-    std::vector<std::uint8_t> odd = BlockBytes(3, Series(1));
-    odd[0] = 0x7F;
-    std::vector<std::uint8_t> last = BlockBytes(3, {});
-    stream.insert(stream.end(), odd.begin(), odd.end());
-    stream.insert(stream.end(), last.begin(), last.end());
-    ASSERT_EQ(Download(4, stream), DownloadOutcome::Completed);
-    // The second memory is written as user 2 again: same name, the first file replaced.
-    EXPECT_EQ(observer.messages,
-              (std::vector<std::string>{"saved 021003151230.awp 0", "saved 021003151230.awp 0",
-                                        "user 3 empty"}));
+// The stream of memory 1 holding Series(3), as it follows the echo: user byte at 0, count at
+// 1, record k (from 0) at 2 + 12k. Record k: S = 110 + k, D 80, pulse 72 (0x48), M 95 (0x5F),
+// 2010-03-15 10:00 + 15k minutes, error 0, reserved byte 0x5A.
+struct LineFault {
+    const char* what;
+    int position;    // in the stream after the echo
+    bool silentFrom; // true: nothing from here on arrives; false: only this byte is lost
+    DownloadOutcome outcome;
+    std::vector<std::string> messages;
+    std::vector<std::string> readings; // of 011003151230.awp; empty: no file
+};
+
+TEST_F(DownloadSessionTest, EachMissingBytePositionHasItsOwnTruthfulOutcome) {
+    // By hand: "%06d" offset split 2 + 4 around S "%04X", D, pulse, M, then the error code and
+    // seven zeros; a failed reading keeps pulse and error, S, D and M are 0.
+    const std::string good0 = Grouped("00 006E 50 48 5F 0000 00 0000000");
+    // Record 2 read one byte late: its pulse is the recorder's M (0x5F), its error the reserved
+    // byte 0x5A, its month the day 15: impossible, so failed at offset 0.
+    const std::string shifted = Grouped("00 0000 00 5F 00 0000 5A 0000000");
+    // Record 2 with only its pressures: failed, pulse 0x48, offset of reading 1.
+    const std::string cutShort = Grouped("00 0000 00 48 00 0000 00 0000000");
+    const std::string saved1 = "saved 011003151230.awp ";
+    const std::vector<LineFault> faults{
+        {"silent after the echo", 0, true, DownloadOutcome::LinkLost, {"lost 1 header not 1"}, {}},
+        {"silent after user byte", 1, true, DownloadOutcome::LinkLost, {"lost 1 header not 1"}, {}},
+        {"silent after 5 bytes of record 2",
+         19,
+         true,
+         DownloadOutcome::LinkLost,
+         {saved1 + "d0 i1", "lost 1 1/3"},
+         {good0, cutShort}},
+        // The count (3) is read as the user byte, the first record byte (0) as the count.
+        {"user byte lost", 0, false, DownloadOutcome::Damaged, {"unknown 1 03", "out of step"}, {}},
+        // A count read as 0 is no empty memory when the stream goes on after it.
+        {"count lost", 1, false, DownloadOutcome::Damaged, {"out of step"}, {}},
+        // Record 1 takes the first byte of record 2 as its reserved byte and stays good; record
+        // 2 is shifted; record 3 lacks its last byte, and the wait for it ends the download.
+        {"reserved byte lost",
+         13,
+         false,
+         DownloadOutcome::Damaged,
+         {saved1 + "d1 i1", "lost 1 2/3"},
+         {good0, shifted, shifted}},
+        // Every record shifted: no good one to start a test from, so no file.
+        {"first record byte lost",
+         2,
+         false,
+         DownloadOutcome::Damaged,
+         {"nothing 1/3", "lost 1 2/3"},
+         {}},
+    };
+    for (const LineFault& f : faults) {
+        SCOPED_TRACE(f.what);
+        std::vector<std::uint8_t> stream = BlockBytes(1, Series(3));
+        if (f.silentFrom)
+            stream.resize(f.position);
+        else
+            stream.erase(stream.begin() + f.position);
+        TempDir folder;
+        ScriptedChannel line;
+        RecordingObserver told;
+        line.addPort("/dev/ttyUSB0", DownloadRecorder(stream));
+        DownloadSession session(
+            line, [this] { return candidates; }, told, clock.timing());
+        EXPECT_EQ(session.run(1, folder.path()), f.outcome);
+        EXPECT_EQ(told.messages, f.messages);
+        EXPECT_FALSE(line.isOpen());
+        const std::string file = folder.file("011003151230.awp");
+        EXPECT_EQ(FileExists(file) ? ReadingTexts(file) : std::vector<std::string>{}, f.readings);
+    }
 }
 
-TEST_F(DownloadSessionTest, ARecordCutShortIsStoredAsAFailedReadingAndCounted) {
-    std::vector<std::uint8_t> stream = BlockBytes(1, Series(3));
-    stream.resize(stream.size() - 4); // the last record lacks its date and error bytes
-    EXPECT_EQ(Download(1, stream), DownloadOutcome::Completed);
-
-    EXPECT_EQ(observer.messages, std::vector<std::string>{"saved 011003151230.awp 1"});
-    // Pressures zero; the offset is the previous reading's (15), not an invented time.
-    EXPECT_EQ(Reading("011003151230.awp", 3), "00"
-                                              "0000"
-                                              "00"
-                                              "48"
-                                              "00"
-                                              "0015"
-                                              "00"
-                                              "0000000");
-}
-
-TEST_F(DownloadSessionTest, ARecorderFallingSilentKeepsWhatArrivedAndStops) {
-    std::vector<std::uint8_t> stream = BlockBytes(1, Series(5));
-    stream.resize(2 + 2 * 12); // two of five records arrive
-    EXPECT_EQ(Download(4, stream), DownloadOutcome::LinkLost);
-
+TEST_F(DownloadSessionTest, ARecorderFallingSilentAtAMemoryHeaderNamesTheMemoriesNotDownloaded) {
+    EXPECT_EQ(Download(4, BlockBytes(1, Series(2))), DownloadOutcome::LinkLost);
     EXPECT_EQ(observer.messages,
-              (std::vector<std::string>{"saved 011003151230.awp 0", "lost 1 2/5"}));
+              (std::vector<std::string>{"saved 011003151230.awp d0 i0", "lost 2 header not 2,3"}));
     EXPECT_EQ(CIniDocument(saved.front()).GetInt("TEST 1", "Count", 0), 2);
-    EXPECT_FALSE(channel.isOpen());
 }
 
-TEST_F(DownloadSessionTest, AFailedWriteOffersAnotherFolderAndKeepsTheReadings) {
-    const std::string missing = dir.path() + "/no-such-folder";
-    std::filesystem::create_directory(dir.path() + "/other");
-    observer.otherFolders = {dir.path() + "/other"};
-    channel.addPort("/dev/ttyUSB0", DownloadRecorder(BlockBytes(1, Series(2))));
-    DownloadSession session(
-        channel, [this] { return candidates; }, observer, clock.timing());
+TEST_F(DownloadSessionTest, NoMemoryReplacesAFileThisDownloadWrote) {
+    // Memory 2 comes with the user byte of memory 1, memory 3 with one that names no user.
+    std::vector<std::uint8_t> stream = BlockBytes(1, Series(3));
+    const std::vector<std::uint8_t> second = BlockBytes(1, Series(2));
+    std::vector<std::uint8_t> third = BlockBytes(3, Series(1));
+    third[0] = 0x7F;
+    stream.insert(stream.end(), second.begin(), second.end());
+    stream.insert(stream.end(), third.begin(), third.end());
+    WriteFileBytes(dir.file("011003151230-2.awp"), "someone else's");
 
-    EXPECT_EQ(session.run(1, missing), DownloadOutcome::Completed);
+    EXPECT_EQ(Download(4, stream), DownloadOutcome::Damaged);
+    // An unknown user byte names the memory expected there, never the one before.
+    EXPECT_EQ(
+        observer.messages,
+        (std::vector<std::string>{"saved 011003151230.awp d0 i0", "saved 011003151230-3.awp d0 i0",
+                                  "unknown 3 7F", "saved 031003151230.awp d0 i0"}));
+    EXPECT_EQ(ReadingTexts(dir.file("011003151230.awp")).size(), 3u);
+    EXPECT_EQ(ReadingTexts(dir.file("011003151230-3.awp")).size(), 2u);
+    EXPECT_EQ(ReadFileBytes(dir.file("011003151230-2.awp")), "someone else's");
+    ASSERT_FALSE(channel.notes().empty());
+    EXPECT_EQ(channel.notes().front(), "damaged transfer: unknown user byte 7F for user 3");
+}
+
+TEST_F(DownloadSessionTest, NoRecorderNamesThePortsThatAreMissingHeldOrAnswerWrongly) {
+    // A port that fails to open for another reason is skipped like a silent one.
+    candidates = {"/dev/gone", "/dev/held", "/dev/odd", "/dev/other", "/dev/mute"};
+    channel.addRefusingPort("/dev/held", {OpenError::InUse, "minicom, PID 812"});
+    channel.addRefusingPort("/dev/odd", {OpenError::Other, {}});
+    channel.addPort("/dev/other",
+                    [](std::uint8_t, const std::vector<std::uint8_t>&) { return Plain({0x11}); });
+    channel.addPort("/dev/mute");
+    EXPECT_EQ(Download(4, {}, "/dev/elsewhere"), DownloadOutcome::NoDevice);
     EXPECT_EQ(observer.messages,
-              (std::vector<std::string>{"failed " + missing + "/011003151230.awp",
-                                        "saved 011003151230.awp 0"}));
-    EXPECT_EQ(CIniDocument(dir.path() + "/other/011003151230.awp").GetInt("TEST 1", "Count", 0), 2);
+              std::vector<std::string>{"no device; /dev/gone missing; /dev/held in use minicom, "
+                                       "PID 812; /dev/other answered 11"});
 }
 
-TEST_F(DownloadSessionTest, AFailedWriteWithoutAnotherFolderSaysNothingWasSaved) {
-    channel.addPort("/dev/ttyUSB0", DownloadRecorder(BlockBytes(1, Series(2))));
+TEST_F(DownloadSessionTest, AFailedWriteAsksOnceMoreBeforeTheReadingsAreGivenUp) {
+    const std::string missing = dir.path() + "/no-such-folder";
+    const std::string file = missing + "/011003151230.awp";
+    std::filesystem::create_directory(dir.path() + "/other");
+    channel.addPort("/dev/ttyUSB0", DownloadRecorder(BlockBytes(2, Series(2))));
+    // No folder, keep the readings; then another folder.
+    observer.otherFolders = {"", dir.path() + "/other"};
+    observer.discardAnswers = {false};
     DownloadSession session(
         channel, [this] { return candidates; }, observer, clock.timing());
-    EXPECT_EQ(session.run(1, dir.path() + "/missing"), DownloadOutcome::SaveFailed);
-    ASSERT_EQ(observer.messages.size(), 1u);
-    EXPECT_EQ(observer.messages[0].rfind("failed ", 0), 0u);
-    EXPECT_TRUE(session.savedFiles().empty());
+
+    EXPECT_EQ(session.run(2, missing), DownloadOutcome::Completed);
+    const std::string file2 = missing + "/021003151230.awp";
+    EXPECT_EQ(
+        observer.messages,
+        (std::vector<std::string>{"failed " + file2 + " user 2", "discard 2 2",
+                                  "failed " + file2 + " user 2", "saved 021003151230.awp d0 i0"}));
+    EXPECT_EQ(CIniDocument(dir.path() + "/other/021003151230.awp").GetInt("TEST 1", "Count", 0), 2);
+
+    // Given up after the question: nothing saved, and the outcome says so.
+    ScriptedChannel again;
+    again.addPort("/dev/ttyUSB0", DownloadRecorder(BlockBytes(1, Series(2))));
+    RecordingObserver giveUp;
+    DownloadSession second(
+        again, [this] { return candidates; }, giveUp, clock.timing());
+    EXPECT_EQ(second.run(1, missing), DownloadOutcome::SaveFailed);
+    EXPECT_EQ(giveUp.messages,
+              (std::vector<std::string>{"failed " + file + " user 1", "discard 1 2"}));
+    EXPECT_TRUE(second.savedFiles().empty());
 }
 
 TEST(DownloadCommandBytes, SelectionsMapToTheRecorderCommands) {

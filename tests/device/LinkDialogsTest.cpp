@@ -52,6 +52,26 @@ TEST(DownloadProgressDialog, ShowsTheMessagesOfAnAllUsersDownloadInOrder) {
     EXPECT_EQ(messages.texts, expected);
 }
 
+TEST(DownloadProgressDialog, OperationCompleteOnlyFollowsAnIntactSavedFile) {
+    TempDir dir;
+    // Stream: echo, memory 1 at 1..26, memory 2 (empty) at 27, memory 3 at 29 with its records
+    // at 31 and 43; the recorder falls silent after five bytes of the second.
+    SimulatedRecorder recorder({"--generate", "2,0,2", "--baud", "0", "--cut", "48"});
+    MessageRecorder messages;
+    DownloadProgressDialog dialog({4, QString::fromStdString(dir.path()),
+                                   QString::fromStdString(recorder.port()), QString()});
+    dialog.exec();
+
+    ASSERT_EQ(dialog.outcome(), DownloadOutcome::LinkLost);
+    const QStringList files = dialog.savedFiles();
+    ASSERT_EQ(files.size(), 2);
+    const QStringList expected{
+        StringTable::label(57613), "File was saved : \"" + files[0] + "\"", "用户2没有血压数据",
+        "File was saved : \"" + files[1] + "\"\n1 条测量数据未完整接收，已保存为失败的测量。",
+        "记录仪停止发送数据：用户3 只收到 1 / 2 条测量数据。\n串口关闭!"};
+    EXPECT_EQ(messages.texts, expected);
+}
+
 TEST(DownloadProgressDialog, NoRecorderAsksRetryOrCancel) {
     TempDir dir;
     SimulatedRecorder recorder({"--silent"});

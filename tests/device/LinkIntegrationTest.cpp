@@ -17,23 +17,27 @@ struct QuietDownload : DownloadObserver {
     int questions = 0;
     std::vector<std::string> messages;
     void progress(int, int) override {}
-    bool retryAfterNoDevice() override {
+    bool retryAfterNoDevice(const std::vector<PortFault>&) override {
         ++questions;
         return false;
     }
     void noData() override { messages.push_back("no data"); }
     void userHasNoData(int user) override { messages.push_back("empty " + std::to_string(user)); }
-    void fileSaved(const std::string&, int incomplete) override {
-        messages.push_back("saved " + std::to_string(incomplete));
+    void unknownUserByte(int, std::uint8_t) override { messages.push_back("unknown"); }
+    void fileSaved(const SavedMemory& m) override {
+        messages.push_back("saved " + std::to_string(m.damaged + m.incomplete));
     }
-    std::string folderAfterFailedSave(const std::string&) override { return {}; }
-    void linkLost(int, int, int) override { messages.push_back("lost"); }
+    void nothingIntact(int, int) override { messages.push_back("nothing"); }
+    std::string folderAfterFailedSave(const std::string&, int) override { return {}; }
+    bool discardUnsaved(int, int) override { return true; }
+    void linkLost(const LinkLoss&) override { messages.push_back("lost"); }
+    void outOfStep() override { messages.push_back("out of step"); }
 };
 
 struct QuietUpload : UploadObserver {
     int questions = 0;
     void progress(int, int) override {}
-    bool retryAfterNoDevice() override {
+    bool retryAfterNoDevice(const std::vector<PortFault>&) override {
         ++questions;
         return false;
     }
@@ -88,22 +92,6 @@ TEST_F(LinkIntegrationTest, APacedDownloadArrivesWhole) {
         channel, [&] { return std::vector<std::string>{recorder.port()}; }, observer, timing);
     ASSERT_EQ(session.run(2, dir.path()), DownloadOutcome::Completed);
     ExpectReadings(session.savedFiles().at(0), memories[1]);
-}
-
-TEST_F(LinkIntegrationTest, ADroppedByteLeavesTheLastRecordIncomplete) {
-    const std::vector<std::vector<SimReading>> memories{VariedMemory(3, 1)};
-    WriteFileBytes(dir.file("readings.txt"), ReadingsFile(memories));
-    // Position 10 lies in the first record: everything after it shifts by one byte, and the
-    // last record waits in vain for its twelfth byte.
-    SimulatedRecorder recorder(
-        {"--readings", dir.file("readings.txt"), "--baud", "0", "--drop", "10"});
-    QuietDownload observer;
-    DownloadSession session(
-        channel, [&] { return std::vector<std::string>{recorder.port()}; }, observer, timing);
-    ASSERT_EQ(session.run(1, dir.path()), DownloadOutcome::Completed);
-    EXPECT_EQ(observer.messages, std::vector<std::string>{"saved 1"});
-    CIniDocument doc(session.savedFiles().at(0));
-    EXPECT_EQ(doc.GetString("TEST 1", "3", "").substr(2, 4), "0000");
 }
 
 TEST_F(LinkIntegrationTest, UploadDeliversTheExactPlanBytes) {

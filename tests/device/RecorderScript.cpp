@@ -1,5 +1,7 @@
 #include "RecorderScript.h"
 
+#include "CIniDocument.h"
+
 std::vector<std::uint8_t> RecordBytes(const RawReading& r) {
     return {
         static_cast<std::uint8_t>(r.systolic >> 8), static_cast<std::uint8_t>(r.systolic & 0xFF),
@@ -41,4 +43,20 @@ ScriptedChannel::Responder DownloadRecorder(std::vector<std::uint8_t> stream) {
             out.push_back({s, 0});
         return out;
     };
+}
+
+std::string Grouped(const std::string& groups) {
+    std::string text;
+    for (char c : groups)
+        if (c != ' ') text += c;
+    return text;
+}
+
+std::vector<std::string> ReadingTexts(const std::string& path) {
+    const CIniDocument doc(path);
+    std::vector<std::string> texts;
+    const int count = doc.GetInt("TEST 1", "Count", 0);
+    for (int n = 1; n <= count; ++n)
+        texts.push_back(doc.GetString("TEST 1", std::to_string(n), "missing"));
+    return texts;
 }

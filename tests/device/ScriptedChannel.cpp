@@ -4,10 +4,23 @@ void ScriptedChannel::addPort(const std::string& name, Responder responder) {
     m_ports[name].responder = std::move(responder);
 }
 
+void ScriptedChannel::addRefusingPort(const std::string& name, OpenError error) {
+    m_refusing[name] = std::move(error);
+}
+
 int ScriptedChannel::open(const LineSettings& settings) {
     m_events.push_back("open " + m_name);
+    m_openError = {};
+    const auto refusing = m_refusing.find(m_name);
+    if (refusing != m_refusing.end()) {
+        m_openError = refusing->second;
+        return -1;
+    }
     auto it = m_ports.find(m_name);
-    if (it == m_ports.end()) return -1;
+    if (it == m_ports.end()) {
+        m_openError = {OpenError::Missing, {}};
+        return -1;
+    }
     it->second.input.clear();
     m_open = true;
     m_settings = settings;

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 #include "PortDiscovery.h"
 #include "SerialChannel.h"
+#include "SerialPortLock.h"
 #include "SimulatedRecorder.h"
+#include "TempDir.h"
 
 namespace {
 
@@ -12,6 +19,7 @@ TEST(SerialChannel, AMissingPortFailsToOpenAndStaysClosed) {
     SerialChannel channel;
     channel.setPortName("/dev/no-such-port");
     EXPECT_EQ(channel.open(LineSettings::Download()), -1);
+    EXPECT_EQ(channel.openError().kind, OpenError::Missing);
     EXPECT_FALSE(channel.isOpen());
     std::uint8_t byte = 0x11;
     EXPECT_EQ(channel.read(&byte, 1), 0);
@@ -47,12 +55,61 @@ TEST(SerialChannel, APortHeldOpenCannotBeOpenedASecondTime) {
     second.setPortName(recorder.port());
     ASSERT_GE(first.open(LineSettings::Upload()), 0);
     EXPECT_EQ(second.open(LineSettings::Upload()), -1);
+    // Held by this very test program: its lock names our process.
+    EXPECT_EQ(second.openError().kind, OpenError::InUse);
+    EXPECT_NE(second.openError().holder.find("PID " + std::to_string(::getpid())),
+              std::string::npos)
+        << second.openError().holder;
     // Discovery's test open sees the same: a held port does not open.
     EXPECT_FALSE(PortDiscovery::testOpen(recorder.port()));
     first.close();
     EXPECT_TRUE(PortDiscovery::testOpen(recorder.port()));
     EXPECT_GE(second.open(LineSettings::Upload()), 0);
     second.close();
+}
+
+// A process number above the system's largest never names a running process.
+long NoSuchProcess() {
+    long max = 4194304;
+    std::ifstream("/proc/sys/kernel/pid_max") >> max;
+    return max + 1;
+}
+
+TEST(SerialChannel, AStaleLockFileIsRemovedBeforeOpeningAndALiveOneIsRespected) {
+    SimulatedRecorder recorder({"--silent"});
+    const std::string lock = SerialPortLock::FilePath(recorder.port());
+    ASSERT_FALSE(lock.empty());
+    struct Case {
+        const char* what;
+        std::string content;
+        int ageSeconds;
+        bool opens;
+    };
+    char uucp[16];
+    std::snprintf(uucp, sizeof uucp, "%10ld\n", NoSuchProcess());
+    const std::vector<Case> cases{
+        // Left by a program killed before it wrote its number; Qt alone waits 30 s.
+        {"empty and old", "", 10, true},
+        {"names no running process", uucp, 0, true},
+        // Someone is creating it right now.
+        {"empty and new", "", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFileBytes(lock, c.content);
+        std::filesystem::last_write_time(lock, std::filesystem::file_time_type::clock::now() -
+                                                   std::chrono::seconds(c.ageSeconds));
+        SerialChannel channel;
+        channel.setPortName(recorder.port());
+        EXPECT_EQ(channel.open(LineSettings::Download()) >= 0, c.opens);
+        if (!c.opens) {
+            EXPECT_EQ(channel.openError().kind, OpenError::InUse);
+        }
+        channel.close();
+        // An open port took the lock over and gave it back on closing; a respected one stays.
+        EXPECT_EQ(FileExists(lock), !c.opens);
+        std::filesystem::remove(lock);
+    }
 }
 
 TEST(SerialChannel, ExchangesBytesWithTheRecorder) {

@@ -12,7 +12,7 @@ struct RecordingObserver : UploadObserver {
     int questions = 0;
     int retriesLeft = 0;
     void progress(int, int done) override { acknowledged.push_back(done); }
-    bool retryAfterNoDevice() override {
+    bool retryAfterNoDevice(const std::vector<PortFault>&) override {
         ++questions;
         return retriesLeft-- > 0;
     }

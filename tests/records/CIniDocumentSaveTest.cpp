@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 #include "CIniDocument.h"
 #include "TempDir.h"
@@ -129,4 +133,127 @@ TEST(CIniDocumentSave, UnreadableFileIsNeverOverwritten) {
         EXPECT_FALSE(doc.isOpen());
     }
     EXPECT_FALSE(FileExists(dir.file("no")));
+}
+
+TEST(CIniDocumentSave, AMissingFileAppearsOnlyAtTheSave) {
+    TempDir dir;
+    const std::string path = dir.file("OblCofig.ini");
+    CIniDocument doc(path);
+    EXPECT_TRUE(doc.isOpen());
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_TRUE(doc.Save());
+    EXPECT_EQ(ReadFileBytes(path), "");
+}
+
+// Saves of a new record killed at any moment leave no record or the whole record, and the
+// copies they leave behind carry the target's name and go at the next save of it.
+TEST(CIniDocumentSave, AKilledSaveLeavesNoRecordOrTheWholeRecordAndNoCopiesForLong) {
+    TempDir dir;
+    const std::string path = dir.file("011003151230.awp");
+    std::string expected;
+    for (int n = 1; n <= 400; ++n) // keys written later stand higher up
+        expected = std::to_string(n) + "=00007D50485F0000000000000\r\n" + expected;
+    expected = "[TEST 1]\r\n" + expected;
+    for (int kill = 0; kill < 25; ++kill) {
+        std::filesystem::remove(path);
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            CIniDocument doc(path, 1);
+            for (int n = 1; n <= 400; ++n)
+                doc.WriteString("TEST 1", std::to_string(n), "00007D50485F0000000000000");
+            [[maybe_unused]] const ssize_t sent = ::write(ready[1], "s", 1);
+            doc.Save();
+            ::_exit(0);
+        }
+        char byte = 0;
+        ::close(ready[1]);
+        [[maybe_unused]] const ssize_t got = ::read(ready[0], &byte, 1);
+        ::close(ready[0]);
+        // From the start of the save to well after its end.
+        std::this_thread::sleep_for(std::chrono::microseconds(200 * kill));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        if (FileExists(path)) {
+            ASSERT_TRUE(ReadFileBytes(path) == expected) << kill;
+        }
+    }
+    const std::string prefix = CIniDocument::TemporaryPrefix("011003151230.awp");
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        const std::string name = e.path().filename().string();
+        if (name != "011003151230.awp") {
+            EXPECT_EQ(name.rfind(prefix, 0), 0u) << name;
+        }
+    }
+    {
+        CIniDocument doc(path, 1);
+        doc.WriteString("TEST 1", "Count", "0");
+    }
+    EXPECT_EQ(FilesIn(dir.path()), 1);
+}
+
+TEST(CIniDocumentSave, ACopyOfALiveSaveOrOfAnotherFileIsKept) {
+    TempDir dir;
+    const std::string path = dir.file("r.awp");
+    const std::string prefix = CIniDocument::TemporaryPrefix("r.awp");
+    // The parent of this test process is alive; this process saves one file at a time.
+    const std::string live = dir.file(prefix + std::to_string(::getppid()) + "-abcdef");
+    const std::string own = dir.file(prefix + std::to_string(::getpid()) + "-abcdef");
+    const std::string other = dir.file(CIniDocument::TemporaryPrefix("s.awp") + "1-abcdef");
+    for (const std::string& f : {live, own, other})
+        WriteFileBytes(f, "copy");
+    {
+        CIniDocument doc(path);
+        doc.WriteString("S", "A", "1");
+    }
+    EXPECT_TRUE(FileExists(live));
+    EXPECT_FALSE(FileExists(own));
+    EXPECT_TRUE(FileExists(other));
+}
+
+TEST(CIniDocumentSave, AReadOnlyFileIsRefusedAndLeftAsItWas) {
+    TempDir dir;
+    const std::string path = dir.file("r.awp");
+    WriteFileBytes(path, "[S]\r\nA=1\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read);
+    CIniDocument doc(path);
+    doc.WriteString("S", "A", "2");
+    EXPECT_FALSE(doc.Save());
+    EXPECT_TRUE(doc.lastSaveFailed());
+    EXPECT_EQ(ReadFileBytes(path), "[S]\r\nA=1\r\n");
+}
+
+TEST(CIniDocumentSave, ASymbolicLinkIsFollowedAndKept) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("records"));
+    const std::string target = dir.file("records/r.awp");
+    const std::string link = dir.file("link.awp");
+    WriteFileBytes(target, "[S]\r\nA=1\r\n");
+    std::filesystem::create_symlink("records/r.awp", link);
+    {
+        CIniDocument doc(link);
+        doc.WriteString("S", "A", "2");
+        EXPECT_TRUE(doc.Save());
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(target), "[S]\r\nA=2\r\n");
+    EXPECT_EQ(FilesIn(dir.file("records")), 1);
+}
+
+TEST(CIniDocumentSave, AFileOver64MegabytesIsRefusedUnreadAndUntouched) {
+    TempDir dir;
+    const std::string path = dir.file("huge.awp");
+    WriteFileBytes(path, "[S]\r\nA=1\r\n");
+    std::filesystem::resize_file(path, CIniDocument::kMaxFileBytes + 1); // sparse: no disk used
+    {
+        CIniDocument doc(path);
+        EXPECT_TRUE(doc.isTooLarge());
+        EXPECT_FALSE(doc.isReadable());
+        EXPECT_EQ(doc.GetString("S", "A", "none"), "none");
+        doc.WriteString("S", "A", "2");
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), CIniDocument::kMaxFileBytes + 1);
 }

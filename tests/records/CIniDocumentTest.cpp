@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "CIniDocument.h"
 #include "TempDir.h"
 
@@ -145,7 +147,7 @@ TEST(CIniDocument, DeleteSectionRemovesHeaderAndBody) {
     EXPECT_EQ(Edit(text, [](CIniDocument& d) { d.DeleteSection(""); }), text);
 }
 
-TEST(CIniDocument, EmptyNamesAndLineBreaksAreRefused) {
+TEST(CIniDocument, EmptyNamesLineBreaksNulBytesAndBracketKeysAreRefused) {
     const std::string text = "[S]\r\nA=1\r\n";
     EXPECT_EQ(Edit(text,
                    [](CIniDocument& d) {
@@ -155,9 +157,67 @@ TEST(CIniDocument, EmptyNamesAndLineBreaksAreRefused) {
                        EXPECT_EQ(d.WriteString("S", "A", "lf\nonly"), 0);
                        EXPECT_EQ(d.WriteString("S", "B\r", "x"), 0);
                        EXPECT_EQ(d.WriteString("S\n", "B", "x"), 0);
+                       // The text after a NUL would vanish at the next load.
+                       EXPECT_EQ(d.WriteString("S", "A", std::string("a\0b", 3)), 0);
+                       // Its line would read as the header of section T.
+                       EXPECT_EQ(d.WriteString("S", "[T]", "x"), 0);
                        EXPECT_EQ(d.GetString("", "A", "d"), "d");
                    }),
               text);
+}
+
+// A patient name holding "[TEST 1]" must not hide the test, nor catch what is written to it.
+TEST(CIniDocument, AHeaderCountsOnlyAtTheStartOfALine) {
+    const std::string text = "[PATIENT DATA]\r\nName=x[TEST 1]\r\nAddr1=[SPO2 DATA]\r\n"
+                             "[TEST 1]\r\nCount=2\r\n";
+    EXPECT_EQ(Edit(text,
+                   [](CIniDocument& d) {
+                       EXPECT_TRUE(d.HasSection("TEST 1"));
+                       EXPECT_FALSE(d.HasSection("SPO2 DATA"));
+                       EXPECT_EQ(d.GetString("TEST 1", "Count", ""), "2");
+                       EXPECT_EQ(d.WriteString("TEST 1", "C1", "dizzy"), 1);
+                       EXPECT_EQ(d.WriteString("SPO2 DATA", "DataCount", "0"), 1);
+                   }),
+              "[PATIENT DATA]\r\nName=x[TEST 1]\r\nAddr1=[SPO2 DATA]\r\n"
+              "[TEST 1]\r\nC1=dizzy\r\nCount=2\r\n[SPO2 DATA]\r\nDataCount=0\r\n");
+    EXPECT_EQ(Edit(text, [](CIniDocument& d) { d.DeleteSection("TEST 1"); }),
+              "[PATIENT DATA]\r\nName=x[TEST 1]\r\nAddr1=[SPO2 DATA]\r\n");
+    // At the very start of the text a header counts, too.
+    Edit("[A]\r\nK=1\r\n", [](CIniDocument& d) { EXPECT_EQ(d.GetString("A", "K", ""), "1"); });
+}
+
+// Every edit keeps the noted positions of sections and keys current: after each step, every
+// key reads the same as from a store that loads the edited text afresh.
+TEST(CIniDocument, PositionsStayRightThroughWritesAndDeletes) {
+    const std::vector<std::string> sections = {"A", "B", "C", "A]x"};
+    const std::vector<std::string> keys = {"K", "K1", "K11", "L", "L=2", "M"};
+    const std::vector<std::string> values = {"", "v", "a much longer value", "=x", "[B]"};
+    TempDir dir;
+    const std::string path = dir.file("a.ini");
+    WriteFileBytes(path, "lead\r\n[B]\r\nK=b\r\nL=2=3\r\n[A]x]junk\r\nK=ax\r\n[C]");
+    CIniDocument doc(path);
+    unsigned seed = 7;
+    auto next = [&seed](std::size_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::size_t>((seed >> 16) % n);
+    };
+    for (int step = 0; step < 300; ++step) {
+        const std::string& section = sections[next(sections.size())];
+        if (next(12) == 0)
+            doc.DeleteSection(section);
+        else
+            doc.WriteString(section, keys[next(keys.size())], values[next(values.size())]);
+        const std::string fresh = dir.file("fresh.ini");
+        WriteFileBytes(fresh, doc.text());
+        const CIniDocument reference(fresh);
+        for (const std::string& s : sections) {
+            ASSERT_EQ(doc.HasSection(s), reference.HasSection(s)) << step << " " << s;
+            for (const std::string& k : keys)
+                ASSERT_EQ(doc.GetString(s, k, "none"), reference.GetString(s, k, "none"))
+                    << step << " " << s << " " << k << "\n"
+                    << doc.text();
+        }
+    }
 }
 
 TEST(CIniDocument, TextEndsAtTheFirstNulByte) {

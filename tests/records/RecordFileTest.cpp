@@ -104,6 +104,7 @@ TEST(RecordFile, MoreThan1024ReadingsAreCutAtTheLimit) {
     PatientRecord rec;
     RecordFile::LoadTest(path, BpThresholds{}, rec);
     EXPECT_EQ(rec.test.readingCount, kMaxReadings);
+    EXPECT_EQ(rec.test.readingsInFile, 1030); // so that the cut can be reported
     EXPECT_EQ(rec.test.readings[1023].systolic, 125);
 }
 
@@ -128,40 +129,4 @@ TEST(RecordFile, LongTextsAreCutWithoutSplittingAGbkCharacter) {
     EXPECT_EQ(rec.test.readings[0].comment.size(), 255u);
     EXPECT_EQ(CutGbk("a\xD5\xC5", 2), "a");
     EXPECT_EQ(CutGbk("a\xD5\xC5", 3), "a\xD5\xC5");
-}
-
-TEST(RecordFile, ExcludingAndIncludingAgainRestoresTheFile) {
-    TempDir dir;
-    const std::string path = dir.file("r.awp");
-    const std::string original = Record(1, 6);
-    WriteFileBytes(path, original);
-    ASSERT_TRUE(RecordFile::WriteExclusion(path, "TEST 1", 4, true));
-    std::string expected = original;
-    const std::string line = "\r\n5=00007D50485F0005000000000";
-    const std::size_t at = expected.find(line);
-    ASSERT_NE(at, std::string::npos);
-    expected[at + 2 + 2 + 22] = '1'; // CR LF, "5=", then character 22 of the reading
-    EXPECT_EQ(ReadFileBytes(path), expected);
-    ASSERT_TRUE(RecordFile::WriteExclusion(path, "TEST 1", 4, false));
-    EXPECT_EQ(ReadFileBytes(path), original);
-
-    // A reading that does not exist is not written.
-    EXPECT_FALSE(RecordFile::WriteExclusion(path, "TEST 1", 40, true));
-    EXPECT_EQ(ReadFileBytes(path), original);
-}
-
-TEST(RecordFile, CommentIsWrittenUnderCAndTheNumber) {
-    TempDir dir;
-    const std::string path = dir.file("r.awp");
-    WriteFileBytes(path, Record(1, 3));
-    ASSERT_TRUE(RecordFile::WriteComment(path, "TEST 1", 2, "dizzy"));
-    CIniDocument doc(path);
-    EXPECT_EQ(doc.GetString("TEST 1", "C3", ""), "dizzy");
-    EXPECT_EQ(RecordFile::WriteComment(path, "TEST 1", 2, "two\nlines"), false);
-
-    // A record deleted meanwhile is not brought back as an empty file.
-    const std::string gone = dir.file("gone.awp");
-    EXPECT_FALSE(RecordFile::WriteComment(gone, "TEST 1", 0, "x"));
-    EXPECT_FALSE(RecordFile::WriteExclusion(gone, "TEST 1", 0, true));
-    EXPECT_FALSE(FileExists(gone));
 }

@@ -130,6 +130,34 @@ TEST_F(PatientSheet, TheAddressTakesAtMost500Characters) {
     EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText().size(), 500);
 }
 
+// Values longer than their field takes or not valid GBK, as another program may write them.
+TEST_F(PatientSheet, ValuesLeftAsTheyWereGoBackByteForByte) {
+    const std::string birthday(20, 'b');     // the field takes 15
+    const std::string odd = "\x81\x20z";     // a lead byte without its second byte
+    const std::string medication(1100, 'm'); // the field takes 1024
+    SampleTest test;
+    test.readings = {SampleReading{}};
+    test.extraKeys = "Medications Count=1\r\nMedications1=" + medication + "\r\n";
+    WriteFileBytes(path, RecordText({test}, "Birthday=" + birthday + "\r\nPhone=" + odd +
+                                                "\r\nAddr Count=2\r\nAddr1=" + odd +
+                                                "\r\nAddr2=Town\r\n"));
+    ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
+    {
+        CEditPatientDataDlg sheet(state.record);
+        EXPECT_EQ(sheet.patientPage()->birthdayEdit()->text().size(), 20);
+        EXPECT_EQ(sheet.medicationPage()->medicationEdit()->toPlainText().size(), 1100);
+        MultiLineField* address = sheet.patientPage()->addressEdit();
+        address->setPlainText(address->toPlainText() + QStringLiteral("\nCounty"));
+        sheet.accept();
+    }
+    EXPECT_EQ(stored("PATIENT DATA", "Birthday"), birthday);
+    EXPECT_EQ(stored("PATIENT DATA", "Phone"), odd);
+    EXPECT_EQ(stored("TEST 1", "Medications1"), medication);
+    EXPECT_EQ(stored("PATIENT DATA", "Addr Count"), "3");
+    EXPECT_EQ(stored("PATIENT DATA", "Addr1"), odd); // an edit elsewhere leaves this line
+    EXPECT_EQ(stored("PATIENT DATA", "Addr3"), "County");
+}
+
 TEST_F(PatientSheet, SingleLineFieldsNeverWriteALineBreak) {
     open();
     {

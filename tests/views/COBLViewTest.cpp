@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 
@@ -52,10 +53,13 @@ TEST_F(ViewTest, AClickTogglesExclusionAndASecondRestoresTheFile) {
     EXPECT_EQ(ReadFileBytes(path), before);
 }
 
+// Through the window, as the system delivers it: press, release, double click, release.
 TEST_F(ViewTest, ADoubleClickCountsAsASecondClick) {
     open();
     const std::string before = ReadFileBytes(path);
-    QTest::mouseDClick(view.get(), Qt::LeftButton, {}, QPoint(440, 400));
+    QSignalSpy edits(view.get(), &COBLView::recordEdited);
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, QPoint(440, 400));
+    EXPECT_EQ(edits.count(), 2);
     EXPECT_EQ(state.record.test.readings[1].included, 1);
     EXPECT_EQ(ReadFileBytes(path), before);
 }
@@ -101,6 +105,24 @@ TEST_F(ViewTest, ARightClickCommentIsStoredInTheRecordFile) {
     QTest::mouseClick(view.get(), Qt::RightButton, {}, QPoint(100, 400));
     EXPECT_EQ(state.record.test.readings[0].comment, "dizzy");
     EXPECT_EQ(StoredValue(path, "TEST 1", "C1"), "dizzy");
+}
+
+TEST_F(ViewTest, ARightClickCommentLeftAsItWasIsNeitherCutNorWritten) {
+    SampleTest test = FourReadings();
+    test.readings[0].comment = std::string(40, 'c'); // the dialog takes 30
+    WriteFileBytes(path, RecordText({test}));
+    open();
+    const std::string before = ReadFileBytes(path);
+    QTest::mouseMove(view.get(), QPoint(100, 400));
+    WhenShown<CommentDialog>([](CommentDialog* d) {
+        EXPECT_EQ(d->comment().size(), 40);
+        d->editor()->end(false);
+        QTest::keyClicks(d->editor(), QStringLiteral("x"));
+        d->accept();
+    });
+    QTest::mouseClick(view.get(), Qt::RightButton, {}, QPoint(100, 400));
+    EXPECT_EQ(state.record.test.readings[0].comment, std::string(40, 'c'));
+    EXPECT_EQ(ReadFileBytes(path), before);
 }
 
 TEST_F(ViewTest, CommandsThatNeedARecordDoNothingWithoutOne) {

@@ -127,6 +127,29 @@ TEST_F(ReadingsTable, TheEditorTakesAtMost25Characters) {
     EXPECT_EQ(editor->text().size(), 25);
 }
 
+// A comment longer than the editor takes and one that is not valid GBK, as another program
+// may write them.
+TEST_F(ReadingsTable, CommentsLeftAsTheyWereGoBackByteForByte) {
+    SampleTest test = ThreeReadings();
+    test.readings[0].comment = std::string(40, 'c');
+    test.readings[2].comment = "\x81\x20z"; // a lead byte without its second byte
+    WriteFileBytes(path, RecordText({test}));
+    ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
+    dialog = std::make_unique<ReadingsTableDialog>(state.record);
+    dialog->show();
+    QLineEdit* editor = openCommentEditor(0);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text().size(), 40);
+    editor->end(false);
+    QTest::keyClicks(editor, QStringLiteral("x")); // what was loaded is whole, but no longer
+    EXPECT_EQ(editor->text().size(), 40);
+    QTest::keyClick(editor, Qt::Key_Return);
+    dialog->accept();
+    EXPECT_EQ(StoredValue(path, "TEST 1", "C1"), std::string(40, 'c'));
+    EXPECT_EQ(StoredValue(path, "TEST 1", "C3"), "\x81\x20z");
+    EXPECT_EQ(state.record.test.readings[2].comment, "\x81\x20z");
+}
+
 TEST_F(ReadingsTable, OkWritesCommentKeysAndExclusionMarks) {
     typeComment(0, QStringLiteral("new1"), Qt::Key_Return);
     clickCell(0, 0); // exclude reading 1

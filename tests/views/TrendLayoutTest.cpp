@@ -174,6 +174,11 @@ class TrendPainting : public ::testing::Test {
         QPainter p(&device);
         return PaintBpTrend(p, QRect(QPoint(0, 0), kScreen), state, factor);
     }
+    void paintBox(int index) {
+        const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
+        QPainter p(&device);
+        PaintReadingBox(p, l, state.record, index);
+    }
     bool labelDrawn(int value) const { return device.hasText(QString::number(value)); }
 };
 
@@ -214,6 +219,20 @@ TEST_F(TrendPainting, ExcludedReadingsAreNotDrawn) {
     EXPECT_EQ(l.bars[1].index, 2);
 }
 
+// A failed measurement is stored as 0/0 with the pulse the recorder sent (72 here).
+TEST_F(TrendPainting, FailedReadingsHaveNoBarNoHeartRatePointAndNoPartInTheRange) {
+    state.record = Record({{130, 80, 70, 0}, {0, 0, 72, 5}, {132, 82, 72, 10}});
+    const TrendLayout l = paint();
+    EXPECT_EQ(l.range.vMin, 70); // not 0: the failed reading's diastolic stays out
+    ASSERT_EQ(l.bars.size(), 2u);
+    EXPECT_EQ(l.bars[1].index, 2);
+    EXPECT_EQ(device.linesOfColour(TrendColours::kBars).size(), 6u);
+    const auto heart = device.polygonsOfColour(TrendColours::kHeartRate);
+    ASSERT_EQ(heart.size(), 1u);
+    EXPECT_EQ(heart[0].points.size(), 2);
+    EXPECT_EQ(l.readingCount(), 3); // it keeps its place on the axis
+}
+
 TEST_F(TrendPainting, BarsHaveCapsThreePixelsEachSide) {
     state.record = Record({{130, 80, 70, 0}});
     const TrendLayout l = paint();
@@ -250,11 +269,7 @@ TEST_F(TrendPainting, FirstAndLastReadingDatesUnderTheAxis) {
 TEST_F(TrendPainting, ReadingBoxOfTheFirstReadingShowsNumberOne) {
     state.record = Record({{131, 81, 71, 0}, {132, 82, 72, 5}});
     state.record.test.readings[0].comment = "ok";
-    const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
-    {
-        QPainter p(&device);
-        PaintReadingBox(p, l, state.record, 0);
-    }
+    paintBox(0);
     EXPECT_TRUE(device.hasText(QStringLiteral("1")));
     EXPECT_FALSE(device.hasText(QStringLiteral("2")));
     EXPECT_TRUE(device.hasText(QStringLiteral("131/81")));
@@ -271,11 +286,16 @@ TEST_F(TrendPainting, ReadingBoxOfTheFirstReadingShowsNumberOne) {
 TEST_F(TrendPainting, ReadingBoxOfAnExcludedReadingSaysSo) {
     state.record = Record({{131, 81, 71, 0, 0}});
     state.record.test.readings[0].comment = "ok";
-    const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
-    {
-        QPainter p(&device);
-        PaintReadingBox(p, l, state.record, 0);
-    }
+    paintBox(0);
     EXPECT_TRUE(device.hasText(QStringLiteral("被排除!")));
     EXPECT_FALSE(device.hasText(QStringLiteral("ok")));
+}
+
+TEST_F(TrendPainting, ReadingBoxOfAFailedReadingShowsNoValues) {
+    state.record = Record({{0, 0, 72, 0}});
+    paintBox(0);
+    EXPECT_TRUE(device.hasText(QStringLiteral("---/---")));
+    EXPECT_TRUE(device.hasText(QStringLiteral("---")));
+    EXPECT_FALSE(device.hasText(QStringLiteral("0/0")));
+    EXPECT_FALSE(device.hasText(QStringLiteral("72")));
 }

@@ -1,10 +1,12 @@
 #include "CAbpmApp.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "CAboutDlg.h"
 #include "CConfigDialog.h"
+#include "CIniDocument.h"
 #include "CLanguageDialog.h"
 #include "CMainFrame.h"
 #include "COBLView.h"
@@ -16,6 +18,7 @@
 #include "GbkText.h"
 #include "Help.h"
 #include "LanguageManager.h"
+#include "ReportCommands.h"
 #include "StringTable.h"
 
 CAbpmApp::CAbpmApp(QString programFolder, QString startFolder) {
@@ -35,6 +38,7 @@ bool CAbpmApp::initInstance() {
     // Translators go in before any window or worker exists.
     m_languages->load(StoredLanguage(program, QStringLiteral("english")));
     m_frame = std::make_unique<CMainFrame>(m_state, *m_languages);
+    m_reports = std::make_unique<ReportCommands>(m_state, configPath(), m_frame.get());
     registerHandlers();
     // Every start makes Config family current again and takes its patient file folder.
     ConfigStore store(configPath().toStdString());
@@ -90,6 +94,14 @@ void CAbpmApp::registerHandlers() {
     connect(view, &COBLView::helpRequested, f, [f] { OpenHelp(f); });
     f->setHandler(Cmd::ConfigFolder, [this] { configCommand(CConfigDialog::ComputerPage); });
     f->setHandler(Cmd::Thresholds, [this] { configCommand(CConfigDialog::ThresholdsPage); });
+
+    // Printing and exports.
+    ReportCommands* reports = m_reports.get();
+    f->setHandler(Cmd::Print, [reports] { reports->print(); });
+    f->setHandler(Cmd::PrintPreview, [reports] { reports->preview(); });
+    f->setHandler(Cmd::PrinterSetup, [reports] { reports->printerSetup(); });
+    f->setHandler(Cmd::SaveAsPdf, [reports] { reports->saveAsPdf(); });
+    f->setHandler(Cmd::ExportCsv, [reports] { reports->exportCsv(); });
 }
 
 void CAbpmApp::configCommand(int page) {
@@ -123,15 +135,25 @@ bool CAbpmApp::openRecordFile(const QString& path) {
     const BpThresholds thresholds = ConfigStore(configPath().toStdString()).currentThresholds();
     Spo2ReadResult spo2 = Spo2ReadResult::NoData;
     const bool ok = m_state.openRecord(path.toStdString(), thresholds, &spo2);
+    const QString shown = QDir::toNativeSeparators(path);
     if (!ok) {
-        QMessageBox::warning(m_frame.get(), StringTable::text(57783),
-                             tr("无法读取病历文件：\n%1").arg(QDir::toNativeSeparators(path)));
-    } else if (spo2 == Spo2ReadResult::Damaged) {
-        // The blood pressure is usable; the SpO2 part is left out, and the user must know.
+        const bool tooLarge = QFileInfo(path).size() > qint64(CIniDocument::kMaxFileBytes);
         QMessageBox::warning(
             m_frame.get(), StringTable::text(57783),
-            tr("病历文件中的血氧数据已损坏，未能读取：\n%1").arg(QDir::toNativeSeparators(path)));
+            (tooLarge ? tr("病历文件大于 64 MB，不能打开：\n%1") : tr("无法读取病历文件：\n%1"))
+                .arg(shown));
+    } else if (spo2 == Spo2ReadResult::Damaged) {
+        // The blood pressure is usable; the SpO2 part is left out, and the user must know.
+        QMessageBox::warning(m_frame.get(), StringTable::text(57783),
+                             tr("病历文件中的血氧数据已损坏，未能读取：\n%1").arg(shown));
     }
+    const TestRecord& test = m_state.record.test;
+    if (ok && test.readingsInFile > test.readingCount)
+        QMessageBox::warning(m_frame.get(), StringTable::text(57783),
+                             tr("病历文件记有 %1 个读数，只读取了前 %2 个：\n%3")
+                                 .arg(test.readingsInFile)
+                                 .arg(test.readingCount)
+                                 .arg(shown));
     m_frame->recordChanged();
     return ok;
 }
@@ -171,6 +193,7 @@ void CAbpmApp::languageCommand() {
     CLanguageDialog dlg(*m_languages, QString::fromStdString(m_state.programFolder), m_frame.get());
     if (dlg.exec() != QDialog::Accepted) return;
     m_frame->retranslate();
-    m_frame->view()->recordChanged();
+    // The display the user looks at stays; only its texts change.
+    m_frame->view()->refresh();
     m_frame->view()->setFocus();
 }

@@ -8,6 +8,7 @@
 
 class CMainFrame;
 class LanguageManager;
+class ReportCommands;
 
 // The application: start-up in its fixed order, the state of the run, and the handlers of the
 // commands that belong to the shell (records, configuration, language, help).
@@ -26,6 +27,7 @@ class CAbpmApp : public QObject {
     AppState& state() { return m_state; }
     CMainFrame* frame() const { return m_frame.get(); }
     LanguageManager& languages() { return *m_languages; }
+    ReportCommands& reports() { return *m_reports; }
     QString configPath() const;
 
     // Clears the record and loads the file; reports a file that cannot be read.
@@ -45,4 +47,5 @@ class CAbpmApp : public QObject {
     AppState m_state;
     std::unique_ptr<LanguageManager> m_languages;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<ReportCommands> m_reports;
 };

@@ -72,21 +72,25 @@ QAction* CMainFrame::makeAction(int id) {
 }
 
 void CMainFrame::buildMenus() {
-    static const MenuEntry file[] = {{Cmd::Open, 32901, nullptr},
-                                     {Cmd::FileCopy, 32773, nullptr},
-                                     {Cmd::FileDelete, 32772, nullptr},
-                                     {kSeparator, 0, nullptr},
-                                     {Cmd::Exit, 32779, nullptr}};
+    static const MenuEntry file[] = {
+        {Cmd::Open, 32901, nullptr},
+        {Cmd::FileCopy, 32773, nullptr},
+        {Cmd::FileDelete, 32772, nullptr},
+        {Cmd::ExportCsv, 0, QT_TRANSLATE_NOOP("CMainFrame", "导出测量数据(CSV)(&R)...")},
+        {kSeparator, 0, nullptr},
+        {Cmd::Exit, 32779, nullptr}};
     static const MenuEntry download[] = {
         {Cmd::NewUser, 0, QT_TRANSLATE_NOOP("CMainFrame", "输入用户名(&U)...")},
         {Cmd::ConfigFolder, 32780, nullptr},
         {kSeparator, 0, nullptr},
         {Cmd::Download, 32812, nullptr},
         {Cmd::Upload, 32795, nullptr}};
-    static const MenuEntry report[] = {{Cmd::Print, 32908, nullptr},
-                                       {Cmd::PrintPreview, 32809, nullptr},
-                                       {Cmd::PrinterSetup, 57606, nullptr},
-                                       {Cmd::ReportConfig, 32785, nullptr}};
+    static const MenuEntry report[] = {
+        {Cmd::Print, 32908, nullptr},
+        {Cmd::PrintPreview, 32809, nullptr},
+        {Cmd::SaveAsPdf, 0, QT_TRANSLATE_NOOP("CMainFrame", "另存为PDF(&F)...")},
+        {Cmd::PrinterSetup, 57606, nullptr},
+        {Cmd::ReportConfig, 32785, nullptr}};
     static const MenuEntry edit[] = {
         {Cmd::EditReadings, 32904, nullptr},
         {Cmd::PatientData, 32788, nullptr},

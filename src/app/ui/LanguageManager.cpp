@@ -27,19 +27,22 @@ QStringList LanguageManager::available() const {
     return names;
 }
 
+// Qt's own buttons (Yes, No, Cancel) in Chinese, to match the built-in texts.
+void LanguageManager::installQtChinese() {
+    if (m_qtBase) return;
+    m_qtBase = std::make_unique<QTranslator>();
+    if (m_qtBase->load(QStringLiteral("qtbase_zh_CN"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_qtBase.get());
+    else
+        m_qtBase.reset();
+}
+
 void LanguageManager::unload() {
     if (m_pack) QCoreApplication::removeTranslator(m_pack.get());
     m_pack.reset();
     m_current.clear();
-    // Qt's own buttons (Yes, No, Cancel) in Chinese, to match the built-in texts.
-    if (!m_qtBase) {
-        m_qtBase = std::make_unique<QTranslator>();
-        if (m_qtBase->load(QStringLiteral("qtbase_zh_CN"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(m_qtBase.get());
-        else
-            m_qtBase.reset();
-    }
+    installQtChinese();
 }
 
 bool LanguageManager::load(const QString& name) {
@@ -56,8 +59,11 @@ bool LanguageManager::load(const QString& name) {
     m_pack = std::move(pack);
     QCoreApplication::installTranslator(m_pack.get());
     m_current = name;
-    // A pack for another language brings its own words for Qt's buttons.
-    if (m_qtBase && name != QStringLiteral("chinese")) {
+    // A pack for another language brings its own words for Qt's buttons; the Chinese one
+    // needs Qt's Chinese back after another language was in use.
+    if (name == QStringLiteral("chinese")) {
+        installQtChinese();
+    } else if (m_qtBase) {
         QCoreApplication::removeTranslator(m_qtBase.get());
         m_qtBase.reset();
     }

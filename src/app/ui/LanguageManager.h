@@ -25,6 +25,8 @@ class LanguageManager {
     QString current() const { return m_current; }
 
   private:
+    void installQtChinese();
+
     QString m_programFolder;
     QString m_current;
     std::unique_ptr<QTranslator> m_pack;

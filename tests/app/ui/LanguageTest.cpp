@@ -2,6 +2,7 @@
 
 #include "QtPrinters.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -14,6 +15,7 @@
 #include "CIniDocument.h"
 #include "CLanguageDialog.h"
 #include "CMainFrame.h"
+#include "COBLView.h"
 #include "LanguageManager.h"
 #include "ModalAnswerer.h"
 #include "StringTable.h"
@@ -76,7 +78,18 @@ TEST(Language, EveryTableTextHasAnEnglishTranslationWithItsPlaceholders) {
     }
 }
 
-TEST(Language, ChoosingEnglishRetranslatesTheMenuAndIsStored) {
+TEST(Language, ChineseAfterEnglishBringsBackQtsChineseButtons) {
+    ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
+    LanguageManager languages(program.path());
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), QStringLiteral("取消"));
+    ASSERT_TRUE(languages.load(QStringLiteral("english")));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    ASSERT_TRUE(languages.load(QStringLiteral("chinese")));
+    EXPECT_EQ(cancel(), QStringLiteral("取消"));
+}
+
+TEST(Language, ChoosingEnglishRetranslatesTheMenuIsStoredAndKeepsTheDisplay) {
     ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
     TempDir start;
     const QString previous = QDir::currentPath();
@@ -87,6 +100,7 @@ TEST(Language, ChoosingEnglishRetranslatesTheMenuAndIsStored) {
         CAbpmApp app(program.path(), QString::fromStdString(start.path()));
         ASSERT_TRUE(app.initInstance());
         EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("文件(&F)"));
+        app.frame()->view()->setDisplayMode(COBLView::PieCharts);
 
         ModalAnswerer answer(QMessageBox::Ok);
         // Opens on the stored name, "chinese", listed before "english"; OK loads the choice.
@@ -101,6 +115,7 @@ TEST(Language, ChoosingEnglishRetranslatesTheMenuAndIsStored) {
         });
         app.languageCommand();
         EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("&File"));
+        EXPECT_EQ(app.frame()->view()->displayMode(), COBLView::PieCharts);
         const CIniDocument doc(program.dir.file("OblCofig.ini"));
         EXPECT_EQ(doc.GetString("Previous Config", "Language", ""), "english");
         app.languages().unload();

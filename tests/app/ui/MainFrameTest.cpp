@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <filesystem>
 
 #include "CAbpmApp.h"
 #include "CIniDocument.h"
@@ -76,15 +77,17 @@ TEST(MainFrame, RecordCommandsAreGreyedUntilARecordIsLoaded) {
     EXPECT_FALSE(frame->action(Cmd::PrintPreview)->isEnabled());
     EXPECT_FALSE(frame->runCommand(Cmd::BpTrend));
     EXPECT_EQ(trendRuns, 0);
-    // A command nobody handles yet is greyed even with a record.
-    EXPECT_FALSE(frame->action(Cmd::Print)->isEnabled());
+    for (int id : {int(Cmd::Print), int(Cmd::SaveAsPdf), int(Cmd::ExportCsv)})
+        EXPECT_FALSE(frame->action(id)->isEnabled()) << id;
+    EXPECT_TRUE(frame->action(Cmd::PrinterSetup)->isEnabled());
 
     ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
     EXPECT_TRUE(frame->action(Cmd::BpTrend)->isEnabled());
     EXPECT_TRUE(frame->action(Cmd::SleepPeriods)->isEnabled());
     EXPECT_TRUE(frame->runCommand(Cmd::BpTrend));
     EXPECT_EQ(trendRuns, 1);
-    EXPECT_FALSE(frame->action(Cmd::Print)->isEnabled());
+    for (int id : {int(Cmd::Print), int(Cmd::SaveAsPdf), int(Cmd::ExportCsv)})
+        EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
 }
 
 TEST(MainFrame, ChartCommandsSelectTheirDisplaysAndTheTrendBringsTheBarBack) {
@@ -150,6 +153,31 @@ TEST(MainFrame, DamagedSpo2SeriesIsReportedAndTheBpTestStillOpens) {
     EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("damaged.awp")));
     EXPECT_EQ(app.state().record.test.readingCount, 1);
     EXPECT_EQ(app.state().spo2.length(), 0u);
+}
+
+TEST(MainFrame, ARecordTooLargeOrWithTooManyReadingsIsReportedByName) {
+    Folders f;
+    CAbpmApp app(QString::fromStdString(f.program.path()), QString::fromStdString(f.start.path()));
+    ASSERT_TRUE(app.initInstance());
+    const std::string huge = f.start.file("huge.awp");
+    WriteFileBytes(huge, "[PATIENT DATA]\r\nTest Count=1\r\n");
+    std::filesystem::resize_file(huge, CIniDocument::kMaxFileBytes + 1);
+    const std::string many = f.start.file("many.awp");
+    std::string text = "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=1030\r\n";
+    for (int n = 1; n <= 1030; ++n)
+        text += std::to_string(n) + "=00007D50485F0000000000000\r\n";
+    WriteFileBytes(many, text);
+
+    ModalAnswerer answer(QMessageBox::Ok);
+    EXPECT_FALSE(app.openRecordFile(QString::fromStdString(huge)));
+    ASSERT_EQ(answer.texts.size(), 1);
+    EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("huge.awp")));
+    EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("64 MB")));
+    EXPECT_TRUE(app.openRecordFile(QString::fromStdString(many)));
+    ASSERT_EQ(answer.texts.size(), 2);
+    EXPECT_TRUE(answer.texts[1].contains(QStringLiteral("many.awp")));
+    EXPECT_TRUE(answer.texts[1].contains(QStringLiteral("1030")));
+    EXPECT_EQ(app.state().record.test.readingCount, 1024);
 }
 
 TEST(MainFrame, DeleteCommandUnloadsTheRecordFirst) {

@@ -1,0 +1,133 @@
+// abpm-cli report and export: the PDF's text as pdftotext reads it, the CSV file, and the exit
+// status for bad input (2) and an unwritable target (5).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "TempDir.h"
+#include "ViewTestRecords.h"
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString err;
+};
+
+CliRun RunCli(const QStringList& args) {
+    static int argc = 1;
+    static char name[] = "cli_report_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    QProcess p;
+    // As from a terminal without a display: the report command finds its platform itself.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(ABPM_CLI, args);
+    if (!p.waitForFinished(120000)) return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString PdfText(const std::string& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {"-layout", QString::fromStdString(pdf), "-"});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// 51 readings every 30 minutes from 08:00; the last one is excluded.
+SampleTest FiftyOneReadings() {
+    SampleTest t;
+    for (int i = 0; i < 51; ++i)
+        t.readings.push_back(
+            {110 + i % 10, 70 + i % 5, 60 + i % 7, 90, 30 * i, 0, i == 50, false, ""});
+    return t;
+}
+
+} // namespace
+
+TEST(ReportCommand, PdfTextHoldsTheHeaderTheFiguresAndEveryDataRow) {
+    TempDir dir;
+    WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
+    const CliRun run = RunCli({"report", QString::fromStdString(dir.file("r.awp")), "--pdf",
+                               QString::fromStdString(dir.file("r.pdf")), "--pages",
+                               "demographics,statistics,summary,data"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString text = PdfText(dir.file("r.pdf"));
+    EXPECT_EQ(text.count(QStringLiteral("动态血压报告")), 5); // 3 text pages, 45 + 5 rows
+    EXPECT_TRUE(text.contains(QStringLiteral("患者姓名: Lin")));
+    // 50 of 51 analysed; the last reading 1500 minutes after the start.
+    EXPECT_TRUE(text.contains(QStringLiteral("分析次数/测量总次数: 50/51 (98.0%)")));
+    EXPECT_TRUE(text.contains(QStringLiteral("测量次数: 50")));
+    EXPECT_TRUE(text.contains(QStringLiteral("测量时间: 25:0")));
+    for (int i = 0; i < 50; ++i) {
+        const int sys = 110 + i % 10, dia = 70 + i % 5, minute = (480 + 30 * i) % 1440;
+        const QString row =
+            QString::asprintf("^ *%d +\\(%02d:%02d\\) +%d/%d +%d +90 +%d *$", i + 1, minute / 60,
+                              minute % 60, sys, dia, 60 + i % 7, sys - dia);
+        EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption)))
+            << row.toStdString();
+    }
+    EXPECT_FALSE(text.contains(QRegularExpression("^ *51 ", QRegularExpression::MultilineOption)));
+}
+
+TEST(ReportCommand, SampleRecordPrintsItsPatientInChinese) {
+    TempDir dir;
+    // Without --config: what a new installation selects; the graphic pages are not built yet.
+    const CliRun run = RunCli({"report", ABPM_SAMPLES_DIR "/24h-normal-dip.awp", "--pdf",
+                               QString::fromStdString(dir.file("s.pdf"))});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("bar-trend")));
+    const QString text = PdfText(dir.file("s.pdf"));
+    for (const char* expected : {"患者姓名: 张伟", "患者编号: 0012345", "中关村大街27号",
+                                 "氨氯地平 5mg 每日一次", "目前用药情况", "数据信息"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}
+
+TEST(ReportCommand, BadInputAndAnUnwritableTarget) {
+    TempDir dir;
+    WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
+    const QString record = QString::fromStdString(dir.file("r.awp"));
+    const QString pdf = QString::fromStdString(dir.file("r.pdf"));
+    struct Case {
+        QStringList args;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--pdf", pdf, "--pages", "nope"}, 2, "unknown page"},
+        {{"--pdf", pdf, "--pages", "pie"}, 2, "not available"},
+        {{"--pdf", pdf, "--spo2", "summary"}, 2, "not available"},
+        {{"--pdf", pdf, "--period", "noon"}, 2, "--period"},
+        {{"--pdf", pdf, "--config", QString::fromStdString(dir.file("none.ini"))}, 2, "none.ini"},
+        {{}, 2, "usage"},
+        {{"--pdf", QString::fromStdString(dir.file("no/such/dir/r.pdf"))}, 5, "r.pdf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliRun run = RunCli(QStringList{"report", record} + c.args);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(FileExists(dir.file("r.pdf")));
+    EXPECT_EQ(RunCli({"report", QString::fromStdString(dir.file("gone.awp")), "--pdf", pdf}).status,
+              2);
+}
+
+TEST(ExportCommand, WritesOneCsvLinePerReading) {
+    TempDir dir;
+    WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
+    const CliRun run = RunCli({"export", QString::fromStdString(dir.file("r.awp")), "--csv",
+                               QString::fromStdString(dir.file("r.csv"))});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const std::string csv = ReadFileBytes(dir.file("r.csv"));
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 52);
+    EXPECT_NE(csv.find("\r\n51,2026-03-02,09:00,110,70,61,90,40,awake,0,0,0,\r\n"),
+              std::string::npos);
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "CIniDocument.h"
+#include "PageTable.h"
+#include "ReadingBuilders.h"
+#include "TempDir.h"
+
+namespace {
+
+PageSelection Selecting(std::initializer_list<int> kinds) {
+    PageSelection s;
+    for (int kind : kinds)
+        s.pages[static_cast<std::size_t>(kind)] = 1;
+    return s;
+}
+
+} // namespace
+
+TEST(DataPages, FortyFiveReadingsFillAPage) {
+    // ceil(n / 45) pages; the last one holds n - 45 * (pages - 1) rows.
+    struct Case {
+        int readings, pages, lastFirst, lastCount;
+    };
+    for (const Case& c :
+         {Case{45, 1, 0, 45}, Case{46, 2, 45, 1}, Case{90, 2, 45, 45}, Case{0, 0, 0, 0}}) {
+        SCOPED_TRACE(c.readings);
+        EXPECT_EQ(DataPageCount(c.readings), c.pages);
+        const DataPageRows last = RowsOfDataPage(std::max(0, c.pages - 1), c.readings);
+        EXPECT_EQ(last.first, c.lastFirst);
+        EXPECT_EQ(last.count, c.lastCount);
+    }
+    EXPECT_EQ(RowsOfDataPage(0, 46).count, 45);
+}
+
+TEST(DataPages, ListEveryReadingFlaggedIncludedFailedOnesToo) {
+    const auto test = MakeTest(480, 420, 1320,
+                               {Reading(120, 80), Reading(0, 0), Reading(130, 85, 70, 30, 0),
+                                Reading(125, 82, 70, 45, 2)});
+    const std::vector<const BpReading*> listed = DataPageReadings(*test);
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0]->number, 0);
+    EXPECT_EQ(listed[1]->number, 1);
+}
+
+TEST(PageTable, SelectedBpPagesThenDataPages) {
+    // 100 readings: ceil(100 / 45) = 3 data pages, kinds 10, 11, 12.
+    const PageTable t = BuildPageTable(Selecting({0, 10}), 100, {});
+    EXPECT_EQ(t.kinds, (std::vector<int>{0, 10, 11, 12}));
+    EXPECT_EQ(t.dataPageCount, 3);
+    EXPECT_EQ(BuildPageTable(Selecting({10, 2, 9}), 0, {}).kinds, (std::vector<int>{2, 9}));
+}
+
+TEST(PageTable, OnlyTheValueOneSelectsAPage) {
+    TempDir dir;
+    const std::string path = dir.file("OblCofig.ini");
+    WriteFileBytes(path, "[Previous Config]\r\nCurrent Config=Config family\r\n"
+                         "[Config family]\r\nDemographics Page=2\r\nStatistics Page=0\r\n"
+                         "BP Summary Page=1\r\nData Page=3\r\nSpo2 Page=1\r\n");
+    const CIniDocument doc(path);
+    const PageSelection s = ReadPageSelection(doc);
+    // Every page key but "BP Summary Page" is 2, 0, 3 or missing.
+    EXPECT_EQ(BuildPageTable(s, 50, {}).kinds, (std::vector<int>{2}));
+    EXPECT_EQ(CurrentUserName(doc), "family");
+}
+
+TEST(PageTable, Spo2PagesOnlyForARecordWithSpo2Data) {
+    PageSelection s = Selecting({0});
+    s.spo2Page = 1;
+    EXPECT_EQ(BuildPageTable(s, 10, {}).kinds, (std::vector<int>{0}));
+    EXPECT_EQ(BuildPageTable(s, 10, {true, 600, 600}).kinds, (std::vector<int>{0, 51}));
+    // The full report: 86400 / (3 * 600) + 1 = 49 pages, kinds 54 to 102.
+    s.spo2Page = 2;
+    const PageTable full = BuildPageTable(s, 10, {true, 86400, 600});
+    EXPECT_EQ(full.spo2FullPageCount, 49);
+    ASSERT_EQ(full.kinds.size(), 50u);
+    EXPECT_EQ(full.kinds[1], 54);
+    EXPECT_EQ(full.kinds.back(), 102);
+    // A strip of no length divides nothing.
+    EXPECT_EQ(BuildPageTable(s, 10, {true, 86400, 0}).kinds, (std::vector<int>{0}));
+}
+
+TEST(PageTable, TitleOfTheCurrentLayout) {
+    TempDir dir;
+    const std::string path = dir.file("Report_family.ini");
+    EXPECT_EQ(ReadReportTitle(path), "");
+    EXPECT_FALSE(FileExists(path));
+    WriteFileBytes(path, "[INFO]\r\ncount=1\r\nRP1=Day\r\ncurrentReportName=Day\r\n"
+                         "[Day]\r\nTitle=Clinic A\r\n");
+    EXPECT_EQ(ReadReportTitle(path), "Clinic A");
+}
