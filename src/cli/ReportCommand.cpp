@@ -23,7 +23,8 @@ constexpr int kBadInput = 2;
 constexpr int kCannotWrite = 5;
 const char* const kUsage =
     "report FILE.awp --pdf OUT.pdf [--config OblCofig.ini] [--pages LIST] "
-    "[--spo2 none|summary|full|quantitative|strip] [--period all|day|night] [--paper a4|letter]";
+    "[--spo2 none|summary|full|quantitative|strip] [--window SECONDS] [--period all|day|night] "
+    "[--paper a4|letter]";
 // The resolution the page layouts were drawn for; a command line has no screen of its own.
 constexpr double kDesignScreenDpi = 96.0;
 
@@ -33,6 +34,7 @@ struct ReportCliOptions {
     std::optional<std::string> configPath;
     std::optional<QString> pages;
     std::optional<QString> spo2;
+    QString window = QStringLiteral("600");
     QString period = QStringLiteral("all");
     QString paper = QStringLiteral("a4");
 };
@@ -49,6 +51,7 @@ std::string ParseOptions(const QStringList& args, ReportCliOptions& o) {
         {"--config", [&](const QString& v) { o.configPath = FileName(v); }},
         {"--pages", [&](const QString& v) { o.pages = v; }},
         {"--spo2", [&](const QString& v) { o.spo2 = v; }},
+        {"--window", [&](const QString& v) { o.window = v; }},
         {"--period", [&](const QString& v) { o.period = v; }},
         {"--paper", [&](const QString& v) { o.paper = v; }},
     };
@@ -150,6 +153,12 @@ std::string ReportSettings(const ReportCliOptions& o, ReportOptions& report,
         }
     if (!known) return "--period takes all, day or night";
     if (o.paper != "a4" && o.paper != "letter") return "--paper takes a4 or letter";
+    // The seconds of one strip of the SpO2 full report, as the trend's window gives them on
+    // screen.
+    bool ok = false;
+    report.spo2Window = o.window.toInt(&ok);
+    if (!ok || report.spo2Window < 1)
+        return "--window takes the seconds of one strip, a whole number of 1 or more";
     report.screenDpi = kDesignScreenDpi;
     return {};
 }

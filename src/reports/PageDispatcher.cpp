@@ -21,10 +21,10 @@ constexpr PageKindEntry kPageKinds[] = {
     {"frequency", FrequencyHistogram, FrequencyHistogram, nullptr},
     {"hr-map-pp", HrMapPpHistogram, HrMapPpHistogram, nullptr},
     {"data", FirstDataPage, LastDataPage, &DrawDataPage},
-    {nullptr, Spo2Summary, Spo2Summary, nullptr},
-    {nullptr, Spo2Quantitative, Spo2Quantitative, nullptr},
-    {nullptr, Spo2StripChart, Spo2StripChart, nullptr},
-    {nullptr, FirstSpo2FullPage, INT_MAX, nullptr},
+    {nullptr, Spo2Summary, Spo2Summary, &DrawSpo2SummaryPage},
+    {nullptr, Spo2Quantitative, Spo2Quantitative, &DrawSpo2QuantitativePage},
+    {nullptr, Spo2StripChart, Spo2StripChart, &DrawSpo2StripChartPage},
+    {nullptr, FirstSpo2FullPage, INT_MAX, &DrawSpo2FullReportPage},
 };
 
 } // namespace

@@ -43,6 +43,12 @@ void BoxLines(QPainter& painter, const ReportContext& context, int left, int top
     painter.drawLine(left, bottom, left, top);
 }
 
+int TestMinutes(const TestRecord& test) {
+    return test.readingCount > 0 && test.readingCount <= kMaxReadings
+               ? test.readings[static_cast<std::size_t>(test.readingCount - 1)].minutesFromStart
+               : 0;
+}
+
 QString ReadingTimeText(const TestRecord& test, int minutesFromStart) {
     const ReadingCells::ReadingClock clock = ReadingCells::ClockOf(test, minutesFromStart);
     return QString::asprintf("(%02d:%02d)", clock.hour, clock.minute);

@@ -35,6 +35,8 @@ void Heading(QPainter& painter, const ReportContext& context, const QString& tex
 // The four sides of the rectangle from (left, top) to (right, bottom), black pen.
 void BoxLines(QPainter& painter, const ReportContext& context, int left, int top, int right,
               int bottom);
+// Minutes from the start of the test to its last reading, excluded ones too.
+int TestMinutes(const TestRecord& test);
 // The clock time of a reading: "(07:05)".
 QString ReadingTimeText(const TestRecord& test, int minutesFromStart);
 

@@ -48,6 +48,8 @@ std::unique_ptr<ReportRun> ReportCommands::prepare() {
             options.title = FromGbk(ReadReportTitle(ConfigStore(config).reportFilePath(user)));
     }
     options.screenDpi = m_window->logicalDpiX();
+    if (const int window = m_spo2Window ? m_spo2Window() : 0; window > 0)
+        options.spo2Window = window;
     auto run = std::make_unique<ReportRun>(m_state, options);
     if (run->pageCount() == 0) {
         QMessageBox::information(m_window, tr("打印"),

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -27,6 +28,9 @@ class ReportCommands {
     void exportCsv();    // the readings of the loaded test as CSV
 
     QPrinter& printer() { return *m_printer; }
+    // Where the length of the SpO2 report's strips comes from: the window the SpO2 trend
+    // shows. Without one, or with an empty window, strips are 600 s long.
+    void setSpo2Window(std::function<int()> window) { m_spo2Window = std::move(window); }
 
   private:
     // A run over the loaded record, or nullptr after telling the user that no page is
@@ -39,4 +43,5 @@ class ReportCommands {
     QWidget* m_window;
     std::unique_ptr<QPrinter> m_printer;
     bool m_paperChosen = false;
+    std::function<int()> m_spo2Window;
 };

@@ -18,3 +18,13 @@ void DrawAmbulatorySummaryPage(QPainter& painter, const QRect& page, const Repor
                                int kind);
 // Kinds 10 to 50: data page kind - 10, 45 readings each.
 void DrawDataPage(QPainter& painter, const QRect& page, const ReportContext& context, int kind);
+// The SpO2 pages: summary (51), quantitative analysis (52), strip chart (53) and page
+// kind - 54 of the full analysis report.
+void DrawSpo2SummaryPage(QPainter& painter, const QRect& page, const ReportContext& context,
+                         int kind);
+void DrawSpo2QuantitativePage(QPainter& painter, const QRect& page, const ReportContext& context,
+                              int kind);
+void DrawSpo2StripChartPage(QPainter& painter, const QRect& page, const ReportContext& context,
+                            int kind);
+void DrawSpo2FullReportPage(QPainter& painter, const QRect& page, const ReportContext& context,
+                            int kind);

@@ -32,6 +32,10 @@ ReportContext PreparedContext(AppState& state, const ReportOptions& options) {
     c.dataReadings = DataPageReadings(state.record.test);
     c.style = ReportStyle::ForResolution(options.screenDpi, options.screenDpi);
     c.chartPeriod = options.chartPeriod;
+    // The SpO2 pages print what the series gives under the thresholds set now.
+    if (state.spo2.length() > 0 && options.selection.spo2Page >= 1 &&
+        options.selection.spo2Page <= 4)
+        state.spo2Analysis.analyse(state.spo2);
     c.spo2 = &state.spo2;
     c.spo2Analysis = &state.spo2Analysis;
     c.spo2Window = options.spo2Window;

@@ -157,11 +157,7 @@ void DrawAmbulatorySummaryPage(QPainter& p, const QRect& page, const ReportConte
 
     Heading(p, c, StringTable::label(57635), Frac(W, 35, 80), Frac(H, 9, 60), Frac(H, 10, 60),
             Frac(W, 46, 80));
-    // The time of the test's last reading, excluded ones too.
-    const int last =
-        test.readingCount > 0 && test.readingCount <= kMaxReadings
-            ? test.readings[static_cast<std::size_t>(test.readingCount - 1)].minutesFromStart
-            : 0;
+    const int last = TestMinutes(test);
     TextAt(p, left, g.row(13),
            QString::asprintf("%s%d:%d", qUtf8Printable(StringTable::label(57636)), last / 60,
                              last % 60));

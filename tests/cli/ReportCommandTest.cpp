@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -103,7 +106,7 @@ TEST(ReportCommand, BadInputAndAnUnwritableTarget) {
     const Case cases[] = {
         {{"--pdf", pdf, "--pages", "nope"}, 2, "unknown page"},
         {{"--pdf", pdf, "--pages", "pie"}, 2, "not available"},
-        {{"--pdf", pdf, "--spo2", "summary"}, 2, "not available"},
+        {{"--pdf", pdf, "--spo2", "full", "--window", "0"}, 2, "--window"},
         {{"--pdf", pdf, "--period", "noon"}, 2, "--period"},
         {{"--pdf", pdf, "--config", QString::fromStdString(dir.file("none.ini"))}, 2, "none.ini"},
         {{}, 2, "usage"},
@@ -118,6 +121,61 @@ TEST(ReportCommand, BadInputAndAnUnwritableTarget) {
     EXPECT_FALSE(FileExists(dir.file("r.pdf")));
     EXPECT_EQ(RunCli({"report", QString::fromStdString(dir.file("gone.awp")), "--pdf", pdf}).status,
               2);
+}
+
+TEST(ReportCommand, Spo2PagesPrintWhatAbpmCliSpo2Prints) {
+    TempDir dir;
+    const QString sample = QStringLiteral(ABPM_SAMPLES_DIR "/spo2-night.awp");
+    QProcess spo2;
+    spo2.start(ABPM_CLI, {"spo2", sample});
+    ASSERT_TRUE(spo2.waitForFinished(60000));
+    const QJsonObject figures = QJsonDocument::fromJson(spo2.readAllStandardOutput()).object();
+    const QJsonObject s = figures["summary"]["spo2"].toObject();
+    const QJsonObject p = figures["summary"]["pulse"].toObject();
+    const QString pdf = QString::fromStdString(dir.file("q.pdf"));
+    const CliRun run = RunCli(
+        {"report", sample, "--pdf", pdf, "--pages", "demographics", "--spo2", "quantitative"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString text = PdfText(dir.file("q.pdf"));
+    // Each row: its label, then the SpO2 figure and the pulse figure where the row has them.
+    const std::pair<const char*, QStringList> rows[] = {
+        {"事件总数", {s["totalEvents"].toString(), p["totalEvents"].toString()}},
+        {"事件总时长\\(分\\)",
+         {s["totalEventMinutes"].toString(), p["totalEventMinutes"].toString()}},
+        {"平均事件时长\\(秒\\)",
+         {s["averageEventSeconds"].toString(), p["averageEventSeconds"].toString()}},
+        {"指数\\(1/小时\\)", {s["indexPerHour"].toString(), p["indexPerHour"].toString()}},
+        {"%人为现象", {s["artefactPercent"].toString(), p["artefactPercent"].toString()}},
+        {"调整指数\\(1/小时\\)", {s["adjustedIndex"].toString(), p["adjustedIndex"].toString()}},
+        {"血氧 平均\\(%\\)", {s["average"].toString()}},
+        {"时长\\(分钟\\) < 88%", {s["minutesBelowCritical"].toString()}},
+        {"事件 <88%", {s["eventsBelowCritical"].toString()}},
+        {"血氧最小值", {s["minimum"].toString()}},
+        {"低血氧平均\\(%\\)", {s["lowAverage"].toString()}},
+        {"低血氧平均 < 88%", {s["lowAverageBelow88"].toString()}},
+        {"平均脉搏\\(bpm\\)", {p["average"].toString()}},
+        {"最低脉搏\\(bpm\\)", {p["minimum"].toString()}},
+    };
+    for (const auto& [label, values] : rows) {
+        const QString pattern = QString::fromUtf8(label) + " +" +
+                                QStringList(values).replaceInStrings(".", "\\.").join(" +") +
+                                "(\\s|$)";
+        EXPECT_TRUE(text.contains(QRegularExpression(pattern))) << pattern.toStdString();
+    }
+    for (const QJsonValue level : figures["levels"].toArray()) {
+        const QJsonObject r = level.toObject();
+        const QString pattern = QRegularExpression::escape(r["band"].toString().trimmed()) + " +" +
+                                r["events"].toString() + " +" + r["below"].toString().trimmed() +
+                                " +" + QRegularExpression::escape(r["time"].toString());
+        EXPECT_TRUE(text.contains(QRegularExpression(pattern))) << pattern.toStdString();
+    }
+
+    // The full report in strips of an hour: 28800 / (3 * 3600) + 1 = 3 pages.
+    ASSERT_EQ(RunCli({"report", sample, "--pdf", pdf, "--pages", "demographics", "--spo2", "full",
+                      "--window", "3600"})
+                  .status,
+              0);
+    EXPECT_EQ(PdfText(dir.file("q.pdf")).count(QStringLiteral("全面分析报告")), 3);
 }
 
 TEST(ExportCommand, WritesOneCsvLinePerReading) {

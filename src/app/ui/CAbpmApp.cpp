@@ -19,6 +19,7 @@
 #include "Help.h"
 #include "LanguageManager.h"
 #include "ReportCommands.h"
+#include "Spo2TrendDisplay.h"
 #include "StringTable.h"
 
 CAbpmApp::CAbpmApp(QString programFolder, QString startFolder) {
@@ -39,6 +40,9 @@ bool CAbpmApp::initInstance() {
     m_languages->load(StoredLanguage(program, QStringLiteral("english")));
     m_frame = std::make_unique<CMainFrame>(m_state, *m_languages);
     m_reports = std::make_unique<ReportCommands>(m_state, configPath(), m_frame.get());
+    // The full SpO2 report prints strips of the window the trend shows.
+    m_reports->setSpo2Window(
+        [view = m_frame->view()] { return view->spo2Trend()->trend().window; });
     registerHandlers();
     // Every start makes Config family current again and takes its patient file folder.
     ConfigStore store(configPath().toStdString());

@@ -69,7 +69,12 @@ void StretchPainter::pane(const QRect& pane, const Spo2PaneScale& scale,
         p.drawLine(pane.left(), y, pane.right(), y);
     }
     p.setPen(PenOf(style.text, style.penWidth));
-    for (int v = scale.minimum; v <= scale.maximum; v += scale.labelStep) {
+    // A low pane labels fewer values rather than letting them run into each other.
+    const int range = std::max(1, scale.maximum - scale.minimum);
+    int labelStep = std::max(1, scale.labelStep);
+    while (labelStep < range && labelStep * pane.height() / range < fm.height() * 3 / 2)
+        labelStep *= 2;
+    for (int v = scale.minimum; v <= scale.maximum; v += labelStep) {
         const QString label = QString::number(v);
         const int y = YOf(v, pane, scale) + (fm.ascent() - fm.descent()) / 2;
         p.drawText(pane.left() - gap - fm.horizontalAdvance(label), y, label);
