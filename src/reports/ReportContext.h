@@ -33,6 +33,7 @@ struct ReportRecordTexts {
 // gives empty texts and is not created.
 ReportRecordTexts ReadReportRecordTexts(const std::string& path, const std::string& testSection);
 
+
 // Everything a page routine may use. Pages are pure functions of it: the same context draws
 // the preview, the printer and a PDF file alike.
 struct ReportContext {
