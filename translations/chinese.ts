@@ -817,6 +817,17 @@
     </message>
 </context>
 <context>
+    <name>Spo2ReportPages</name>
+    <message>
+        <source>饱和事件：血氧下降至少%%1，持续时间至少%2秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>脉搏事件：脉率变化至少%1bpm，持续时间至少%2秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Spo2TrendPainter</name>
     <message>
         <source>SPO2</source>

@@ -836,6 +836,17 @@ Choose the pages to print in the report configuration.</translation>
     </message>
 </context>
 <context>
+    <name>Spo2ReportPages</name>
+    <message>
+        <source>饱和事件：血氧下降至少%%1，持续时间至少%2秒</source>
+        <translation>Desaturation event: SpO2 falls by at least %1% for at least %2 s</translation>
+    </message>
+    <message>
+        <source>脉搏事件：脉率变化至少%1bpm，持续时间至少%2秒</source>
+        <translation>Pulse event: pulse rate changes by at least %1 bpm for at least %2 s</translation>
+    </message>
+</context>
+<context>
     <name>Spo2TrendPainter</name>
     <message>
         <source>SPO2</source>
