@@ -19,11 +19,12 @@ struct Commands {
     QWidget window;
     std::unique_ptr<ReportCommands> commands;
 
-    explicit Commands(const std::string& pageKeys) {
+    explicit Commands(const std::string& pageKeys,
+                      const char* record = ABPM_SAMPLES_DIR "/24h-normal-dip.awp") {
         WriteFileBytes(dir.file("OblCofig.ini"),
                        "[Previous Config]\r\nCurrent Config=Config family\r\n[Config family]\r\n" +
                            pageKeys);
-        EXPECT_TRUE(state->openRecord(ABPM_SAMPLES_DIR "/24h-normal-dip.awp", {}));
+        EXPECT_TRUE(state->openRecord(record, {}));
         commands = std::make_unique<ReportCommands>(
             *state, QString::fromStdString(dir.file("OblCofig.ini")), &window);
     }
@@ -46,9 +47,8 @@ TEST(ReportCommands, WithoutAPageTheUserIsToldInsteadOfGivenAnEmptyDialog) {
     EXPECT_EQ(dialogs, 0);
 }
 
-TEST(ReportCommands, SaveAsPdfWritesTheSelectedPages) {
-    Commands c("Demographics Page=1\r\nData Page=1\r\n");
-    ModalAnswerer answer(QMessageBox::Ok);
+// Saves the run as "report.pdf" in the fixture's folder; returns its page count.
+std::size_t SavePdf(Commands& c, ModalAnswerer& answer) {
     const QString target = QString::fromStdString(c.dir.file("report"));
     answer.setDialogHandler([&](QWidget* dialog) {
         auto* files = qobject_cast<QFileDialog*>(dialog);
@@ -57,17 +57,31 @@ TEST(ReportCommands, SaveAsPdfWritesTheSelectedPages) {
         QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
     });
     c.commands->saveAsPdf();
-    EXPECT_TRUE(answer.texts.isEmpty());
-    // The patient data page and ceil(63 / 45) = 2 data pages; no partial file is left.
     const std::string pdf = ReadFileBytes(c.dir.file("report.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     std::size_t pages = 0;
     for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
          at = pdf.find("/Type /Page\n", at + 1))
         ++pages;
-    EXPECT_EQ(pages, 3u);
+    return pages;
+}
+
+TEST(ReportCommands, SaveAsPdfWritesTheSelectedPages) {
+    Commands c("Demographics Page=1\r\nData Page=1\r\n");
+    ModalAnswerer answer(QMessageBox::Ok);
+    // The patient data page and ceil(63 / 45) = 2 data pages; no partial file is left.
+    EXPECT_EQ(SavePdf(c, answer), 3u);
+    EXPECT_TRUE(answer.texts.isEmpty());
     EXPECT_EQ(QDir(QString::fromStdString(c.dir.path()))
                   .entryList({"*.part"}, QDir::Files | QDir::Hidden)
                   .size(),
               0);
+}
+
+TEST(ReportCommands, TheFullSpo2ReportPrintsStripsOfTheTrendsWindow) {
+    Commands c("Spo2 Page=2\r\n", ABPM_SAMPLES_DIR "/spo2-night.awp");
+    c.commands->setSpo2Window([] { return 3600; });
+    ModalAnswerer answer(QMessageBox::Ok);
+    // Eight hours in strips of an hour: 28800 / (3 * 3600) + 1 = 3 pages.
+    EXPECT_EQ(SavePdf(c, answer), 3u);
 }
