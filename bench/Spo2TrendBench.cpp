@@ -3,12 +3,10 @@
 // builds the week's curves again. Run under the offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 
 #include "AppState.h"
 #include "COBLView.h"
-#include "ControlBar.h"
 #include "Spo2TrendDisplay.h"
 
 namespace {
@@ -34,54 +32,55 @@ void LoadSeries(AppState& state) {
     state.record.isLoaded = 1;
 }
 
-void PageRight(benchmark::State& bench, int windowCommand) {
+// The main view at 1920 x 1080 showing the week's SpO2 trend.
+struct Screen {
     AppState state;
-    LoadSeries(state);
-    COBLView view(state);
-    view.resize(kScreen);
-    view.show();
-    view.recordChanged();
-    QApplication::processEvents();
-    view.controlBar()->button(windowCommand)->click();
-    view.repaint();
-    Spo2TrendDisplay* trend = view.spo2Trend();
+    COBLView view{state};
+
+    Screen() {
+        LoadSeries(state);
+        view.resize(kScreen);
+        view.show();
+        view.recordChanged();
+        QApplication::processEvents();
+        view.setDisplayMode(COBLView::Spo2Trend);
+    }
+    Spo2TrendDisplay& trend() { return *view.spo2Trend(); }
+};
+
+void PageRight(benchmark::State& bench, Spo2TrendState::Selector window) {
+    Screen screen;
+    Spo2TrendDisplay& trend = screen.trend();
+    trend.chooseWindow(window);
+    screen.view.repaint();
     for (auto _ : bench) {
         // Back to the start when the end is reached, outside the measurement.
-        if (trend->trend().offset + trend->trend().window >= kSeconds) {
+        if (trend.trend().offset + trend.trend().window >= kSeconds) {
             bench.PauseTiming();
-            trend->command(Spo2TrendDisplay::PageLeft);
-            while (trend->trend().offset > 0)
-                trend->command(Spo2TrendDisplay::PageLeft);
-            view.repaint();
+            while (trend.trend().offset > 0)
+                trend.move(Spo2TrendDisplay::PageLeft);
+            screen.view.repaint();
             bench.ResumeTiming();
         }
-        trend->command(Spo2TrendDisplay::PageRight);
-        view.repaint();
+        trend.move(Spo2TrendDisplay::PageRight);
+        screen.view.repaint();
     }
 }
 
 void TenMinuteWindow(benchmark::State& bench) {
-    PageRight(bench, ControlBar::TenMinutes);
+    PageRight(bench, Spo2TrendState::TenMinutes);
 }
 void OneHourWindow(benchmark::State& bench) {
-    PageRight(bench, ControlBar::OneHour);
+    PageRight(bench, Spo2TrendState::OneHour);
 }
 
 // A change of window builds the curves of the whole week again before the redraw.
 void WindowChange(benchmark::State& bench) {
-    AppState state;
-    LoadSeries(state);
-    COBLView view(state);
-    view.resize(kScreen);
-    view.show();
-    view.recordChanged();
-    QApplication::processEvents();
-    view.setDisplayMode(COBLView::Spo2Trend);
+    Screen screen;
     int k = 0;
     for (auto _ : bench) {
-        view.spo2Trend()->command(k++ % 2 ? Spo2TrendDisplay::OneHour
-                                          : Spo2TrendDisplay::TenMinutes);
-        view.repaint();
+        screen.trend().chooseWindow(k++ % 2 ? Spo2TrendState::OneHour : Spo2TrendState::TenMinutes);
+        screen.view.repaint();
     }
 }
 
@@ -90,13 +89,3 @@ void WindowChange(benchmark::State& bench) {
 BENCHMARK(TenMinuteWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(OneHourWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowChange)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

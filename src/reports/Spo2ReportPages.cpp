@@ -60,17 +60,28 @@ int SeriesLength(const ReportContext& c) {
 
 } // namespace
 
+namespace {
+
+// The event chart from top, eventPercent of the page tall, the overview chart below it and
+// the signature lines at the foot.
+void ChartsAndSignatures(QPainter& p, const ReportContext& c, const QRect& page, int top,
+                         int eventPercent) {
+    const int H = page.height(), width = Right(page) - Left(page);
+    const int eventHeight = Frac(H, eventPercent, 100);
+    EventChart(p, c, QRect(Left(page), top, width, eventHeight));
+    const int overviewTop = top + eventHeight + Frac(H, 1, 100);
+    OverviewChart(p, c, QRect(Left(page), overviewTop, width, Frac(H, 92, 100) - overviewTop));
+    SignatureLines(p, c, page.width(), Frac(H, 95, 100));
+}
+
+} // namespace
+
 void DrawSpo2SummaryPage(QPainter& p, const QRect& page, const ReportContext& c, int) {
-    const int W = page.width(), H = page.height();
+    const int H = page.height();
     const int top = PageTop(p, c, page, 57763) + Frac(H, 2, 100);
-    const int tableBottom = SummaryTable(p, c, QRect(Left(page), top, Frac(W, 7, 12), 0));
-    const int chartTop = tableBottom + Frac(H, 3, 100);
-    EventChart(p, c, QRect(Left(page), chartTop, Right(page) - Left(page), Frac(H, 12, 100)));
-    const int overviewTop = chartTop + Frac(H, 14, 100);
-    OverviewChart(
-        p, c,
-        QRect(Left(page), overviewTop, Right(page) - Left(page), Frac(H, 91, 100) - overviewTop));
-    SignatureLines(p, c, W, Frac(H, 94, 100));
+    const int tableBottom =
+        SummaryTable(p, c, QRect(Left(page), top, Frac(page.width(), 7, 12), 0));
+    ChartsAndSignatures(p, c, page, tableBottom + Frac(H, 3, 100), 12);
 }
 
 void DrawSpo2QuantitativePage(QPainter& p, const QRect& page, const ReportContext& c, int) {
@@ -80,24 +91,17 @@ void DrawSpo2QuantitativePage(QPainter& p, const QRect& page, const ReportContex
     const int patientBottom = PatientBlock(p, c, Left(page), blockTop);
     const int parameterBottom = ParameterBlock(p, c, Frac(W, 1, 2), blockTop);
     const int top = std::max(patientBottom, parameterBottom) + Frac(H, 1, 100);
-    const int half = Frac(W, 1, 2);
-    const int gap = Frac(W, 1, 50);
-    const int summaryBottom =
-        SummaryTable(p, c, QRect(Left(page), top, half - gap - Left(page), 0));
-    const int levelBottom = LevelTable(p, c, QRect(half + gap, top, Right(page) - half - gap, 0));
+    // Two columns: the summary and the distribution of SpO2 on the left, the level table and
+    // the distribution of events on the right.
+    const int half = Frac(W, 1, 2), gap = Frac(W, 1, 50);
+    const int leftWidth = half - gap - Left(page), rightWidth = Right(page) - half - gap;
+    const int summaryBottom = SummaryTable(p, c, QRect(Left(page), top, leftWidth, 0));
+    const int levelBottom = LevelTable(p, c, QRect(half + gap, top, rightWidth, 0));
     const int chartsTop = std::max(summaryBottom, levelBottom) + Frac(H, 2, 100);
     const int chartsHeight = Frac(H, 13, 100);
-    Spo2DistributionChart(p, c,
-                          QRect(Left(page), chartsTop, half - gap - Left(page), chartsHeight));
-    EventDistributionChart(p, c,
-                           QRect(half + gap, chartsTop, Right(page) - half - gap, chartsHeight));
-    const int eventTop = chartsTop + chartsHeight + Frac(H, 1, 100);
-    EventChart(p, c, QRect(Left(page), eventTop, Right(page) - Left(page), Frac(H, 10, 100)));
-    const int overviewTop = eventTop + Frac(H, 11, 100);
-    OverviewChart(
-        p, c,
-        QRect(Left(page), overviewTop, Right(page) - Left(page), Frac(H, 93, 100) - overviewTop));
-    SignatureLines(p, c, W, Frac(H, 95, 100));
+    Spo2DistributionChart(p, c, QRect(Left(page), chartsTop, leftWidth, chartsHeight));
+    EventDistributionChart(p, c, QRect(half + gap, chartsTop, rightWidth, chartsHeight));
+    ChartsAndSignatures(p, c, page, chartsTop + chartsHeight + Frac(H, 1, 100), 10);
 }
 
 // The whole recording in four strips of equal length.

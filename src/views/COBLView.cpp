@@ -123,7 +123,16 @@ void COBLView::onBarCommand(int id) {
         m_spo2->editParameters();
     } else {
         if (m_mode != Spo2Trend) setDisplayMode(Spo2Trend);
-        if (m_mode == Spo2Trend && id != ControlBar::Spo2Trend) m_spo2->command(id);
+        if (m_mode != Spo2Trend) {
+            // Without a trend to take it, a length button shows the chosen length again.
+            m_bar->setLengthSelector(m_spo2->trend().lengthSelector);
+        } else if (id >= ControlBar::OneMinute && id <= ControlBar::OneHour) {
+            m_spo2->chooseWindow(Spo2TrendState::Selector(id - ControlBar::OneMinute));
+        } else if (id == ControlBar::ManualLength) {
+            m_spo2->chooseManualWindow();
+        } else if (id >= ControlBar::PageLeft && id <= ControlBar::PageRight) {
+            m_spo2->move(Spo2TrendDisplay::Move(id - ControlBar::PageLeft));
+        }
     }
 }
 

@@ -11,14 +11,14 @@
 Spo2TrendDisplay::Spo2TrendDisplay(QWidget* view, AppState& state)
     : QObject(view), m_view(view), m_state(state) {
     // The arrow keys step and the page keys page while the trend is shown.
-    const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::Key_Left), StepLeft},
-                                                 {QKeySequence(Qt::Key_Right), StepRight},
-                                                 {QKeySequence(Qt::Key_PageUp), PageLeft},
-                                                 {QKeySequence(Qt::Key_PageDown), PageRight}};
-    for (const auto& [key, id] : keys) {
+    const std::pair<QKeySequence, Move> keys[] = {{QKeySequence(Qt::Key_Left), StepLeft},
+                                                  {QKeySequence(Qt::Key_Right), StepRight},
+                                                  {QKeySequence(Qt::Key_PageUp), PageLeft},
+                                                  {QKeySequence(Qt::Key_PageDown), PageRight}};
+    for (const auto& [key, m] : keys) {
         auto* shortcut = new QShortcut(key, view);
         shortcut->setEnabled(false);
-        connect(shortcut, &QShortcut::activated, this, [this, id] { command(id); });
+        connect(shortcut, &QShortcut::activated, this, [this, m] { move(m); });
         m_keys.append(shortcut);
     }
 }
@@ -56,17 +56,23 @@ void Spo2TrendDisplay::changed() {
     emit repaintRequested();
 }
 
-void Spo2TrendDisplay::command(int id) {
+void Spo2TrendDisplay::chooseWindow(Spo2TrendState::Selector selector) {
+    m_trend.chooseFixedWindow(selector);
+    changed();
+}
+
+// Cancelled, the window stays and the pressed button goes back to the one it was.
+void Spo2TrendDisplay::chooseManualWindow() {
+    Spo2DisplaySettingsDialog dialog(m_trend.window, seriesLength(), m_view);
+    connect(&dialog, &Spo2DisplaySettingsDialog::helpRequested, this,
+            &Spo2TrendDisplay::helpRequested);
+    if (dialog.exec() == QDialog::Accepted) m_trend.chooseManualWindow(dialog.window());
+    changed();
+}
+
+void Spo2TrendDisplay::move(Move move) {
     const int length = seriesLength();
-    switch (id) {
-    case OneMinute:
-    case TenMinutes:
-    case OneHour:
-        m_trend.chooseFixedWindow(Spo2TrendState::Selector(id - OneMinute));
-        break;
-    case ManualLength:
-        chooseManualWindow();
-        break;
+    switch (move) {
     case PageLeft:
         m_trend.pageLeft();
         break;
@@ -79,18 +85,8 @@ void Spo2TrendDisplay::command(int id) {
     case PageRight:
         m_trend.pageRight(length);
         break;
-    default:
-        return;
     }
     changed();
-}
-
-// Cancelled, the window stays and the pressed button goes back to the one it was.
-void Spo2TrendDisplay::chooseManualWindow() {
-    Spo2DisplaySettingsDialog dialog(m_trend.window, seriesLength(), m_view);
-    connect(&dialog, &Spo2DisplaySettingsDialog::helpRequested, this,
-            &Spo2TrendDisplay::helpRequested);
-    if (dialog.exec() == QDialog::Accepted) m_trend.chooseManualWindow(dialog.window());
 }
 
 void Spo2TrendDisplay::editParameters() {

@@ -12,22 +12,14 @@ class QShortcut;
 class QWidget;
 struct AppState;
 
-// The SpO2 trend of the main view: its state, the commands of the bottom bar's SpO2 buttons
+// The SpO2 trend of the main view: its state, what the bottom bar's SpO2 buttons do to it
 // and the picture drawn into the view's display area. The trend is drawn into an off-screen
 // picture when something it shows changed and copied to the view on every paint.
 class Spo2TrendDisplay : public QObject {
     Q_OBJECT
   public:
-    enum Command {
-        OneMinute = 2001,
-        TenMinutes = 2002,
-        OneHour = 2003,
-        ManualLength = 2004,
-        PageLeft = 2005,
-        StepLeft = 2006,
-        StepRight = 2007,
-        PageRight = 2008,
-    };
+    // The moves of the paging and stepping buttons, in their order on the bar.
+    enum Move { PageLeft, StepLeft, StepRight, PageRight };
 
     Spo2TrendDisplay(QWidget* view, AppState& state);
 
@@ -38,8 +30,11 @@ class Spo2TrendDisplay : public QObject {
     // The view shows the SpO2 trend from now on, or no longer.
     void enter();
     void leave();
-    // A window, paging or stepping button (2001-2008).
-    void command(int id);
+    // One of the length buttons' windows (60, 600 or 3600 s) from the start of the series.
+    void chooseWindow(Spo2TrendState::Selector selector);
+    // A window typed in the display-settings dialog; cancelled, nothing changes.
+    void chooseManualWindow();
+    void move(Move move);
     // The analysis-parameters dialog; on OK the series is analysed again with the new values.
     void editParameters();
     void paint(QPainter& painter, const QRect& area);
@@ -51,7 +46,6 @@ class Spo2TrendDisplay : public QObject {
 
   private:
     int seriesLength() const;
-    void chooseManualWindow();
     void changed();
 
     QWidget* m_view;

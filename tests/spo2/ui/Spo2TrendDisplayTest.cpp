@@ -82,3 +82,13 @@ TEST_F(Spo2ViewTest, NewParametersAnalyseTheSeriesAgain) {
     EXPECT_EQ(state.spo2Analysis.criticalLevel(), 90);
     EXPECT_EQ(trend().criticalLevel, 90);
 }
+
+TEST_F(Spo2ViewTest, ALengthButtonWithoutSpo2DataSaysSoAndKeepsTheChosenLength) {
+    state.spo2.clear();
+    MessageBoxCatcher boxes;
+    click(ControlBar::OneHour);
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0], QStringLiteral("当前病历文件中没有血氧数据!"));
+    EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
+    EXPECT_TRUE(view->controlBar()->button(ControlBar::TenMinutes)->isChecked());
+}
