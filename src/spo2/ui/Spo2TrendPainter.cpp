@@ -64,7 +64,8 @@ void StretchPainter::pane(const QRect& pane, const Spo2PaneScale& scale,
                           const QString& title) const {
     const int gap = std::max(2, fm.height() / 4);
     p.setPen(PenOf(style.grid, style.penWidth, Qt::DotLine));
-    for (int v = scale.minimum + scale.step; v < scale.maximum; v += scale.step) {
+    const int step = std::max(1, scale.step);
+    for (int v = scale.minimum + step; v < scale.maximum; v += step) {
         const int y = YOf(v, pane, scale);
         p.drawLine(pane.left(), y, pane.right(), y);
     }
