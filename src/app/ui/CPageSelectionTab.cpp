@@ -72,6 +72,7 @@ CPageSelectionTab::CPageSelectionTab(const ReportConfig& layout, bool isNew, QWi
     layoutBox->addStretch(1);
 
     setSpo2(layout.spo2Report);
+    setFocusProxy(isNew ? static_cast<QWidget*>(m_name) : m_pages[0]);
     // Switching the SpO2 report on offers its first type; off leaves no type chosen.
     connect(m_spo2, &QCheckBox::clicked, this, [this](bool on) { setSpo2(on ? 1 : 0); });
 }

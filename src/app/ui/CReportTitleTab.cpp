@@ -13,6 +13,7 @@ CReportTitleTab::CReportTitleTab(const std::string& title, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("报告标题"), this));
     m_edit->setTabChangesFocus(true);
+    setFocusProxy(m_edit);
     layout->addWidget(m_edit, 1);
     connect(m_edit, &QPlainTextEdit::textChanged, this, &CReportTitleTab::limitLength);
 }
