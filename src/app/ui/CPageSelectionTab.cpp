@@ -45,7 +45,8 @@ CPageSelectionTab::CPageSelectionTab(const ReportConfig& layout, bool isNew, QWi
       m_spo2(new QCheckBox(tr("血氧报告"), this)), m_spo2Types(new QButtonGroup(this)) {
     auto* layoutBox = new QVBoxLayout(this);
     auto* nameRow = new QFormLayout;
-    m_name->setMaxLength(int(ReportConfig::kMaxNameLength));
+    // Only a new name is typed; an existing one is shown whole and never changed here.
+    if (isNew) m_name->setMaxLength(int(ReportConfig::kMaxNameLength));
     m_name->setEnabled(isNew);
     nameRow->addRow(tr("报告名称"), m_name);
     layoutBox->addLayout(nameRow);
@@ -93,7 +94,7 @@ void CPageSelectionTab::setSpo2(int report) {
 }
 
 void CPageSelectionTab::store(ReportConfig& layout) const {
-    layout.name = ConfigStore::TrimBlanks(ToGbk(m_name->text()));
+    if (m_name->isEnabled()) layout.name = ConfigStore::TrimBlanks(ToGbk(m_name->text()));
     for (std::size_t kind = 0; kind < layout.pageFlags.size(); ++kind)
         layout.pageFlags[kind] = m_pages[kind]->isChecked() ? 1 : 0;
     layout.spo2Report = m_spo2->isChecked() ? m_spo2Types->checkedId() + 1 : 0;

@@ -22,7 +22,7 @@ class CPageSelectionTab : public QWidget {
     // Summary, full analysis, quantitative, with histograms: "Spo2 Page" 1 to 4.
     QRadioButton* spo2Radio(int index) const;
 
-    // The name (trimmed), the page flags and the SpO2 choice into the layout.
+    // The name of a new layout (trimmed), the page flags and the SpO2 choice into the layout.
     void store(ReportConfig& layout) const;
 
   private:

@@ -9,7 +9,7 @@
 
 CReportTitleTab::CReportTitleTab(const std::string& title, QWidget* parent)
     : QWidget(parent), m_edit(new QPlainTextEdit(FromGbk(title), this)),
-      m_accepted(m_edit->toPlainText()) {
+      m_accepted(m_edit->toPlainText()), m_loaded(title), m_loadedText(m_accepted) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("报告标题"), this));
     m_edit->setTabChangesFocus(true);
@@ -35,6 +35,8 @@ void CReportTitleTab::limitLength() {
 
 std::string CReportTitleTab::title() const {
     QString text = m_edit->toPlainText();
+    // A title left as it was goes back byte for byte.
+    if (text == m_loadedText) return m_loaded;
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return ToGbk(text);
 }

@@ -20,4 +20,6 @@ class CReportTitleTab : public QWidget {
 
     QPlainTextEdit* m_edit;
     QString m_accepted; // the text before the last change
+    std::string m_loaded;
+    QString m_loadedText;
 };

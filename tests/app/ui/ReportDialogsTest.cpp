@@ -132,8 +132,12 @@ TEST(LayoutEditor, RefusesWhatCannotBeSavedAndStaysOpen) {
 
 TEST(LayoutEditor, ReopenedLayoutShowsEveryChoiceAndConfirmingKeepsThem) {
     Reports r;
-    AddLayout(r.path, "K", {1, 8}, 3);
-    ReportConfig layout = LoadReportConfig(r.path, "K");
+    // A name longer than the editor takes and a title byte that is no GBK text, both written
+    // by hand: confirming must not change them.
+    const std::string name(35, 'K');
+    AddLayout(r.path, name, {1, 8}, 3);
+    CIniDocument(r.path).WriteString(name, "Title", "A\x81");
+    ReportConfig layout = LoadReportConfig(r.path, name);
     CReportLayoutDialog editor(r.path, layout, false, QStringLiteral("family"));
     ModalAnswerer answer(QMessageBox::Ok); // none expected
     CPageSelectionTab* tab = editor.pagesTab();
@@ -141,13 +145,16 @@ TEST(LayoutEditor, ReopenedLayoutShowsEveryChoiceAndConfirmingKeepsThem) {
     EXPECT_EQ(CheckedKinds(tab), (std::vector<int>{1, 8}));
     EXPECT_TRUE(tab->spo2Radio(2)->isChecked()); // quantitative, "Spo2 Page" 3
     EXPECT_TRUE(tab->spo2Radio(2)->isEnabled());
+    editor.showTab(CReportLayoutDialog::TitleTab);
     editor.ok();
     EXPECT_TRUE(answer.texts.isEmpty());
-    EXPECT_EQ(r.report("K", "Statistics Page"), "1");
-    EXPECT_EQ(r.report("K", "Frequency Histogram Page"), "1");
-    EXPECT_EQ(r.report("K", "Demographics Page"), "0");
-    EXPECT_EQ(r.report("K", "Spo2 Page"), "3");
+    EXPECT_EQ(r.report(name, "Statistics Page"), "1");
+    EXPECT_EQ(r.report(name, "Frequency Histogram Page"), "1");
+    EXPECT_EQ(r.report(name, "Demographics Page"), "0");
+    EXPECT_EQ(r.report(name, "Spo2 Page"), "3");
+    EXPECT_EQ(r.report(name, "Title"), "A\x81");
     EXPECT_EQ(r.report("INFO", "count"), "1");
+    EXPECT_EQ(r.report(std::string(30, 'K'), "Title"), "<missing>"); // not saved under a cut name
 }
 
 TEST(LayoutEditor, OkInTheTitleTabSavesThePagesTabAsLastLeft) {
