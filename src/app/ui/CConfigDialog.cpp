@@ -1,6 +1,5 @@
 #include "CConfigDialog.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -13,21 +12,15 @@
 #include "GbkText.h"
 #include "ReportConfig.h"
 #include "SaveFailed.h"
+#include "TabButtons.h"
 
 CConfigDialog::CConfigDialog(ConfigStore& store, AppState& state, Page startPage, QWidget* parent)
     : QDialog(parent), m_store(store), m_state(state), m_pages(new QStackedWidget(this)) {
     setWindowTitle(tr("配置") + QStringLiteral(" - ") + FromGbk(state.currentUserName));
     auto* layout = new QVBoxLayout(this);
-    auto* tabRow = new QHBoxLayout;
-    const QString titles[] = {tr("计算机"), tr("报告")};
-    for (int i = 0; i < 2; ++i) {
-        m_tabs[i] = new QPushButton(titles[i], this);
-        m_tabs[i]->setAutoDefault(false);
-        connect(m_tabs[i], &QPushButton::clicked, this, [this, i] { showPage(Page(i)); });
-        tabRow->addWidget(m_tabs[i]);
-    }
-    tabRow->addStretch(1);
-    layout->addLayout(tabRow);
+    // The thresholds page has no button: its menu command alone shows it.
+    layout->addLayout(MakeTabButtons(this, {tr("计算机"), tr("报告")}, m_tabs,
+                                     [this](int page) { showPage(Page(page)); }));
     layout->addWidget(m_pages, 1);
 
     m_pages->addWidget(new CComputerSettingsPage(store, state, this));
@@ -51,9 +44,7 @@ QPushButton* CConfigDialog::tabButton(Page page) const {
 
 void CConfigDialog::showPage(Page page) {
     m_pages->setCurrentIndex(page);
-    // The shown page's button is greyed; the thresholds page has none, so both stay usable.
-    for (int i = 0; i < 2; ++i)
-        m_tabs[i]->setEnabled(i != page);
+    MarkShownTab(m_tabs, page == ThresholdsPage ? -1 : page);
 }
 
 void CConfigDialog::pageFinished(Page page, bool accepted) {

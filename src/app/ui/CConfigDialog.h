@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <string>
 
 class ConfigStore;
@@ -47,7 +48,7 @@ class CConfigDialog : public QDialog {
     ConfigStore& m_store;
     AppState& m_state;
     QStackedWidget* m_pages;
-    QPushButton* m_tabs[2];
+    QList<QPushButton*> m_tabs;
     CReportPage* m_reportPage;
     bool m_changed = false;
     bool m_reportConfirmed = false;

@@ -1,7 +1,6 @@
 #include "CReportLayoutDialog.h"
 
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 #include "Help.h"
 #include "SaveFailed.h"
 #include "StringTable.h"
+#include "TabButtons.h"
 
 CReportLayoutDialog::CReportLayoutDialog(std::string reportPath, ReportConfig& layout, bool isNew,
                                          const QString& userName, QWidget* parent)
@@ -21,16 +21,8 @@ CReportLayoutDialog::CReportLayoutDialog(std::string reportPath, ReportConfig& l
       m_tabArea(new QVBoxLayout) {
     setWindowTitle(userName);
     auto* layoutBox = new QVBoxLayout(this);
-    auto* tabRow = new QHBoxLayout;
-    const QString titles[] = {tr("打印页"), tr("标题"), tr("图形")};
-    for (int i = 0; i < 3; ++i) {
-        m_tabButtons[i] = new QPushButton(titles[i], this);
-        m_tabButtons[i]->setAutoDefault(false);
-        connect(m_tabButtons[i], &QPushButton::clicked, this, [this, i] { showTab(Tab(i)); });
-        tabRow->addWidget(m_tabButtons[i]);
-    }
-    tabRow->addStretch(1);
-    layoutBox->addLayout(tabRow);
+    layoutBox->addLayout(MakeTabButtons(this, {tr("打印页"), tr("标题"), tr("图形")}, m_tabButtons,
+                                        [this](int tab) { showTab(Tab(tab)); }));
     layoutBox->addLayout(m_tabArea, 1);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -74,8 +66,7 @@ void CReportLayoutDialog::showTab(Tab tab) {
         break;
     }
     m_tabArea->addWidget(m_tab);
-    for (int i = 0; i < 3; ++i)
-        m_tabButtons[i]->setEnabled(i != tab);
+    MarkShownTab(m_tabButtons, tab);
     m_tab->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <string>
 
 #include "ReportConfig.h"
@@ -44,5 +45,5 @@ class CReportLayoutDialog : public QDialog {
     Tab m_shown = PagesTab;
     QWidget* m_tab = nullptr;
     QVBoxLayout* m_tabArea;
-    QPushButton* m_tabButtons[3];
+    QList<QPushButton*> m_tabButtons;
 };
