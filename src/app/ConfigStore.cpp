@@ -276,17 +276,6 @@ bool ConfigStore::setPatientFilePath(const std::string& section, const std::stri
     return doc.WriteString(section, kPatientFilePath, folder) && doc.Save();
 }
 
-int ConfigStore::pageSwitch(const std::string& section, const std::string& key,
-                            int defaultValue) const {
-    const CIniDocument doc(m_filePath);
-    return doc.GetInt(section, key, defaultValue);
-}
-
-bool ConfigStore::setPageSwitch(const std::string& section, const std::string& key, int value) {
-    CIniDocument doc(m_filePath);
-    return doc.WriteInt(section, key, value) && doc.Save();
-}
-
 bool ConfigStore::writePageSelection(const std::string& section,
                                      const std::array<int, PageKinds::kPageKeys.size()>& pageFlags,
                                      int spo2Report) {

@@ -123,9 +123,6 @@ class ConfigStore {
     std::string patientFilePath(const std::string& section) const;
     bool setPatientFilePath(const std::string& section, const std::string& folder);
 
-    // A report page switch ("Demographics Page", ...), defaultValue when missing.
-    int pageSwitch(const std::string& section, const std::string& key, int defaultValue) const;
-    bool setPageSwitch(const std::string& section, const std::string& key, int value);
     // The page selection that printing reads: the eleven page kinds and "Spo2 Page".
     bool writePageSelection(const std::string& section,
                             const std::array<int, PageKinds::kPageKeys.size()>& pageFlags,
