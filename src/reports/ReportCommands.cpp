@@ -48,6 +48,9 @@ std::unique_ptr<ReportRun> ReportCommands::prepare() {
             options.title = FromGbk(ReadReportTitle(ConfigStore(config).reportFilePath(user)));
     }
     options.screenDpi = m_window->logicalDpiX();
+    // The chart pages show what the charts on screen show.
+    options.chartPeriod = m_state.chart.period;
+    options.chartBands = m_state.chart.bands;
     auto run = std::make_unique<ReportRun>(m_state, options);
     if (run->pageCount() == 0) {
         QMessageBox::information(m_window, tr("打印"),
