@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BpStatistics.h"
+#include "ChartPainting.h"
 #include "PageDrawing.h"
 #include "ReportContext.h"
 #include "ReportPages.h"
@@ -51,16 +52,6 @@ struct Panel {
     bool spans(int value) const { return value >= scaleStart && value <= scaleStart + kPanelSpan; }
 };
 
-// Text whose middle lies at x and whose top at y.
-void TextCentredAt(QPainter& p, int x, int y, const QString& text) {
-    TextAt(p, x - p.fontMetrics().horizontalAdvance(text) / 2, y, text);
-}
-
-// Text whose right end lies at x and whose middle lies at y.
-void TextRightAt(QPainter& p, int x, int y, const QString& text) {
-    TextAt(p, x - p.fontMetrics().horizontalAdvance(text), y - TextHeight(p) / 2, text);
-}
-
 void DrawScales(QPainter& p, const Panel& g, const char* unit) {
     const int W = g.W, H = g.H;
     TextAt(p, g.left() - W / 100, g.top() - H / 60, QStringLiteral("%"));
@@ -69,13 +60,14 @@ void DrawScales(QPainter& p, const Panel& g, const char* unit) {
     for (int v = g.scaleStart; v <= g.scaleStart + kPanelSpan; v += 20) {
         const int x = g.xOf(v);
         ticks.emplace_back(x, g.bottom(), x, g.bottom() + H / 120);
-        TextCentredAt(p, x, g.bottom() + H / 100, QString::asprintf("%d", v));
+        DrawTextCentredAt(p, QPoint(x, g.bottom() + H / 100 + TextHeight(p) / 2),
+                          QString::asprintf("%d", v));
     }
     const int tick = W / 150;
     for (int percent = 0; percent <= 100; percent += 10) {
         const int y = g.bottom() - Frac(H, 7 * percent / 10, 300);
         ticks.emplace_back(g.left() - tick, y, g.left(), y);
-        TextRightAt(p, g.left() - tick - W / 300, y, QString::asprintf("%d", percent));
+        DrawTextRightAlignedAt(p, g.left() - tick - W / 300, y, QString::asprintf("%d", percent));
     }
     p.drawLines(ticks.data(), static_cast<int>(ticks.size()));
 }
