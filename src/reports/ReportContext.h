@@ -33,7 +33,6 @@ struct ReportRecordTexts {
 // gives empty texts and is not created.
 ReportRecordTexts ReadReportRecordTexts(const std::string& path, const std::string& testSection);
 
-
 // Everything a page routine may use. Pages are pure functions of it: the same context draws
 // the preview, the printer and a PDF file alike.
 struct ReportContext {
@@ -46,6 +45,7 @@ struct ReportContext {
     PageTable pages{};                            // the kinds of this run, in page order
     ReportStyle style{};                          // for the resolution of the device
     ChartPeriod chartPeriod = ChartPeriod::All;   // chart pages
+    ChartBands chartBands{};                      // pie chart page
     const Spo2Series* spo2 = nullptr;             // SpO2 pages
     const Spo2Analysis* spo2Analysis = nullptr;
     int spo2Window = 600; // seconds per strip of the SpO2 strip and full reports

@@ -7,7 +7,9 @@
 
 #include "AppState.h"
 #include "ModalAnswerer.h"
+#include "PageKinds.h"
 #include "ReportCommands.h"
+#include "ReportRun.h"
 #include "TempDir.h"
 
 namespace {
@@ -47,6 +49,8 @@ TEST(ReportCommands, WithoutAPageTheUserIsToldInsteadOfGivenAnEmptyDialog) {
     EXPECT_EQ(dialogs, 0);
 }
 
+namespace {
+
 // Saves the run as "report.pdf" in the fixture's folder; returns its page count.
 std::size_t SavePdf(Commands& c, ModalAnswerer& answer) {
     const QString target = QString::fromStdString(c.dir.file("report"));
@@ -66,6 +70,8 @@ std::size_t SavePdf(Commands& c, ModalAnswerer& answer) {
     return pages;
 }
 
+} // namespace
+
 TEST(ReportCommands, SaveAsPdfWritesTheSelectedPages) {
     Commands c("Demographics Page=1\r\nData Page=1\r\n");
     ModalAnswerer answer(QMessageBox::Ok);
@@ -84,4 +90,16 @@ TEST(ReportCommands, TheFullSpo2ReportPrintsStripsOfTheTrendsWindow) {
     ModalAnswerer answer(QMessageBox::Ok);
     // Eight hours in strips of an hour: 28800 / (3 * 3600) + 1 = 3 pages.
     EXPECT_EQ(SavePdf(c, answer), 3u);
+}
+
+TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
+    Commands c("BP Pie Page=1\r\n");
+    c.state->chart.period = ChartPeriod::Asleep;
+    c.state->chart.bands.heartRate = {110, 50};
+    const ReportOptions options =
+        WindowReportOptions(*c.state, QString::fromStdString(c.dir.file("OblCofig.ini")));
+    EXPECT_EQ(options.selection.pages[PageKinds::BpPie], 1);
+    EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
+    EXPECT_EQ(options.chartBands.heartRate.upper, 110);
+    EXPECT_EQ(options.chartBands.heartRate.lower, 50);
 }

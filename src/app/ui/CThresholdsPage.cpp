@@ -13,6 +13,7 @@
 #include "CIniDocument.h"
 #include "ConfigStore.h"
 #include "Help.h"
+#include "SaveFailed.h"
 #include "StringTable.h"
 #include "ThresholdRules.h"
 
@@ -68,9 +69,7 @@ void CThresholdsPage::ok() {
         return;
     }
     if (!m_store.writeThresholds(m_store.currentSection(), t)) {
-        QMessageBox::warning(
-            this, tr("基准值"),
-            tr("无法保存配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
+        ShowSaveFailed(this, m_store.filePath());
         return;
     }
     m_state.record.thresholds = t;
