@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ClinicalSummary.h"
 #include "PatientRecord.h"
 
 class CIniDocument;
@@ -101,6 +103,12 @@ class ConfigStore {
     // write), for readers that must leave the file untouched.
     static BpThresholds CurrentThresholdsIn(const CIniDocument& doc);
     bool writeThresholds(const std::string& section, const BpThresholds& thresholds);
+
+    // "Guideline" of the current configuration, whose thresholds judge the clinical summary:
+    // the default when the key is missing, nothing when it holds an unknown name.
+    static std::optional<ClinicalGuideline> CurrentGuidelineIn(const CIniDocument& doc);
+    ClinicalGuideline currentGuideline() const;
+    bool writeGuideline(const std::string& section, ClinicalGuideline guideline);
 
     ComputerSettings computerSettings(const std::string& section) const;
     // OK of the first configuration page.

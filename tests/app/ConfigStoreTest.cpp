@@ -160,6 +160,20 @@ TEST_F(ConfigStoreTest, ThresholdsDefaultPerMissingKeyAndFollowTheCurrentConfig)
     EXPECT_EQ(back.awakeDia, 85);
 }
 
+TEST_F(ConfigStoreTest, GuidelineDefaultsToEsh2023AndUnknownNamesAreNotGuessed) {
+    WriteFileBytes(store.filePath(), "[Previous Config]\r\nCurrent Config=Config X\r\n");
+    EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::Esh2023);
+    ASSERT_TRUE(store.writeGuideline("Config X", ClinicalGuideline::AccAha2017));
+    EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::AccAha2017);
+    EXPECT_EQ(CIniDocument(store.filePath()).GetString("Config X", "Guideline", ""), "ACCAHA2017");
+    EXPECT_EQ(store.currentThresholds().awakeSys, 140); // the load thresholds stay
+    WriteFileBytes(store.filePath(),
+                   "[Previous Config]\r\nCurrent Config=Config X\r\n[Config X]\r\n"
+                   "Guideline=esh\r\n");
+    EXPECT_FALSE(ConfigStore::CurrentGuidelineIn(CIniDocument(store.filePath())));
+    EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::Esh2023);
+}
+
 TEST_F(ConfigStoreTest, NoCurrentConfigGivesTheDefaultThresholds) {
     const BpThresholds t = store.currentThresholds();
     EXPECT_EQ(t.awakeSys, 140);

@@ -252,6 +252,67 @@ TEST_F(StatsOfTheFixture, RegressionTexts) {
     EXPECT_EQ(reg["xOnYText"].toString().toStdString(), "  x = f(y): x = 1.90y-29.63");
 }
 
+TEST_F(StatsOfTheFixture, ClinicalSummary) {
+    // 8 readings, reading 5 failed: 7 of 8 = 87.5 %; 4 day and 2 night readings are too few.
+    const QJsonObject c = object("clinical");
+    EXPECT_EQ(c["guideline"].toString(), QStringLiteral("ESH2023"));
+    EXPECT_EQ(c["failedCount"].toInt(), 1);
+    EXPECT_DOUBLE_EQ(c["successPercent"].toDouble(), 87.5);
+    EXPECT_EQ(c["valid"], QJsonValue(false));
+    // Means from the sums of the header: 816/522/409 over 6, 570/362/285 over 4, 246/160/124
+    // over 2. ESH 2023 thresholds; 136 >= 130, 142.5 >= 135 and 123 >= 120.
+    const QJsonObject day = c["means"].toObject()["day"].toObject();
+    EXPECT_EQ(day["count"].toInt(), 4);
+    EXPECT_DOUBLE_EQ(day["systolic"].toDouble(), 142.5);
+    EXPECT_DOUBLE_EQ(day["diastolic"].toDouble(), 90.5);
+    EXPECT_DOUBLE_EQ(day["heartRate"].toDouble(), 71.25);
+    EXPECT_EQ(c["thresholds"].toObject()["night"].toArray(), (QJsonArray{120, 70}));
+    const QJsonObject h = c["hypertension"].toObject();
+    EXPECT_EQ(h["24h"], QJsonValue(true));
+    EXPECT_EQ(h["night"], QJsonValue(true));
+    EXPECT_EQ(h["isolatedNocturnal"], QJsonValue(false));
+    // Night/day 123 / 142.5; diastolic 80 / 90.5.
+    const QJsonObject d = c["dipping"].toObject();
+    EXPECT_DOUBLE_EQ(d["systolicRatio"].toDouble(), 123 / 142.5);
+    EXPECT_DOUBLE_EQ(d["diastolicPercent"].toDouble(), (1 - 80 / 90.5) * 100);
+    EXPECT_EQ(d["class"].toString(), QStringLiteral("dipper"));
+    // Waking at 07:00 (reading 8, 150): pre-waking reading 7 (121); trough 121 with 125.
+    const QJsonObject m = c["morningSurge"].toObject();
+    EXPECT_DOUBLE_EQ(m["sleepTrough"].toDouble(), 27.0);
+    EXPECT_DOUBLE_EQ(m["prewaking"].toDouble(), 29.0);
+    // Systolic 150, 130, 140, 125, 121, 150: squares about 136 sum to 790; day squares about
+    // 142.5 to 275, night 8; 15 hours awake. Steps 20, 10, 15, 4, 29.
+    const QJsonObject sys = c["variability"].toObject()["systolic"].toObject();
+    EXPECT_DOUBLE_EQ(sys["sd24h"].toDouble(), std::sqrt(790.0 / 5));
+    EXPECT_DOUBLE_EQ(sys["cv24h"].toDouble(), std::sqrt(790.0 / 5) / 136 * 100);
+    EXPECT_DOUBLE_EQ(sys["wsd"].toDouble(), (std::sqrt(275.0 / 3) * 15 + std::sqrt(8.0) * 9) / 24);
+    EXPECT_DOUBLE_EQ(sys["arv"].toDouble(), 78.0 / 5);
+    // Diastolic steps 10, 5, 8, 4, 14; slope from the regression sums below.
+    EXPECT_DOUBLE_EQ(c["variability"].toObject()["diastolic"].toObject()["arv"].toDouble(), 8.2);
+    EXPECT_DOUBLE_EQ(c["aasi"].toDouble(), 1 - 2376.0 / 4740);
+}
+
+TEST(StatsCommand, GuidelineOptionOverridesTheConfiguration) {
+    TempDir dir;
+    const std::string config = dir.file("OblCofig.ini");
+    WriteFileBytes(config, "[Previous Config]\r\nCurrent Config=Config x\r\n[Config x]\r\n"
+                           "Guideline=ACCAHA2017\r\n");
+    const QString record = QString::fromStdString(kFixture);
+    const auto clinical = [&](const QStringList& extra) {
+        const CliRun run = RunCli(QStringList{"stats", record} + extra);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return ParseObject(run.out)["clinical"].toObject();
+    };
+    const QJsonObject stored = clinical({"--config", QString::fromStdString(config)});
+    EXPECT_EQ(stored["guideline"].toString(), QStringLiteral("ACCAHA2017"));
+    EXPECT_EQ(stored["thresholds"].toObject()["24h"].toArray(), (QJsonArray{125, 75}));
+    const QJsonObject chosen =
+        clinical({"--config", QString::fromStdString(config), "--guideline=esh2023"});
+    EXPECT_EQ(chosen["guideline"].toString(), QStringLiteral("ESH2023"));
+    EXPECT_EQ(chosen["thresholds"].toObject()["day"].toArray(), (QJsonArray{135, 85}));
+    EXPECT_EQ(RunCli({"stats", record, "--guideline", "who1999"}).exitCode, 2);
+}
+
 TEST(StatsCommand, WithoutConfigurationTheDefaultThresholdsApply) {
     const CliRun run = RunCli({"stats", QString::fromStdString(kFixture)});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -406,6 +467,10 @@ TEST(StatsCommand, EverySampleGivesConsistentJson) {
         const QJsonObject reg = json["regression"].toObject();
         EXPECT_TRUE(reg["correlationText"].toString().startsWith("相关系数: r = "));
         EXPECT_TRUE(reg["centreText"].toString().startsWith("分布中心"));
+        const QJsonObject clinical = json["clinical"].toObject();
+        EXPECT_EQ(clinical["totalCount"].toInt(-1), json["totalCount"].toInt());
+        EXPECT_EQ(clinical["means"].toObject()["24h"].toObject()["count"].toInt(-1), included);
+        EXPECT_EQ(clinical["guideline"].toString(), QStringLiteral("ESH2023"));
     }
     EXPECT_GE(samples, 3);
 }
