@@ -54,7 +54,7 @@ std::string ParseOptions(const QStringList& args, StatsOptions& options) {
         } else if (arg == "--guideline" || arg.startsWith("--guideline=")) {
             if (arg == "--guideline" && i + 1 >= args.size()) return "--guideline needs a value";
             const QString value = arg == "--guideline" ? args[++i] : arg.mid(12);
-            options.guideline = GuidelineOfKey(value.toUpper().toStdString());
+            options.guideline = GuidelineOption(value);
             if (!options.guideline) return "--guideline takes esh2023 or accaha2017";
         } else if (arg.startsWith("--")) {
             return "unknown option " + arg.toStdString();
@@ -80,14 +80,9 @@ std::string ReadThresholds(const std::optional<std::string>& configPath, BpThres
     return {};
 }
 
-// The configuration's guideline; a name the program does not know is said and not guessed.
 ClinicalGuideline ReadGuideline(const std::optional<std::string>& configPath) {
     if (!configPath || !IsRegularFile(*configPath)) return kDefaultGuideline;
-    const CIniDocument doc(*configPath);
-    if (const auto guideline = ConfigStore::CurrentGuidelineIn(doc)) return *guideline;
-    std::fprintf(stderr, "abpm-cli stats: %s: unknown \"Guideline\"; %s is used\n",
-                 configPath->c_str(), GuidelineKey(kDefaultGuideline));
-    return kDefaultGuideline;
+    return ConfigGuideline(CIniDocument(*configPath), "stats");
 }
 
 // The float as its shortest decimal text, so the printed number reads back as the same float.

@@ -13,6 +13,7 @@ constexpr PageKindEntry kPageKinds[] = {
     {"demographics", Demographics, Demographics, &DrawPatientDataPage},
     {"statistics", Statistics, Statistics, &DrawSummaryStatisticsPage},
     {"summary", BpSummary, BpSummary, &DrawAmbulatorySummaryPage},
+    {"clinical", ClinicalSummaryPage, ClinicalSummaryPage, &DrawClinicalSummaryPage},
     {"colour-trend", ColorizedGraph, ColorizedGraph, nullptr},
     {"bar-trend", BarGraph, BarGraph, nullptr},
     {"bar-chart", BpHistogram, BpHistogram, nullptr},

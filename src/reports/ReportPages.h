@@ -16,5 +16,8 @@ void DrawSummaryStatisticsPage(QPainter& painter, const QRect& page, const Repor
                                int kind);
 void DrawAmbulatorySummaryPage(QPainter& painter, const QRect& page, const ReportContext& context,
                                int kind);
+// The clinical summary: validity, guideline verdicts, dipping, morning surge, variability.
+void DrawClinicalSummaryPage(QPainter& painter, const QRect& page, const ReportContext& context,
+                             int kind);
 // Kinds 10 to 50: data page kind - 10, 45 readings each.
 void DrawDataPage(QPainter& painter, const QRect& page, const ReportContext& context, int kind);

@@ -32,6 +32,7 @@ ReportContext PreparedContext(AppState& state, const ReportOptions& options) {
     c.dataReadings = DataPageReadings(state.record.test);
     c.style = ReportStyle::ForResolution(options.screenDpi, options.screenDpi);
     c.chartPeriod = options.chartPeriod;
+    c.guideline = state.guideline;
     c.spo2 = &state.spo2;
     c.spo2Analysis = &state.spo2Analysis;
     c.spo2Window = options.spo2Window;

@@ -97,7 +97,11 @@ QString Interpretation(const ClinicalSummary& s) {
                                        "mmHg。")
                          .arg(ClinicalTexts::figure(m.sleepTrough),
                               ClinicalTexts::figure(m.prewaking));
-    return sentences.join(QLatin1Char(' '));
+    // Chinese runs its sentences together; other languages put a space between them.
+    QString paragraph = sentences.takeFirst();
+    for (const QString& sentence : sentences)
+        paragraph = ClinicalTexts::tr("%1%2", "two sentences in a row").arg(paragraph, sentence);
+    return paragraph;
 }
 
 ClinicalTexts::VariabilityRow VariabilityRowOf(const QString& quantity, const Variability& v) {

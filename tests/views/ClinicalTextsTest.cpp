@@ -50,10 +50,10 @@ TEST(ClinicalTexts, FiguresAtOneDecimalRatiosAtTwoAndDashesForMissingOnes) {
 TEST(ClinicalTexts, InterpretationNamesTheGuidelineAndEveryVerdict) {
     EXPECT_EQ(
         ClinicalTexts::Of(Example()).interpretation,
-        QStringLiteral("记录有效：64 个读数中 58 个成功 (90.6 %)，白天 40 个、夜间 18 个读数。 "
+        QStringLiteral("记录有效：64 个读数中 58 个成功 (90.6 %)，白天 40 个、夜间 18 个读数。"
                        "24小时平均血压 131.0/81.0 mmHg 达到或高于 ESH 2023 阈值 130/80 "
-                       "mmHg。 白天平均血压 134.0/84.5 mmHg 低于 ESH 2023 阈值 135/85 mmHg。 "
-                       "夜间收缩压下降 12.3 %：勺型。 收缩压晨峰：比夜间谷值高 27.0 "
+                       "mmHg。白天平均血压 134.0/84.5 mmHg 低于 ESH 2023 阈值 135/85 mmHg。"
+                       "夜间收缩压下降 12.3 %：勺型。收缩压晨峰：比夜间谷值高 27.0 "
                        "mmHg，比觉醒前两小时高 ---- mmHg。"));
 
     ClinicalSummary invalid;
@@ -69,6 +69,6 @@ TEST(ClinicalTexts, InterpretationNamesTheGuidelineAndEveryVerdict) {
     EXPECT_EQ(ClinicalTexts::Of(invalid).interpretation,
               QStringLiteral("记录无效：10 个读数中 6 个成功 (60.0 %)，白天 6 个、夜间 0 "
                              "个读数；有效记录需要至少 70 % 的成功读数、白天 20 个和夜间 7 "
-                             "个读数。 白天平均血压 140.0/79.0 mmHg 达到或高于 ACC/AHA 2017 "
-                             "阈值 130/80 mmHg。 无法评估夜间血压下降：白天或夜间没有读数。"));
+                             "个读数。白天平均血压 140.0/79.0 mmHg 达到或高于 ACC/AHA 2017 "
+                             "阈值 130/80 mmHg。无法评估夜间血压下降：白天或夜间没有读数。"));
 }
