@@ -163,15 +163,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>电脑设置</source>
+        <source>计算机</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>报告配置</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>基准值</source>
+        <source>报告</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -279,6 +275,85 @@
     </message>
 </context>
 <context>
+    <name>CPageSelectionTab</name>
+    <message>
+        <source>患者统计页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>摘要统计页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>动态血压总结页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图形页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条状图页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>柱状图页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>饼图页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拟合线页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>频率柱状图页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HR/MAP/PP柱状图页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测量数据页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>临床摘要页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>概要报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全面分析报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>血氧定量分析报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>带柱状图表报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>血氧报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>报告名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>血压报告页</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPatientInfoProp</name>
     <message>
         <source>病人 ID</source>
@@ -368,6 +443,102 @@
     </message>
 </context>
 <context>
+    <name>CReportGraphTab</name>
+    <message>
+        <source>线性图形</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条状图形</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>与显示相同</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12 小时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24 小时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>48 小时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>52 小时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图形类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图形尺度</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportLayoutDialog</name>
+    <message>
+        <source>打印页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图形</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportPage</name>
+    <message>
+        <source>删除报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>增加报告</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportTitleTab</name>
+    <message>
+        <source>报告标题</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CTargetFolderDialog</name>
     <message>
         <source>选择目标路径</source>
@@ -421,11 +592,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>无法保存配置文件：
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>临床摘要诊断指南(&amp;G)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -450,11 +616,6 @@
     </message>
     <message>
         <source>用户名不能包含 [ ] / \ 或控制字符。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>无法保存配置文件：
-%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -912,6 +1073,17 @@
         <source>无法写入CSV文件：
 %1
 %2</source>
+    </message>
+</context>
+<context>
+    <name>SaveFailed</name>
+    <message>
+        <source>保存失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法保存文件：
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

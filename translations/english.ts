@@ -168,16 +168,12 @@ The current folder is used instead.</translation>
         <translation>Configuration</translation>
     </message>
     <message>
-        <source>电脑设置</source>
-        <translation>Computer settings</translation>
+        <source>计算机</source>
+        <translation>Computer</translation>
     </message>
     <message>
-        <source>报告配置</source>
-        <translation>Report configuration</translation>
-    </message>
-    <message>
-        <source>基准值</source>
-        <translation>Thresholds</translation>
+        <source>报告</source>
+        <translation>Report</translation>
     </message>
 </context>
 <context>
@@ -284,6 +280,85 @@ The current folder is used instead.</translation>
     </message>
 </context>
 <context>
+    <name>CPageSelectionTab</name>
+    <message>
+        <source>患者统计页</source>
+        <translation>Patient data page</translation>
+    </message>
+    <message>
+        <source>摘要统计页</source>
+        <translation>Summary statistics page</translation>
+    </message>
+    <message>
+        <source>动态血压总结页</source>
+        <translation>Ambulatory BP summary page</translation>
+    </message>
+    <message>
+        <source>图形页</source>
+        <translation>Graph page</translation>
+    </message>
+    <message>
+        <source>条状图页</source>
+        <translation>Bar graph page</translation>
+    </message>
+    <message>
+        <source>柱状图页</source>
+        <translation>Histogram page</translation>
+    </message>
+    <message>
+        <source>饼图页</source>
+        <translation>Pie chart page</translation>
+    </message>
+    <message>
+        <source>拟合线页</source>
+        <translation>Fit line page</translation>
+    </message>
+    <message>
+        <source>频率柱状图页</source>
+        <translation>Frequency histogram page</translation>
+    </message>
+    <message>
+        <source>HR/MAP/PP柱状图页</source>
+        <translation>HR/MAP/PP histogram page</translation>
+    </message>
+    <message>
+        <source>测量数据页</source>
+        <translation>Measurement data pages</translation>
+    </message>
+    <message>
+        <source>临床摘要页</source>
+        <translation>Clinical summary page</translation>
+    </message>
+    <message>
+        <source>概要报告</source>
+        <translation>Summary report</translation>
+    </message>
+    <message>
+        <source>全面分析报告</source>
+        <translation>Full analysis report</translation>
+    </message>
+    <message>
+        <source>血氧定量分析报告</source>
+        <translation>Quantitative SpO2 analysis report</translation>
+    </message>
+    <message>
+        <source>带柱状图表报告</source>
+        <translation>Report with histogram charts</translation>
+    </message>
+    <message>
+        <source>血氧报告</source>
+        <translation>SpO2 report</translation>
+    </message>
+    <message>
+        <source>报告名称</source>
+        <translation>Report name</translation>
+    </message>
+    <message>
+        <source>血压报告页</source>
+        <translation>Blood-pressure pages</translation>
+    </message>
+</context>
+<context>
     <name>CPatientInfoProp</name>
     <message>
         <source>病人 ID</source>
@@ -373,6 +448,102 @@ The current folder is used instead.</translation>
     </message>
 </context>
 <context>
+    <name>CReportGraphTab</name>
+    <message>
+        <source>线性图形</source>
+        <translation>Line graph</translation>
+    </message>
+    <message>
+        <source>条状图形</source>
+        <translation>Bar graph</translation>
+    </message>
+    <message>
+        <source>与显示相同</source>
+        <translation>Same as the display</translation>
+    </message>
+    <message>
+        <source>12 小时</source>
+        <translation>12 hours</translation>
+    </message>
+    <message>
+        <source>24 小时</source>
+        <translation>24 hours</translation>
+    </message>
+    <message>
+        <source>48 小时</source>
+        <translation>48 hours</translation>
+    </message>
+    <message>
+        <source>52 小时</source>
+        <translation>52 hours</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>图形类型</source>
+        <translation>Graph type</translation>
+    </message>
+    <message>
+        <source>图形尺度</source>
+        <translation>Graph scale</translation>
+    </message>
+</context>
+<context>
+    <name>CReportLayoutDialog</name>
+    <message>
+        <source>打印页</source>
+        <translation>Print pages</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>图形</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CReportPage</name>
+    <message>
+        <source>删除报告</source>
+        <translation>Delete report</translation>
+    </message>
+    <message>
+        <source>编辑报告</source>
+        <translation>Edit report</translation>
+    </message>
+    <message>
+        <source>增加报告</source>
+        <translation>Add report</translation>
+    </message>
+    <message>
+        <source>确定(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CReportTitleTab</name>
+    <message>
+        <source>报告标题</source>
+        <translation>Report title</translation>
+    </message>
+</context>
+<context>
     <name>CTargetFolderDialog</name>
     <message>
         <source>选择目标路径</source>
@@ -426,12 +597,6 @@ The current folder is used instead.</translation>
         <translation>Thresholds</translation>
     </message>
     <message>
-        <source>无法保存配置文件：
-%1</source>
-        <translation>Cannot save the configuration file:
-%1</translation>
-    </message>
-    <message>
         <source>临床摘要诊断指南(&amp;G)</source>
         <translation>&amp;Guideline of the clinical summary</translation>
     </message>
@@ -457,12 +622,6 @@ The current folder is used instead.</translation>
     <message>
         <source>用户名不能包含 [ ] / \ 或控制字符。</source>
         <translation>A user name cannot contain [ ] / \ or control characters.</translation>
-    </message>
-    <message>
-        <source>无法保存配置文件：
-%1</source>
-        <translation>Cannot save the configuration file:
-%1</translation>
     </message>
     <message>
         <source>无法删除配置文件：
@@ -932,6 +1091,19 @@ Choose the pages to print in the report configuration.</translation>
         <translation>The CSV file could not be written:
 %1
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailed</name>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>无法保存文件：
+%1</source>
+        <translation>Cannot save the file:
+%1</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "CIniDocument.h"
+#include "PageKinds.h"
 
 namespace {
 
@@ -22,13 +23,11 @@ const char* const kAwakeDia = "Awake Dia Thresh";
 const char* const kAsleepDia = "Asleep Dia Thresh";
 const char* const kGuideline = "Guideline";
 
-// Switched on at every start in the configuration the start makes current.
-constexpr std::array<const char*, 5> kStartUpPages = {
-    "Demographics Page", "Bar Graph Page", "Data Page", "BP Pie Page", "BP Histogram Page"};
-// Switched on when the first configuration page is cancelled.
-constexpr std::array<const char*, 6> kCancelPages = {"Demographics Page",        "BP Summary Page",
-                                                     "Colorized Graph Page",     "Bar Graph Page",
-                                                     "HR/MAP/PP Histogram Page", "Data Page"};
+// Switched on at start-up where the configuration the start makes current has no choice yet
+// (kind 10 is the data pages).
+constexpr std::array<int, 5> kStartUpPages = {PageKinds::Demographics, PageKinds::BarGraph,
+                                              PageKinds::FirstDataPage, PageKinds::BpPie,
+                                              PageKinds::BpHistogram};
 
 // A damaged "Count" must not make the list loop for ever or overflow the next number.
 constexpr int kMaxUserEntries = 10000;
@@ -93,19 +92,23 @@ bool ConfigStore::setLanguage(const std::string& name) {
     return doc.WriteString(kPreviousConfig, kLanguage, name) && doc.Save();
 }
 
-std::string ConfigStore::applyStartUp(const std::string& workingFolder) {
+ConfigStore::StartUp ConfigStore::applyStartUp(const std::string& workingFolder) {
     CIniDocument doc(m_filePath);
     const std::string section = SectionName(kStartUpUser);
     doc.WriteString(kPreviousConfig, kCurrentConfig, section);
-    for (const char* key : kStartUpPages)
-        doc.WriteInt(section, key, 1);
-    std::string folder = doc.GetString(section, kPatientFilePath, "");
-    if (folder.empty()) {
-        folder = workingFolder;
-        doc.WriteString(section, kPatientFilePath, folder);
+    // The user's own page selection survives every start.
+    for (const int kind : kStartUpPages) {
+        const char* key = PageKinds::kPageKeys[static_cast<std::size_t>(kind)];
+        if (doc.GetString(section, key, kNoString) == kNoString) doc.WriteInt(section, key, 1);
     }
-    doc.Save();
-    return folder;
+    StartUp result;
+    result.patientFileFolder = doc.GetString(section, kPatientFilePath, "");
+    if (result.patientFileFolder.empty()) {
+        result.patientFileFolder = workingFolder;
+        doc.WriteString(section, kPatientFilePath, workingFolder);
+    }
+    result.saved = doc.Save();
+    return result;
 }
 
 std::vector<ConfigStore::UserEntry> ConfigStore::users() const {
@@ -128,7 +131,10 @@ std::string ConfigStore::TrimBlanks(const std::string& text) {
 }
 
 bool ConfigStore::IsUsableUserName(const std::string& name) {
-    if (name.empty() || name == "Name List") return false;
+    return !name.empty() && name != "Name List" && IsPlainName(name);
+}
+
+bool ConfigStore::IsPlainName(const std::string& name) {
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
         // The second byte of a GBK character may look like '[' or '\'; it is part of a letter.
@@ -155,7 +161,7 @@ ConfigStore::UserSelection ConfigStore::selectUser(const std::string& typedName)
     if (doc.GetString(section, kConfigName, kNoString) != kNoString) {
         result.status = SelectStatus::Existing;
         result.patientFileFolder = doc.GetString(section, kPatientFilePath, "");
-        doc.Save();
+        if (!doc.Save()) result.unsavedFile = m_filePath;
         return result;
     }
     const int number = ListCount(doc) + 1;
@@ -168,9 +174,13 @@ ConfigStore::UserSelection ConfigStore::selectUser(const std::string& typedName)
     doc.WriteInt(section, kAsleepSys, defaults.asleepSys);
     doc.WriteInt(section, kAwakeDia, defaults.awakeDia);
     doc.WriteInt(section, kAsleepDia, defaults.asleepDia);
-    doc.Save();
-    CreateReportConfigFile(reportFilePath(result.name), result.name);
     result.status = SelectStatus::Created;
+    if (!doc.Save()) {
+        result.unsavedFile = m_filePath;
+        return result;
+    }
+    const std::string reportPath = reportFilePath(result.name);
+    if (!CreateReportConfigFile(reportPath, result.name)) result.unsavedFile = reportPath;
     result.patientFileFolder = doc.GetString(section, kPatientFilePath, "");
     return result;
 }
@@ -273,15 +283,6 @@ bool ConfigStore::writeComputerSettings(const std::string& section,
     return WriteSettings(doc, section, settings) && doc.Save();
 }
 
-bool ConfigStore::writeComputerSettingsOnCancel(const std::string& section,
-                                                const ComputerSettings& settings) {
-    CIniDocument doc(m_filePath);
-    bool written = WriteSettings(doc, section, settings);
-    for (const char* key : kCancelPages)
-        written = doc.WriteInt(section, key, 1) && written;
-    return written && doc.Save();
-}
-
 std::string ConfigStore::patientFilePath(const std::string& section) const {
     const CIniDocument doc(m_filePath);
     return doc.GetString(section, kPatientFilePath, "");
@@ -292,13 +293,13 @@ bool ConfigStore::setPatientFilePath(const std::string& section, const std::stri
     return doc.WriteString(section, kPatientFilePath, folder) && doc.Save();
 }
 
-int ConfigStore::pageSwitch(const std::string& section, const std::string& key,
-                            int defaultValue) const {
-    const CIniDocument doc(m_filePath);
-    return doc.GetInt(section, key, defaultValue);
-}
-
-bool ConfigStore::setPageSwitch(const std::string& section, const std::string& key, int value) {
+bool ConfigStore::writePageSelection(const std::string& section,
+                                     const std::array<int, PageKinds::kPageKeys.size()>& pageFlags,
+                                     int spo2Report) {
     CIniDocument doc(m_filePath);
-    return doc.WriteInt(section, key, value) && doc.Save();
+    bool written = true;
+    for (std::size_t kind = 0; kind < pageFlags.size(); ++kind)
+        written = doc.WriteInt(section, PageKinds::kPageKeys[kind], pageFlags[kind]) && written;
+    written = doc.WriteInt(section, PageKinds::kSpo2PageKey, spo2Report) && written;
+    return written && doc.Save();
 }

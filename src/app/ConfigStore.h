@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ClinicalSummary.h"
+#include "PageKinds.h"
 #include "PatientRecord.h"
 
 class CIniDocument;
@@ -42,6 +43,14 @@ class ConfigStore {
         SelectStatus status = SelectStatus::EmptyName;
         std::string name;              // trimmed
         std::string patientFileFolder; // "Patient File Path" of the selected configuration
+        // The file that could not be saved: the configuration file (nothing was stored, the
+        // status tells what would have been done) or, after Created, the new report
+        // configuration file. Empty when everything was saved.
+        std::string unsavedFile;
+    };
+    struct StartUp {
+        std::string patientFileFolder;
+        bool saved = true; // false: the configuration file could not be written
     };
 
     // The values of the first configuration page.
@@ -73,9 +82,10 @@ class ConfigStore {
     std::string language() const;
     bool setLanguage(const std::string& name);
 
-    // Start-up: makes Config family current, switches its five standard report pages on and
-    // returns its patient file folder, storing workingFolder there first when none is stored.
-    std::string applyStartUp(const std::string& workingFolder);
+    // Start-up: makes Config family current, switches its five standard report pages on where
+    // the section has no value for them yet, and gives its patient file folder, storing
+    // workingFolder there first when none is stored.
+    StartUp applyStartUp(const std::string& workingFolder);
 
     // The users not marked deleted, in list order.
     std::vector<UserEntry> users() const;
@@ -91,10 +101,13 @@ class ConfigStore {
     bool deleteAllUsers();
 
     static std::string TrimBlanks(const std::string& text);
-    // False for names that would break the file: path separators (the name is part of a file
-    // name), brackets and control characters (section headers and lines), and "Name List"
-    // (its section would be the user list itself). GBK double-byte characters are accepted.
+    // False for names that would break the file: see IsPlainName, and "Name List" (its section
+    // would be the user list itself).
     static bool IsUsableUserName(const std::string& name);
+    // False for names holding path separators (a name becomes part of a file name), brackets
+    // or control characters (it becomes a section header on a line of its own). GBK
+    // double-byte characters are accepted.
+    static bool IsPlainName(const std::string& name);
 
     // The four thresholds of a configuration, defaults 140, 120, 90, 80 for missing keys.
     BpThresholds thresholds(const std::string& section) const;
@@ -111,19 +124,17 @@ class ConfigStore {
     bool writeGuideline(const std::string& section, ClinicalGuideline guideline);
 
     ComputerSettings computerSettings(const std::string& section) const;
-    // OK of the first configuration page.
+    // OK of the first configuration page. Its Cancel stores nothing.
     bool writeComputerSettings(const std::string& section, const ComputerSettings& settings);
-    // Cancel of the first configuration page: the same writes, and six report pages on.
-    bool writeComputerSettingsOnCancel(const std::string& section,
-                                       const ComputerSettings& settings);
 
     // "Patient File Path", empty when not stored.
     std::string patientFilePath(const std::string& section) const;
     bool setPatientFilePath(const std::string& section, const std::string& folder);
 
-    // A report page switch ("Demographics Page", ...), defaultValue when missing.
-    int pageSwitch(const std::string& section, const std::string& key, int defaultValue) const;
-    bool setPageSwitch(const std::string& section, const std::string& key, int value);
+    // The page selection that printing reads: the page keys and "Spo2 Page".
+    bool writePageSelection(const std::string& section,
+                            const std::array<int, PageKinds::kPageKeys.size()>& pageFlags,
+                            int spo2Report);
 
   private:
     void removeReportFile(const std::string& userName) const;

@@ -18,6 +18,7 @@
 #include "ReadingSetStats.h"
 #include "ReadingSets.h"
 #include "Regression.h"
+#include "ThresholdRules.h"
 
 using namespace CliFiles;
 
@@ -34,9 +35,20 @@ struct StatsOptions {
     bool compact = false;
 };
 
-int Fail(const std::string& message) {
+void Warn(const std::string& message) {
     std::fprintf(stderr, "abpm-cli stats: %s\n", message.c_str());
+}
+
+int Fail(const std::string& message) {
+    Warn(message);
     return kBadInput;
+}
+
+std::string DefaultsUsed() {
+    const BpThresholds d;
+    return "the default thresholds " + std::to_string(d.awakeSys) + "/" +
+           std::to_string(d.awakeDia) + " awake, " + std::to_string(d.asleepSys) + "/" +
+           std::to_string(d.asleepDia) + " asleep are used";
 }
 
 // Empty result: the options are fine; otherwise the message to print.
@@ -76,7 +88,22 @@ std::string ReadThresholds(const std::optional<std::string>& configPath, BpThres
     if (!IsRegularFile(*configPath)) return *configPath + ": not a configuration file";
     const CIniDocument doc(*configPath);
     if (!doc.isReadable()) return *configPath + ": cannot read the configuration file";
-    out = ConfigStore::CurrentThresholdsIn(doc);
+    const BpThresholds stored = ConfigStore::CurrentThresholdsIn(doc);
+    // Thresholds the thresholds page would refuse never reach the analysis.
+    switch (CheckThresholds(stored)) {
+    case ThresholdCheck::Accepted:
+        out = stored;
+        break;
+    case ThresholdCheck::SystolicBelowDiastolic:
+        Warn(*configPath + ": a systolic threshold is below its diastolic one; " + DefaultsUsed());
+        break;
+    case ThresholdCheck::OutOfRange:
+        Warn(*configPath + ": a threshold is out of range (systolic " +
+             std::to_string(kMinSystolicThreshold) + "-" + std::to_string(kMaxSystolicThreshold) +
+             ", diastolic " + std::to_string(kMinDiastolicThreshold) + "-" +
+             std::to_string(kMaxDiastolicThreshold) + "); " + DefaultsUsed());
+        break;
+    }
     return {};
 }
 

@@ -125,7 +125,7 @@ TEST_F(ConfigStoreTest, DeleteAllRemovesReportFilesAndTheConfigurationFile) {
 }
 
 TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndStoresTheWorkingFolder) {
-    EXPECT_EQ(store.applyStartUp("/home/clinic"), "/home/clinic");
+    EXPECT_EQ(store.applyStartUp("/home/clinic").patientFileFolder, "/home/clinic");
     EXPECT_EQ(store.currentSection(), "Config family");
     for (const char* key :
          {"Demographics Page", "Bar Graph Page", "Data Page", "BP Pie Page", "BP Histogram Page"})
@@ -135,13 +135,24 @@ TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndStoresTheWorkingFolder) {
     EXPECT_EQ(store.language(), "english");
 }
 
-TEST_F(ConfigStoreTest, StartUpKeepsAStoredFolderAndSwitchesBackToFamily) {
+TEST_F(ConfigStoreTest, StartUpKeepsTheFolderAndThePageSelectionAndSwitchesBackToFamily) {
     store.applyStartUp("/first");
+    std::array<int, PageKinds::kPageKeys.size()> pages{};
+    pages[0] = 1; // only the patient data page; "BP Pie Page" 0
+    ASSERT_TRUE(store.writePageSelection("Config family", pages, 0));
     store.selectUser("A");
-    store.setPageSwitch("Config family", "Data Page", 0);
-    EXPECT_EQ(store.applyStartUp("/second"), "/first");
+    const ConfigStore::StartUp startUp = store.applyStartUp("/second");
+    EXPECT_TRUE(startUp.saved);
+    EXPECT_EQ(startUp.patientFileFolder, "/first");
     EXPECT_EQ(store.currentSection(), "Config family");
-    EXPECT_EQ(store.pageSwitch("Config family", "Data Page", -1), 1);
+    EXPECT_EQ(Get("Config family", "BP Pie Page"), "0");
+    EXPECT_EQ(Get("Config family", "Data Page"), "0");
+    EXPECT_EQ(Get("Config family", "Demographics Page"), "1");
+    // A section that lacks a key gets the start-up value for it.
+    WriteFileBytes(store.filePath(), "[Config family]\r\nData Page=0\r\n");
+    store.applyStartUp("/third");
+    EXPECT_EQ(Get("Config family", "BP Pie Page"), "1");
+    EXPECT_EQ(Get("Config family", "Data Page"), "0");
 }
 
 TEST_F(ConfigStoreTest, ThresholdsDefaultPerMissingKeyAndFollowTheCurrentConfig) {
@@ -196,16 +207,6 @@ TEST_F(ConfigStoreTest, ChoosingCom3StoresPortTwo) {
     EXPECT_EQ(back.patientFilePath, "/records");
     EXPECT_EQ(back.port, 2);
     EXPECT_EQ(Get("Config A", "Data Page"), "<missing>");
-}
-
-TEST_F(ConfigStoreTest, CancelOnTheFirstPageStillStoresAndSwitchesSixPagesOn) {
-    ASSERT_TRUE(store.writeComputerSettingsOnCancel("Config A", {"/records", 4, 0, 0}));
-    EXPECT_EQ(Get("Config A", "Port"), "4");
-    EXPECT_EQ(Get("Config A", "Patient File Path"), "/records");
-    for (const char* key : {"Demographics Page", "BP Summary Page", "Colorized Graph Page",
-                            "Bar Graph Page", "HR/MAP/PP Histogram Page", "Data Page"})
-        EXPECT_EQ(Get("Config A", key), "1") << key;
-    EXPECT_EQ(Get("Config A", "BP Pie Page"), "<missing>");
 }
 
 TEST_F(ConfigStoreTest, ReportFileOfANewUserReplacesAStaleOne) {

@@ -322,6 +322,24 @@ TEST(StatsCommand, WithoutConfigurationTheDefaultThresholdsApply) {
     EXPECT_EQ(json["awake"].toObject()["diaOver"].toInt(), 2);
 }
 
+TEST(StatsCommand, ThresholdsTheThresholdsPageWouldRefuseGiveWayToTheDefaults) {
+    TempDir dir;
+    const std::string config = dir.file("OblCofig.ini");
+    // Awake systolic 80 below its diastolic 90; then an asleep diastolic of 30, out of range.
+    for (const char* keys : {"Awake Sys Thresh=80\r\n", "Asleep Dia Thresh=30\r\n"}) {
+        WriteFileBytes(config, std::string("[Previous Config]\r\nCurrent Config=Config x\r\n"
+                                           "[Config x]\r\n") +
+                                   keys);
+        const CliRun run = RunCli({"stats", QString::fromStdString(kFixture), "--config",
+                                   QString::fromStdString(config)});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("default thresholds")) << run.err.toStdString();
+        const QJsonObject t = ParseObject(run.out)["thresholds"].toObject();
+        EXPECT_EQ(t["awakeSys"].toInt(), 140);
+        EXPECT_EQ(t["asleepDia"].toInt(), 80);
+    }
+}
+
 TEST(StatsCommand, MissingConfigurationFileIsNotCreated) {
     TempDir dir;
     const std::string config = dir.file("OblCofig.ini");

@@ -19,6 +19,7 @@
 #include "Help.h"
 #include "LanguageManager.h"
 #include "ReportCommands.h"
+#include "SaveFailed.h"
 #include "StringTable.h"
 
 CAbpmApp::CAbpmApp(QString programFolder, QString startFolder) {
@@ -42,7 +43,9 @@ bool CAbpmApp::initInstance() {
     registerHandlers();
     // Every start makes Config family current again and takes its patient file folder.
     ConfigStore store(configPath().toStdString());
-    const QString stored = FromGbk(store.applyStartUp(ToGbk(QDir::currentPath())));
+    const ConfigStore::StartUp startUp = store.applyStartUp(ToGbk(QDir::currentPath()));
+    if (!startUp.saved) ShowSaveFailed(m_frame.get(), store.filePath());
+    const QString stored = FromGbk(startUp.patientFileFolder);
     m_state.currentUserName = ConfigStore::kStartUpUser;
     m_state.patientFileFolder = stored.toStdString();
     if (!QDir(stored).exists()) {
@@ -93,6 +96,7 @@ void CAbpmApp::registerHandlers() {
     connect(view, &COBLView::helpRequested, f, [f] { OpenHelp(f); });
     f->setHandler(Cmd::ConfigFolder, [this] { configCommand(CConfigDialog::ComputerPage); });
     f->setHandler(Cmd::Thresholds, [this] { configCommand(CConfigDialog::ThresholdsPage); });
+    f->setHandler(Cmd::ReportConfig, [this] { configCommand(CConfigDialog::ReportPage); });
 
     // Printing and exports.
     ReportCommands* reports = m_reports.get();
@@ -168,7 +172,8 @@ void CAbpmApp::openCommand() {
     ConfigStore store(configPath().toStdString());
     const std::string section = store.currentSection();
     if (store.computerSettings(section).useDefaultPath == 0) {
-        store.setPatientFilePath(section, ToGbk(dlg.folder()));
+        if (!store.setPatientFilePath(section, ToGbk(dlg.folder())))
+            ShowSaveFailed(m_frame.get(), store.filePath());
         m_state.patientFileFolder = dlg.folder().toStdString();
     }
 }

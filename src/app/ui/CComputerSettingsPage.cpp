@@ -17,6 +17,7 @@
 #include "FolderBrowser.h"
 #include "GbkText.h"
 #include "Help.h"
+#include "SaveFailed.h"
 
 namespace {
 
@@ -88,13 +89,15 @@ ConfigStore::ComputerSettings CComputerSettingsPage::settings() const {
 }
 
 void CComputerSettingsPage::ok() {
-    m_store.writeComputerSettings(m_store.currentSection(), settings());
+    if (!m_store.writeComputerSettings(m_store.currentSection(), settings())) {
+        ShowSaveFailed(this, m_store.filePath());
+        return;
+    }
     m_state.patientFileFolder = m_browser->folder().toStdString();
     m_dialog->pageFinished(CConfigDialog::ComputerPage, true);
 }
 
 void CComputerSettingsPage::cancel() {
-    // Cancel stores the page as well, and switches the six standard report pages on.
-    m_store.writeComputerSettingsOnCancel(m_store.currentSection(), settings());
+    // Cancel changes nothing, neither the page's values nor the report page selection.
     m_dialog->pageFinished(CConfigDialog::ComputerPage, false);
 }

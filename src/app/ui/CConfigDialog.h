@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <string>
 
 class ConfigStore;
-class QButtonGroup;
+class CReportPage;
+class QPushButton;
 class QStackedWidget;
 struct AppState;
 
-// Dialog 241: the configuration pages behind tab buttons: computer settings (page 0), report
-// configuration (page 1, when available) and thresholds (page 2). Opened on one page; OK or
-// Cancel on that page also closes the dialog.
+// Dialog 241: the computer settings (page 0) and report (page 1) pages behind their tab
+// buttons, and the thresholds page (page 2), reached from its menu command only. OK or Cancel
+// on the shown page closes the dialog. A confirmed report page or layout editor makes the
+// chosen layout current when the dialog closes.
 class CConfigDialog : public QDialog {
     Q_OBJECT
   public:
@@ -17,18 +21,36 @@ class CConfigDialog : public QDialog {
 
     CConfigDialog(ConfigStore& store, AppState& state, Page startPage, QWidget* parent = nullptr);
 
-    Page startPage() const { return m_startPage; }
+    Page shownPage() const;
     QWidget* page(Page page) const;
+    QPushButton* tabButton(Page page) const;
     void showPage(Page page);
     // Set by a page that stored new values.
     bool changed() const { return m_changed; }
     void setChanged() { m_changed = true; }
-    // A page confirmed or cancelled: closes the dialog when it was opened on that page.
+    // A page confirmed or cancelled: closes the dialog when it is the page shown.
     void pageFinished(Page page, bool accepted);
 
+    // The layout that becomes current when the dialog closes, while the flag is set.
+    bool reportConfirmed() const { return m_reportConfirmed; }
+    void setReportConfirmed(bool confirmed) { m_reportConfirmed = confirmed; }
+    void setCurrentReportName(const std::string& name) { m_currentReportName = name; }
+
+    void done(int result) override;
+
+  protected:
+    // Escape and the close box are the shown page's Cancel.
+    void reject() override;
+
   private:
-    Page m_startPage;
+    bool applyReport();
+
+    ConfigStore& m_store;
+    AppState& m_state;
     QStackedWidget* m_pages;
-    QButtonGroup* m_tabs;
+    QList<QPushButton*> m_tabs;
+    CReportPage* m_reportPage;
     bool m_changed = false;
+    bool m_reportConfirmed = false;
+    std::string m_currentReportName;
 };

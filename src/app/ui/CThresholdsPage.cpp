@@ -16,6 +16,7 @@
 #include "ClinicalTexts.h"
 #include "ConfigStore.h"
 #include "Help.h"
+#include "SaveFailed.h"
 #include "StringTable.h"
 #include "ThresholdRules.h"
 
@@ -86,9 +87,7 @@ void CThresholdsPage::ok() {
     const auto guideline = static_cast<ClinicalGuideline>(m_guideline->currentData().toInt());
     if (!m_store.writeThresholds(m_store.currentSection(), t) ||
         !m_store.writeGuideline(m_store.currentSection(), guideline)) {
-        QMessageBox::warning(
-            this, tr("基准值"),
-            tr("无法保存配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
+        ShowSaveFailed(this, m_store.filePath());
         return;
     }
     m_state.record.thresholds = t;

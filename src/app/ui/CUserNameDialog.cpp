@@ -11,6 +11,7 @@
 #include "AppState.h"
 #include "ConfigStore.h"
 #include "GbkText.h"
+#include "SaveFailed.h"
 #include "StringTable.h"
 
 CUserNameDialog::CUserNameDialog(ConfigStore& store, AppState& state, QWidget* parent)
@@ -47,12 +48,18 @@ void CUserNameDialog::fill() {
 
 void CUserNameDialog::ok() {
     const ConfigStore::UserSelection sel = m_store.selectUser(ToGbk(m_names->currentText()));
+    if (!sel.unsavedFile.empty()) {
+        ShowSaveFailed(this, sel.unsavedFile);
+        // Without its configuration nothing was chosen; a missing report configuration file
+        // is only an empty list of layouts, so the new user stands.
+        if (sel.unsavedFile == m_store.filePath()) return;
+    }
     switch (sel.status) {
     case ConfigStore::SelectStatus::EmptyName:
         QMessageBox::warning(this, windowTitle(), StringTable::text(57609));
         return;
     case ConfigStore::SelectStatus::InvalidName:
-        QMessageBox::warning(this, windowTitle(), tr("用户名不能包含 [ ] / \\ 或控制字符。"));
+        QMessageBox::warning(this, windowTitle(), InvalidNameMessage());
         return;
     case ConfigStore::SelectStatus::Created:
         m_state.currentUserName = sel.name;
@@ -68,6 +75,10 @@ void CUserNameDialog::ok() {
     accept();
 }
 
+QString CUserNameDialog::InvalidNameMessage() {
+    return tr("用户名不能包含 [ ] / \\ 或控制字符。");
+}
+
 void CUserNameDialog::deleteSelected() {
     const int index = m_names->currentIndex();
     const QString name = m_names->currentText();
@@ -80,10 +91,7 @@ void CUserNameDialog::deleteSelected() {
     m_names->removeItem(index);
     m_numbers.removeAt(index);
     m_names->setEditText(QString());
-    if (!m_store.deleteUser(number))
-        QMessageBox::warning(
-            this, windowTitle(),
-            tr("无法保存配置文件：\n%1").arg(QString::fromStdString(m_store.filePath())));
+    if (!m_store.deleteUser(number)) ShowSaveFailed(this, m_store.filePath());
 }
 
 void CUserNameDialog::deleteAll() {

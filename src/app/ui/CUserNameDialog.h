@@ -18,6 +18,9 @@ class CUserNameDialog : public QDialog {
     // Shows the first configuration page for a new user; the shell sets the real one.
     void setNewUserSetup(std::function<void()> setup) { m_newUserSetup = std::move(setup); }
 
+    // Shown for a name with brackets, path separators or control characters.
+    static QString InvalidNameMessage();
+
     void ok();
     void deleteSelected();
     void deleteAll();

@@ -102,7 +102,7 @@ TEST(ThresholdsPage, GuidelineIsSavedWithTheThresholdsAndReachesTheAnalysis) {
     EXPECT_EQ(reopened->guidelineList()->currentText(), QStringLiteral("ESH 2023"));
 }
 
-TEST(ComputerSettingsPage, OkAndCancelStoreThePage) {
+TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     Config c;
     CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);
     auto* page = static_cast<CComputerSettingsPage*>(dlg.page(CConfigDialog::ComputerPage));
@@ -116,15 +116,15 @@ TEST(ComputerSettingsPage, OkAndCancelStoreThePage) {
     EXPECT_EQ(c.get("Config family", "Use Default Path"), "1");
     EXPECT_EQ(c.get("Config family", "Colorized Graph Page"), "missing");
 
+    // Cancel changes nothing: no value of the page, no report page switch.
+    const std::string before = ReadFileBytes(c.store.filePath());
     CConfigDialog again(c.store, c.state, CConfigDialog::ComputerPage);
     auto* page2 = static_cast<CComputerSettingsPage*>(again.page(CConfigDialog::ComputerPage));
     EXPECT_EQ(page2->portList()->currentIndex(), 2);
     page2->portList()->setCurrentIndex(4);
+    page2->useDefaultPath()->setChecked(false);
     page2->cancel();
-    EXPECT_EQ(c.get("Config family", "Port"), "4");
-    for (const char* key : {"Demographics Page", "BP Summary Page", "Colorized Graph Page",
-                            "Bar Graph Page", "HR/MAP/PP Histogram Page", "Data Page"})
-        EXPECT_EQ(c.get("Config family", key), "1") << key;
+    EXPECT_EQ(ReadFileBytes(c.store.filePath()), before);
     EXPECT_EQ(again.result(), QDialog::Rejected);
 }
 
@@ -228,6 +228,52 @@ TEST(OpenCommand, UseDefaultPathDecidesWhetherTheFolderIsStored) {
         EXPECT_EQ(app.state().record.isLoaded, 1);
         const std::string stored = store.patientFilePath("Config family");
         EXPECT_EQ(stored, useDefault ? start.path() : other.path()) << useDefault;
+    }
+    QDir::setCurrent(previous);
+}
+
+TEST(ConfigurationSaves, EveryFailedSaveNamesTheFile) {
+    TempDir start;
+    WriteFileBytes(start.file("r.awp"), ReadFileBytes(ABPM_SAMPLES_DIR "/24h-normal-dip.awp"));
+    // A folder in the place of the configuration file: it reads as empty and cannot be saved.
+    QDir(QString::fromStdString(start.path())).mkdir(QStringLiteral("OblCofig.ini"));
+    const QString config = QString::fromStdString(start.file("OblCofig.ini"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(start.path()));
+    {
+        CAbpmApp app(QString::fromStdString(start.path()), QString::fromStdString(start.path()));
+        ModalAnswerer answer(QMessageBox::Ok);
+        ASSERT_TRUE(app.initInstance()); // start-up
+
+        // Each dialog must still be open after the failed save; it is then closed.
+        const auto stillOpen = [](QDialog* dialog) {
+            EXPECT_TRUE(dialog->isVisible());
+            dialog->done(QDialog::Rejected);
+        };
+        answer.setDialogHandler([&](QWidget* dialog) {
+            QTimer::singleShot(0, dialog, [dialog, stillOpen] {
+                if (auto* users = qobject_cast<CUserNameDialog*>(dialog)) {
+                    users->nameList()->setEditText(QStringLiteral("A"));
+                    users->ok();
+                    stillOpen(users);
+                } else if (auto* settings = qobject_cast<CConfigDialog*>(dialog)) {
+                    static_cast<CComputerSettingsPage*>(settings->page(CConfigDialog::ComputerPage))
+                        ->ok();
+                    stillOpen(settings);
+                } else if (auto* open = qobject_cast<CRecordFileDialog*>(dialog)) {
+                    ASSERT_EQ(open->fileList()->topLevelItemCount(), 1);
+                    open->fileList()->setCurrentItem(open->fileList()->topLevelItem(0));
+                    open->accept();
+                }
+            });
+        });
+        app.userNameCommand();
+        app.configCommand(CConfigDialog::ComputerPage);
+        app.openCommand();
+        EXPECT_EQ(app.state().record.isLoaded, 1);
+        ASSERT_EQ(answer.texts.size(), 4);
+        for (const QString& text : answer.texts)
+            EXPECT_TRUE(text.contains(config)) << text.toStdString();
     }
     QDir::setCurrent(previous);
 }
