@@ -47,6 +47,8 @@ QGridLayout* TableGrid(QGroupBox* box, const QStringList& columns) {
     return grid;
 }
 
+constexpr int kClinicalTextWidth = 560;
+
 QGroupBox* ClinicalSection(const ClinicalSummary& summary, QWidget* parent) {
     const ClinicalTexts t = ClinicalTexts::Of(summary);
     auto* box = new QGroupBox(t.heading, parent);
@@ -54,6 +56,10 @@ QGroupBox* ClinicalSection(const ClinicalSummary& summary, QWidget* parent) {
     const auto line = [&](const QString& text) {
         auto* label = new QLabel(text, box);
         label->setWordWrap(true);
+        // A dialog's layout does not ask a wrapped label for its height at the width it gets:
+        // reserve the lines it needs at its narrowest, so that no line is cut off.
+        label->setMinimumWidth(kClinicalTextWidth);
+        label->setMinimumHeight(label->heightForWidth(kClinicalTextWidth));
         layout->addWidget(label);
     };
     const auto table = [&](const QStringList& columns) {

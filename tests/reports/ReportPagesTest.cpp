@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <map>
 
 #include "ClinicalTextList.h"
 #include "PageDispatcher.h"
@@ -205,4 +207,21 @@ TEST_F(ReportPages, ClinicalSummaryPageShowsTheFiguresOfTheDialog) {
         if (Top(t) >= 36 * 60) paragraph += t.text;
     EXPECT_EQ(paragraph.remove(' '), QString(texts.interpretation).remove(' '));
     EXPECT_TRUE(texts.interpretation.contains(QStringLiteral("ACC/AHA 2017")));
+
+    // On a narrow page the table columns give way to wider texts: none runs into the next.
+    RecordingPaintDevice narrow(QSize(450, H));
+    {
+        QPainter painter(&narrow);
+        DrawReportPage(painter, QRect(0, 0, 450, H), c, PageKinds::ClinicalSummaryPage);
+    }
+    std::map<int, std::vector<std::pair<qreal, qreal>>> rows;
+    for (const Text& t : narrow.texts())
+        if (Top(t) >= 15 * 60 && Top(t) < 30 * 60)
+            rows[Top(t)].emplace_back(
+                t.position.x(), t.position.x() + QFontMetricsF(t.font).horizontalAdvance(t.text));
+    for (auto& [top, spans] : rows) {
+        std::sort(spans.begin(), spans.end());
+        for (std::size_t i = 1; i < spans.size(); ++i)
+            EXPECT_LT(spans[i - 1].second, spans[i].first) << "row at " << top;
+    }
 }
