@@ -219,15 +219,8 @@ std::optional<ClinicalGuideline> GuidelineOfKey(std::string_view key) {
 }
 
 const char* PeriodKey(ClinicalPeriod period) {
-    switch (period) {
-    case ClinicalPeriod::AllDay:
-        return "24h";
-    case ClinicalPeriod::Day:
-        return "day";
-    case ClinicalPeriod::Night:
-        return "night";
-    }
-    return "";
+    constexpr const char* kKeys[] = {"24h", "day", "night"};
+    return kKeys[static_cast<std::size_t>(period)];
 }
 
 PeriodThresholds GuidelineThresholds(ClinicalGuideline guideline) {
@@ -236,17 +229,8 @@ PeriodThresholds GuidelineThresholds(ClinicalGuideline guideline) {
 }
 
 const char* DippingClassKey(DippingClass dippingClass) {
-    switch (dippingClass) {
-    case DippingClass::ReverseDipper:
-        return "reverse dipper";
-    case DippingClass::NonDipper:
-        return "non-dipper";
-    case DippingClass::Dipper:
-        return "dipper";
-    case DippingClass::ExtremeDipper:
-        return "extreme dipper";
-    }
-    return "";
+    constexpr const char* kKeys[] = {"reverse dipper", "non-dipper", "dipper", "extreme dipper"};
+    return kKeys[static_cast<std::size_t>(dippingClass)];
 }
 
 ClinicalSummary ComputeClinicalSummary(const TestRecord& test, const ReadingSets& sets,

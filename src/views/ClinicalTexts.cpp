@@ -5,29 +5,27 @@ namespace {
 constexpr std::array<ClinicalPeriod, kClinicalPeriodCount> kPeriods = {
     ClinicalPeriod::AllDay, ClinicalPeriod::Day, ClinicalPeriod::Night};
 
+// By period: its name in the tables and the subject of its verdict sentence.
+struct PeriodNames {
+    const char* name;
+    const char* mean;
+};
+constexpr PeriodNames kPeriodNames[] = {
+    {QT_TRANSLATE_NOOP("ClinicalTexts", "24小时"),
+     QT_TRANSLATE_NOOP("ClinicalTexts", "24小时平均血压")},
+    {QT_TRANSLATE_NOOP("ClinicalTexts", "白天"),
+     QT_TRANSLATE_NOOP("ClinicalTexts", "白天平均血压")},
+    {QT_TRANSLATE_NOOP("ClinicalTexts", "夜间"),
+     QT_TRANSLATE_NOOP("ClinicalTexts", "夜间平均血压")},
+};
+
 QString PeriodName(ClinicalPeriod p) {
-    switch (p) {
-    case ClinicalPeriod::AllDay:
-        return ClinicalTexts::tr("24小时");
-    case ClinicalPeriod::Day:
-        return ClinicalTexts::tr("白天");
-    case ClinicalPeriod::Night:
-        return ClinicalTexts::tr("夜间");
-    }
-    return {};
+    return ClinicalTexts::tr(kPeriodNames[static_cast<std::size_t>(p)].name);
 }
 
-// The subject of a verdict sentence: "24-hour mean".
+// "24-hour mean".
 QString PeriodMeanName(ClinicalPeriod p) {
-    switch (p) {
-    case ClinicalPeriod::AllDay:
-        return ClinicalTexts::tr("24小时平均血压");
-    case ClinicalPeriod::Day:
-        return ClinicalTexts::tr("白天平均血压");
-    case ClinicalPeriod::Night:
-        return ClinicalTexts::tr("夜间平均血压");
-    }
-    return {};
+    return ClinicalTexts::tr(kPeriodNames[static_cast<std::size_t>(p)].mean);
 }
 
 QString Pair(const std::optional<double>& systolic, const std::optional<double>& diastolic) {
@@ -118,17 +116,10 @@ QString ClinicalTexts::guidelineName(ClinicalGuideline guideline) {
 }
 
 QString ClinicalTexts::dippingClassName(DippingClass dippingClass) {
-    switch (dippingClass) {
-    case DippingClass::ReverseDipper:
-        return tr("反勺型");
-    case DippingClass::NonDipper:
-        return tr("非勺型");
-    case DippingClass::Dipper:
-        return tr("勺型");
-    case DippingClass::ExtremeDipper:
-        return tr("超勺型");
-    }
-    return {};
+    // By class: reverse dipper, non-dipper, dipper, extreme dipper.
+    constexpr const char* kNames[] = {QT_TR_NOOP("反勺型"), QT_TR_NOOP("非勺型"),
+                                      QT_TR_NOOP("勺型"), QT_TR_NOOP("超勺型")};
+    return tr(kNames[static_cast<std::size_t>(dippingClass)]);
 }
 
 QString ClinicalTexts::figure(const std::optional<double>& value, int decimals) {
