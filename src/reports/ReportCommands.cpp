@@ -35,9 +35,9 @@ ReportCommands::ReportCommands(AppState& state, QString configPath, QWidget* win
 
 ReportCommands::~ReportCommands() = default;
 
-std::unique_ptr<ReportRun> ReportCommands::prepare() {
+ReportOptions WindowReportOptions(const AppState& state, const QString& configPath) {
     ReportOptions options;
-    const std::string config = m_configPath.toStdString();
+    const std::string config = configPath.toStdString();
     std::error_code ec;
     // Printing reads the configuration and never creates it.
     if (std::filesystem::is_regular_file(config, ec)) {
@@ -47,6 +47,14 @@ std::unique_ptr<ReportRun> ReportCommands::prepare() {
         if (!user.empty())
             options.title = FromGbk(ReadReportTitle(ConfigStore(config).reportFilePath(user)));
     }
+    // The chart pages show what the charts on screen show.
+    options.chartPeriod = state.chart.period;
+    options.chartBands = state.chart.bands;
+    return options;
+}
+
+std::unique_ptr<ReportRun> ReportCommands::prepare() {
+    ReportOptions options = WindowReportOptions(m_state, m_configPath);
     options.screenDpi = m_window->logicalDpiX();
     auto run = std::make_unique<ReportRun>(m_state, options);
     if (run->pageCount() == 0) {

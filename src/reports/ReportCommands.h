@@ -8,6 +8,11 @@ class QPrinter;
 class QWidget;
 class ReportRun;
 struct AppState;
+struct ReportOptions;
+
+// What a print, preview or PDF run of the window prints: the pages and the title of the
+// current configuration in configPath, and the period and bands of the charts on screen.
+ReportOptions WindowReportOptions(const AppState& state, const QString& configPath);
 
 // The report menu's print, preview, printer setup and PDF commands and the readings export of
 // the file menu. The program keeps one printer for the whole run, so a paper or printer chosen

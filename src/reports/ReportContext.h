@@ -46,6 +46,7 @@ struct ReportContext {
     PageTable pages{};                               // the kinds of this run, in page order
     ReportStyle style{};                             // for the resolution of the device
     ChartPeriod chartPeriod = ChartPeriod::All;      // chart pages
+    ChartBands chartBands{};                         // pie chart page
     ClinicalGuideline guideline = kDefaultGuideline; // clinical summary page
     const Spo2Series* spo2 = nullptr;                // SpO2 pages
     const Spo2Analysis* spo2Analysis = nullptr;

@@ -19,5 +19,13 @@ void DrawAmbulatorySummaryPage(QPainter& painter, const QRect& page, const Repor
 // The clinical summary: validity, guideline verdicts, dipping, morning surge, variability.
 void DrawClinicalSummaryPage(QPainter& painter, const QRect& page, const ReportContext& context,
                              int kind);
+// Kinds 3 (the screen's trend) and 4 (its bar form), half the screen's vertical scale.
+void DrawTrendPage(QPainter& painter, const QRect& page, const ReportContext& context, int kind);
+// Kinds 5 (bar charts), 6 (pie charts) and 7 (fit line) of the period chosen for the charts.
+void DrawChartPage(QPainter& painter, const QRect& page, const ReportContext& context, int kind);
+void DrawFrequencyHistogramPage(QPainter& painter, const QRect& page, const ReportContext& context,
+                                int kind);
+void DrawHrMapPpHistogramPage(QPainter& painter, const QRect& page, const ReportContext& context,
+                              int kind);
 // Kinds 10 to 50: data page kind - 10, 45 readings each.
 void DrawDataPage(QPainter& painter, const QRect& page, const ReportContext& context, int kind);

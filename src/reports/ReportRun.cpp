@@ -33,6 +33,7 @@ ReportContext PreparedContext(AppState& state, const ReportOptions& options) {
     c.style = ReportStyle::ForResolution(options.screenDpi, options.screenDpi);
     c.chartPeriod = options.chartPeriod;
     c.guideline = state.guideline;
+    c.chartBands = options.chartBands;
     c.spo2 = &state.spo2;
     c.spo2Analysis = &state.spo2Analysis;
     c.spo2Window = options.spo2Window;

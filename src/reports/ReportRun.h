@@ -18,6 +18,7 @@ struct ReportOptions {
     QString title; // of the current report layout
     double screenDpi = 96.0;
     ChartPeriod chartPeriod = ChartPeriod::All;
+    ChartBands chartBands;
     int spo2Window = 600;
 };
 

@@ -4,6 +4,8 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "BpTrendPainter.h"
 
@@ -50,12 +52,14 @@ void PaintGrid(QPainter& painter, const BarChartFrame& f, const ChartPaintOption
     }
 }
 
-// Every bound where they fit side by side, every second one where they would run together.
+// Every bound where they fit side by side, otherwise every second, third ... one, as many as
+// fit: on paper the font is large for the width of a bin.
 void PaintBinBounds(QPainter& painter, const BarChartFrame& f, const BarChartBins& bins) {
     const QFontMetrics fm = painter.fontMetrics();
     const int y = f.base() + fm.height() / 4 + fm.height() / 2;
     const int widest = fm.horizontalAdvance(QString::number(bins.high)) + fm.averageCharWidth();
-    const int stride = widest > f.binWidth ? 2 : 1;
+    const int stride =
+        f.binWidth > 0 ? std::max(1, static_cast<int>(std::ceil(widest / f.binWidth))) : 1;
     for (int k = 0; k <= bins.binCount(); k += stride)
         DrawTextCentredAt(painter, QPoint(f.xOfBin(k), y),
                           QString::asprintf("%d", bins.low + k * bins.step));
@@ -86,6 +90,8 @@ void PaintBars(QPainter& painter, const BarChartFrame& f, const std::vector<doub
     // one line apart in height, so they never run into each other.
     const bool crowded = fm.horizontalAdvance(QStringLiteral("99.9%")) > f.binWidth;
     bool previousLabelLow = false;
+    // The labels go on after every bar, so that a taller neighbour never hides one.
+    std::vector<std::pair<QPoint, QString>> labels;
     for (std::size_t k = 0; k < fractions.size(); ++k) {
         const double fraction = fractions[k];
         if (fraction == 0.0) {
@@ -106,8 +112,11 @@ void PaintBars(QPainter& painter, const BarChartFrame& f, const std::vector<doub
         const QPoint labelCentre(front.center().x() + barDepth / 2,
                                  front.top() - barDepth - labelGap -
                                      (raised ? fm.lineSpacing() : 0));
-        DrawTextCentredAt(painter, labelCentre, QString::asprintf("%.1f%%", fraction * 100));
+        labels.emplace_back(labelCentre, QString::asprintf("%.1f%%", fraction * 100));
     }
+    painter.setPen(Pen(Qt::black, options.penWidth));
+    for (const auto& [centre, text] : labels)
+        DrawTextCentredAt(painter, centre, text);
     painter.setFont(font);
 }
 

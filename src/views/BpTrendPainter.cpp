@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "AppState.h"
 #include "GbkText.h"
 #include "ReadingCells.h"
 #include "StringTable.h"
@@ -32,11 +31,17 @@ QPen SolidPen(const QColor& colour, int width) {
     return pen;
 }
 
-void PaintFrameAndCaptions(QPainter& painter, const TrendLayout& layout) {
+// The unit stands 40 design units above the frame, as on the screen's design grid.
+void PaintFrameAndCaptions(QPainter& painter, const TrendLayout& layout,
+                           const TrendPaintOptions& options) {
     painter.drawRect(QRect(layout.x0(), layout.frameTop(), layout.frameRight() - layout.x0(),
                            layout.y0() - layout.frameTop()));
-    DrawTextTopLeft(painter, layout.x0() - layout.designX(60), layout.designY(40),
+    painter.save();
+    if (options.unitFont) painter.setFont(*options.unitFont);
+    DrawTextTopLeft(painter, layout.x0() - layout.designX(60),
+                    layout.frameTop() - layout.designY(80) + layout.designY(40),
                     QStringLiteral("mmHg/BPM"));
+    painter.restore();
     DrawTextTopLeft(painter, layout.designX(670), layout.y0() + layout.designY(70),
                     StringTable::label(57660));
     DrawTextTopLeft(painter, layout.designX(1500), layout.y0() + layout.designY(60),
@@ -83,6 +88,18 @@ void PaintBars(QPainter& painter, const TrendLayout& layout) {
     if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
+// The bar form's heart rate: a blue line through filled dots, as wide as three lines.
+void PaintHeartRateDots(QPainter& painter, const TrendLayout& layout, int penWidth) {
+    const QColor blue(0, 0, 255);
+    painter.setPen(SolidPen(blue, penWidth));
+    if (layout.heartRate.size() > 1) painter.drawPolyline(layout.heartRate);
+    painter.setBrush(blue);
+    const int radius = std::max(2, 3 * penWidth / 2);
+    for (const QPoint& point : layout.heartRate)
+        painter.drawEllipse(point, radius, radius);
+    painter.setBrush(Qt::NoBrush);
+}
+
 QStringList ReadingBoxValues(const PatientRecord& record, int index) {
     const TestRecord& test = record.test;
     const BpReading& r = test.readings[static_cast<std::size_t>(index)];
@@ -102,15 +119,12 @@ QStringList ReadingBoxValues(const PatientRecord& record, int index) {
 
 } // namespace
 
-TrendLayout PaintBpTrend(QPainter& painter, const QRect& target, const AppState& state,
-                         double verticalFactor, const TrendPaintOptions& options) {
-    TrendFrame frame = ScreenTrendFrame(target.size());
-    if (options.baseline >= 0) frame.y0 = options.baseline;
-    frame.verticalFactor = verticalFactor;
-    TrendLayout layout = LayoutTrend(state.record, target.size(), frame);
+TrendLayout PaintBpTrend(QPainter& painter, const QRect& target, const PatientRecord& record,
+                         const TrendFrame& frame, const TrendPaintOptions& options) {
+    TrendLayout layout = LayoutTrend(record, target.size(), frame);
     painter.save();
     painter.translate(target.topLeft());
-    PaintTrendLayout(painter, layout, state.record, options);
+    PaintTrendLayout(painter, layout, record, options);
     painter.restore();
     return layout;
 }
@@ -122,16 +136,20 @@ void PaintTrendLayout(QPainter& painter, const TrendLayout& layout, const Patien
         painter.fillRect(QRect(QPoint(0, 0), layout.size), TrendColours::kBackground);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(SolidPen(Qt::black, options.penWidth));
-    PaintFrameAndCaptions(painter, layout);
+    PaintFrameAndCaptions(painter, layout, options);
     PaintValueLabels(painter, layout);
     PaintTimeAxisTexts(painter, layout, record.test);
     painter.setPen(SolidPen(TrendColours::kBars, options.penWidth));
     PaintBars(painter, layout);
-    painter.setPen(SolidPen(TrendColours::kHeartRate, options.penWidth));
-    if (layout.heartRate.size() > 1) painter.drawPolyline(layout.heartRate);
-    painter.setPen(SolidPen(TrendColours::kThresholds, options.penWidth));
-    if (!layout.systolicThreshold.isEmpty()) painter.drawPolyline(layout.systolicThreshold);
-    if (!layout.diastolicThreshold.isEmpty()) painter.drawPolyline(layout.diastolicThreshold);
+    if (options.form == TrendForm::Bars) {
+        PaintHeartRateDots(painter, layout, options.penWidth);
+    } else {
+        painter.setPen(SolidPen(TrendColours::kHeartRate, options.penWidth));
+        if (layout.heartRate.size() > 1) painter.drawPolyline(layout.heartRate);
+        painter.setPen(SolidPen(TrendColours::kThresholds, options.penWidth));
+        if (!layout.systolicThreshold.isEmpty()) painter.drawPolyline(layout.systolicThreshold);
+        if (!layout.diastolicThreshold.isEmpty()) painter.drawPolyline(layout.diastolicThreshold);
+    }
     painter.restore();
 }
 

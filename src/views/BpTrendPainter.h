@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
+#include <optional>
 
 #include "TrendLayout.h"
 
 class QPainter;
-struct AppState;
 
 // Colours of the screen trend.
 namespace TrendColours {
@@ -17,18 +18,23 @@ inline const QColor kHeartRate{255, 255, 0};
 inline const QColor kReadingBox{198, 194, 198};
 } // namespace TrendColours
 
+// The screen's trend, or the bar form of the bar trend page: grey bars and a blue heart-rate
+// line with filled dots, without the threshold lines.
+enum class TrendForm { Colour, Bars };
+
 struct TrendPaintOptions {
-    int baseline = -1;          // -1: the screen's baseline (H - 40) * 21 / 25
     int penWidth = 1;           // printed pages scale it with the printer's resolution
     bool fillBackground = true; // paper is left white
+    TrendForm form = TrendForm::Colour;
+    std::optional<QFont> unitFont; // "mmHg/BPM"; the painter's font when not given
 };
 
-// Draws the BP trend of the loaded record into target: frame, unit, captions, value labels,
-// the first and last reading's date and time, bars with caps, the heart-rate line and the
-// threshold lines. The same routine serves the screen (factor 1.0) and a printed trend page
-// (factor 0.5). Returns the geometry it drew with.
-TrendLayout PaintBpTrend(QPainter& painter, const QRect& target, const AppState& state,
-                         double verticalFactor, const TrendPaintOptions& options = {});
+// Lays out and draws the BP trend of the record into target: frame, unit, captions, value
+// labels, the first and last reading's date and time, bars with caps, the heart-rate line and
+// the threshold lines. The same routine serves the screen (ScreenTrendFrame) and a printed
+// trend page (PrintTrendFrame, half the vertical scale). Returns the geometry it drew with.
+TrendLayout PaintBpTrend(QPainter& painter, const QRect& target, const PatientRecord& record,
+                         const TrendFrame& frame, const TrendPaintOptions& options = {});
 
 // Draws an already computed layout; the painter's origin is the layout's top-left corner.
 void PaintTrendLayout(QPainter& painter, const TrendLayout& layout, const PatientRecord& record,

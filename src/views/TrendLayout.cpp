@@ -6,6 +6,17 @@
 
 namespace {
 
+// Scale of the 1600 x 1000 design grid.
+float ScaleX(QSize size) {
+    return static_cast<float>(size.width()) * 0.000625f;
+}
+float ScaleY(QSize size) {
+    return static_cast<float>(size.height()) * 0.001f;
+}
+int DesignY(QSize size, double units) {
+    return static_cast<int>(units * ScaleY(size));
+}
+
 int ReadingCountOf(const TestRecord& test) {
     return std::clamp(test.readingCount, 0, kMaxReadings);
 }
@@ -81,11 +92,12 @@ void PlaceLabels(TrendLayout& layout) {
 } // namespace
 
 TrendFrame ScreenTrendFrame(QSize size) {
-    return {size.width() / 20, (size.height() - 40) * 21 / 25, 1.0};
+    return {size.width() / 20, (size.height() - 40) * 21 / 25, DesignY(size, 80), 1.0};
 }
 
 TrendFrame PrintTrendFrame(QSize size) {
-    return {size.width() / 20, size.height() * 17 / 25, 0.5};
+    return {size.width() / 20, size.height() * 17 / 25, size.height() * 3 / 22 + DesignY(size, 80),
+            0.5};
 }
 
 TrendValueRange ValueRangeOf(const TestRecord& test, const BpThresholds& thresholds) {
@@ -120,8 +132,8 @@ TrendLayout LayoutTrend(const PatientRecord& record, QSize size, const TrendFram
     TrendLayout layout;
     layout.size = size;
     layout.frame = frame;
-    layout.sx = static_cast<float>(size.width()) * 0.000625f;
-    layout.sy = static_cast<float>(size.height()) * 0.001f;
+    layout.sx = ScaleX(size);
+    layout.sy = ScaleY(size);
     layout.range = ValueRangeOf(test, record.thresholds);
     layout.lowestLabel = 10 * (layout.range.vMin / 10) - 10;
     // Badly ordered thresholds could close the range; it must never divide by zero.

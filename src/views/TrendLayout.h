@@ -7,16 +7,20 @@
 
 #include "PatientRecord.h"
 
-// Where the trend graph's margin and baseline lie and how tall it is drawn.
+// Where the trend graph's margin, top and baseline lie and how tall it is drawn.
 struct TrendFrame {
     int x0 = 0;                  // left margin, pixels
     int y0 = 0;                  // baseline, pixels
+    int top = 0;                 // top of the plot frame, pixels
     double verticalFactor = 1.0; // 0.5 on a printed trend page
 };
 
-// The screen's frame: x0 = W / 20, y0 = (H - 40) * 21 / 25, the bottom bar taking 40 pixels.
+// The screen's frame: x0 = W / 20, y0 = (H - 40) * 21 / 25, the bottom bar taking 40 pixels,
+// and the top at 80 on the design grid.
 TrendFrame ScreenTrendFrame(QSize size);
-// A printed page's frame: x0 = W / 20, y0 = H * 17 / 25, half the vertical scale.
+// A printed page's frame: x0 = W / 20, y0 = H * 17 / 25, half the vertical scale. The page
+// header's box ends at 3H / 22; the plot starts 80 design units below it, so that neither the
+// frame nor the unit runs through the header's texts.
 TrendFrame PrintTrendFrame(QSize size);
 
 // Upper and lower value of the graph, mmHg.
@@ -69,7 +73,7 @@ struct TrendLayout {
     int y0() const { return frame.y0; }
     int designX(double units) const { return static_cast<int>(units * sx); }
     int designY(double units) const { return static_cast<int>(units * sy); }
-    int frameTop() const { return designY(80); }
+    int frameTop() const { return frame.top; }
     int frameRight() const { return designX(1540); }
     int readingCount() const { return static_cast<int>(readingX.size()); }
     // y of a value: y0 - (v - L0) * p * f, truncated.

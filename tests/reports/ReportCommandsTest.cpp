@@ -7,7 +7,9 @@
 
 #include "AppState.h"
 #include "ModalAnswerer.h"
+#include "PageKinds.h"
 #include "ReportCommands.h"
+#include "ReportRun.h"
 #include "TempDir.h"
 
 namespace {
@@ -70,4 +72,16 @@ TEST(ReportCommands, SaveAsPdfWritesTheSelectedPages) {
                   .entryList({"*.part"}, QDir::Files | QDir::Hidden)
                   .size(),
               0);
+}
+
+TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
+    Commands c("BP Pie Page=1\r\n");
+    c.state->chart.period = ChartPeriod::Asleep;
+    c.state->chart.bands.heartRate = {110, 50};
+    const ReportOptions options =
+        WindowReportOptions(*c.state, QString::fromStdString(c.dir.file("OblCofig.ini")));
+    EXPECT_EQ(options.selection.pages[PageKinds::BpPie], 1);
+    EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
+    EXPECT_EQ(options.chartBands.heartRate.upper, 110);
+    EXPECT_EQ(options.chartBands.heartRate.lower, 50);
 }

@@ -5,10 +5,18 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <tuple>
 
+#include "AppState.h"
+#include "BarChartPainter.h"
+#include "COBLView.h"
 #include "ClinicalTextList.h"
+#include "FitLinePainter.h"
 #include "PageDispatcher.h"
+#include "PageKinds.h"
+#include "PieChartPainter.h"
 #include "ReadingBuilders.h"
 #include "RecordingPaintDevice.h"
 #include "ReportContext.h"
@@ -175,6 +183,138 @@ TEST_F(ReportPages, SummaryPagesOfATestWithoutAwakeReadings) {
         SCOPED_TRACE(cell.text);
         EXPECT_EQ(textAt(cell.x, cell.top), QString::fromUtf8(cell.text));
     }
+}
+
+// Screen 1600 x 1000, page 1800 x 4200; two readings 130/80/70 give the range 145/70 and
+// L0 = 60 on both. Screen: p = 0.57 * 1000 / 75 = 7.6, y0 = 960 * 21 / 25 = 806, 130 at
+// 806 - 70 * 7.6 = 274. Page: p = 0.57 * 4200 / 75 = 31.92 at half scale, y0 = 4200 * 17 / 25 =
+// 2856, x0 = 90: 130 at 2856 - 70 * 15.96 = 1738.8, 80 at 2856 - 20 * 15.96 = 2536.8.
+TEST(TrendPages, PrintAtHalfTheScreensVerticalScaleAndLeaveTheScreenAsItWas) {
+    auto state = std::make_unique<AppState>();
+    state->record.test = *MakeTest(420, 420, 1320, {Reading(130, 80), Reading(130, 80, 70, 60)});
+    state->record.isLoaded = 1;
+    COBLView view(*state);
+    view.resize(1600, 1000);
+    view.layoutTrend();
+    ASSERT_EQ(view.trendLayout().bars.at(0).ySystolic, 274);
+    ComputeStatistics(state->record, state->readingSets, state->bpStatistics);
+    ReportContext c{
+        .record = state->record, .sets = state->readingSets, .stats = state->bpStatistics};
+    RecordingPaintDevice device{QSize(W, H)};
+    for (int kind : {PageKinds::ColorizedGraph, PageKinds::BarGraph}) {
+        device.clear();
+        QPainter painter(&device);
+        DrawReportPage(painter, QRect(0, 0, W, H), c, kind);
+        painter.end();
+        EXPECT_EQ(device.linesOfColour(QColor(132, 130, 132)).at(0).line.toLine(),
+                  QLine(90, 1738, 90, 2536));
+        // Colour: the screen's yellow heart rate and two blue thresholds; bar form: a blue
+        // heart-rate line with dots, no thresholds.
+        const bool colour = kind == PageKinds::ColorizedGraph;
+        EXPECT_EQ(device.polygonsOfColour(QColor(255, 255, 0)).size(), colour ? 1u : 0u);
+        EXPECT_EQ(device.polygonsOfColour(QColor(0, 0, 255)).size(), colour ? 2u : 1u);
+        EXPECT_EQ(device.paths().size(), colour ? 0u : 2u);
+    }
+    EXPECT_EQ(view.trendLayout().bars.at(0).ySystolic, 274);
+    EXPECT_EQ(view.trendLayout().frame.verticalFactor, 1.0);
+}
+
+// Awake 07:00 to 22:00 from 07:00: two awake readings and one asleep, told apart by their
+// values. At twice the screen's resolution pens are 2 wide and the fit line's lines 4. The
+// chart drawn by its own routine into the page's rectangle must be on the page as it is.
+TEST_F(ReportPages, ChartPagesDrawTheScreensChartsOfThePeriodIntoTheirRectangle) {
+    load(MakeTest(420, 420, 1320,
+                  {Reading(118, 75, 66, 0), Reading(135, 88, 72, 60), Reading(171, 99, 91, 960)}));
+    ReportContext c = context();
+    c.style = ReportStyle::ForResolution(192, 96);
+    c.chartPeriod = ChartPeriod::Awake;
+    c.chartBands.systolic = {150, 110};
+    const ChartPaintOptions paper{.penWidth = 2, .lineWidth = 4, .fillBackground = false};
+    const int t = QFontMetrics(c.style.large, &device).height();
+    using Chart = std::function<void(QPainter&, const QRect&)>;
+    // Header box bottom 3H / 22 = 572; right 17W / 18 = 1700, bottom 21H / 22 = 4009; left
+    // W / 12 = 150 for the bar charts, W / 18 = 100 for the others.
+    const std::tuple<int, int, const char*, Chart> pages[] = {
+        {PageKinds::BpHistogram, 150, "柱状图 (白天)",
+         [&](QPainter& p, const QRect& r) {
+             PaintBarCharts(p, r, sets.awake, record->test, paper);
+         }},
+        {PageKinds::BpPie, 100, "饼图 (白天)",
+         [&](QPainter& p, const QRect& r) {
+             PaintPieCharts(p, r, sets.awake, record->test, c.chartBands, paper, false);
+         }},
+        {PageKinds::BpCorrelation, 100, "拟合线",
+         [&](QPainter& p, const QRect& r) { PaintFitLine(p, r, sets, paper); }},
+    };
+    for (const auto& [kind, left, title, chart] : pages) {
+        SCOPED_TRACE(title);
+        draw(kind, c);
+        const QString heading = QString::fromUtf8(title);
+        const int w = QFontMetrics(c.style.large, &device).horizontalAdvance(heading) / 2;
+        EXPECT_EQ(textAt(900 - w, 572 + t), heading);
+        RecordingPaintDevice reference{QSize(W, H)};
+        QPainter painter(&reference);
+        painter.setFont(c.style.regular);
+        chart(painter, QRect(left, 572 + 3 * t, 1700 - left, 4009 - 572 - 3 * t));
+        painter.end();
+        ASSERT_FALSE(reference.texts().empty());
+        for (const auto& r : reference.texts())
+            EXPECT_TRUE(std::any_of(device.texts().begin(), device.texts().end(), [&](auto& d) {
+                return d.text == r.text && (d.position - r.position).manhattanLength() < 0.5;
+            })) << r.text.toStdString();
+        for (const auto& r : reference.lines())
+            EXPECT_TRUE(std::any_of(device.lines().begin(), device.lines().end(), [&](auto& d) {
+                return d.line == r.line && d.pen.width == r.pen.width;
+            }));
+    }
+}
+
+// Awake systolic 58, 138 and 143 fall into the bins 55, 135 and 140, diastolic 57, 85 and 95
+// into 55, 80 and 90: 333 per mille each, 333 * 14 * 4200 / 60000 = 326.34 high. Systolic
+// panels start at 60 (x = 200 + (v - 60) * 1800 / 540), diastolic ones at 40 (x = 1000 + ...).
+TEST_F(ReportPages, FrequencyHistogramPanels) {
+    load(MakeTest(420, 420, 1320,
+                  {Reading(58, 57, 70, 0), Reading(138, 85, 70, 30), Reading(143, 95, 70, 60)}));
+    draw(PageKinds::FrequencyHistogram, context());
+    const auto barAt = [&](int left) -> const RecordingPaintDevice::Rect* {
+        for (const auto& r : device.rects())
+            if (qRound(r.rect.left()) == left) return &r;
+        return nullptr;
+    };
+    EXPECT_EQ(barAt(184), nullptr); // systolic 55: left of the panel's start
+    // Systolic 135 at 450 and 140 (the awake threshold) at 466 to 483; diastolic 55 at 1050 to
+    // 1066, 80 at 1133 and 90 (the threshold) at 1166 to 1183.
+    const QColor green(0, 130, 0), red(255, 0, 0);
+    for (const auto& [left, right, colour] :
+         {std::tuple(450, 466, green), std::tuple(466, 483, red), std::tuple(1050, 1066, green),
+          std::tuple(1133, 1150, green), std::tuple(1166, 1183, red)}) {
+        SCOPED_TRACE(left);
+        ASSERT_NE(barAt(left), nullptr);
+        EXPECT_EQ(barAt(left)->rect.toRect(), QRect(left, 1890 - 326, right - left, 326));
+        EXPECT_EQ(barAt(left)->pen.colour, colour);
+    }
+    EXPECT_TRUE(hasLine({466, 910, 466, 1890})); // the threshold over the panel's height
+    EXPECT_EQ(textAt(326, 770), QStringLiteral("非睡眠收缩压(N = 3)"));
+    EXPECT_TRUE(device.hasText(QStringLiteral("33.3% 读入 > 140 mmHg")));
+    // No asleep readings: N = 0, no bars in the lower panels (from 36H / 60 = 2520), load 0.0.
+    EXPECT_EQ(textAt(1133, 2380), QStringLiteral("睡眠舒张压(N = 0)"));
+    EXPECT_TRUE(device.hasText(QStringLiteral("0.0% 读入 > 120 mmHg")));
+    for (const auto& r : device.rects())
+        EXPECT_LT(r.rect.top(), 2520);
+}
+
+// Heart rate 70 throughout: bins 65 (all readings) and 70 (none); the bar from x = 200 +
+// (65 - 20) * 1800 / 540 = 350 reaches the panel's top, 1000 * 14 * 4200 / 60000 = 980 high.
+TEST_F(ReportPages, HeartRateMeanAndPulsePressurePanels) {
+    load(MakeTest(420, 420, 1320, {Reading(120, 80, 70, 0), Reading(130, 85, 70, 600)}));
+    draw(PageKinds::HrMapPpHistogram, context());
+    EXPECT_EQ(textAt(1133, 770), QStringLiteral("平均压(N = 2)"));
+    EXPECT_EQ(textAt(326, 2380), QStringLiteral("高低压差(N = 2)"));
+    EXPECT_TRUE(std::any_of(device.rects().begin(), device.rects().end(), [](auto& r) {
+        return r.rect.toRect() == QRect(350, 910, 16, 980) && r.pen.colour == QColor(0, 0, 255);
+    }));
+    for (const auto& text : device.texts())
+        EXPECT_FALSE(text.text.contains(QStringLiteral("读入")));
 }
 
 TEST_F(ReportPages, ClinicalSummaryPageShowsTheFiguresOfTheDialog) {

@@ -91,7 +91,8 @@ TEST(TrendMapping, HalfVerticalFactorOnPaper) {
     const QSize page(4800, 6000);
     const TrendFrame frame = PrintTrendFrame(page);
     EXPECT_EQ(frame.x0, 240);
-    EXPECT_EQ(frame.y0, 4080); // 6000 * 17 / 25
+    EXPECT_EQ(frame.y0, 4080);  // 6000 * 17 / 25
+    EXPECT_EQ(frame.top, 1298); // 80 design units (480) below the header's 6000 * 3 / 22 = 818
     const TrendLayout l = LayoutTrend(rec, page, frame);
     // p = 0.57 * 6000 / 75 = 45.6; 4080 - 41 * 45.6 * 0.5 = 3145.2
     EXPECT_EQ(l.yOf(101), 3145);
@@ -172,7 +173,9 @@ class TrendPainting : public ::testing::Test {
 
     TrendLayout paint(double factor = 1.0) {
         QPainter p(&device);
-        return PaintBpTrend(p, QRect(QPoint(0, 0), kScreen), state, factor);
+        TrendFrame frame = ScreenTrendFrame(kScreen);
+        frame.verticalFactor = factor;
+        return PaintBpTrend(p, QRect(QPoint(0, 0), kScreen), state.record, frame);
     }
     void paintBox(int index) {
         const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
