@@ -321,6 +321,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>临床摘要页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>概要报告</source>
         <translation type="unfinished"></translation>
     </message>
@@ -587,6 +591,10 @@
         <source>基准值</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>临床摘要诊断指南(&amp;G)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CUserNameDialog</name>
@@ -613,6 +621,198 @@
     <message>
         <source>无法删除配置文件：
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClinicalTexts</name>
+    <message>
+        <source>24小时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>白天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24小时平均血压</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>白天平均血压</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>夜间平均血压</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>达到或高于阈值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>低于阈值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读数 %1，失败 %2，成功 %3 %，白天 %4，夜间 %5：%6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录中没有读数。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录有效：%1 个读数中 %2 个成功 (%3 %)，白天 %4 个、夜间 %5 个读数。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>记录无效：%1 个读数中 %2 个成功 (%3 %)，白天 %4 个、夜间 %5 个读数；有效记录需要至少 %6 % 的成功读数、白天 %7 个和夜间 %8 个读数。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 mmHg 达到或高于 %3 阈值 %4 mmHg。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 mmHg 低于 %3 阈值 %4 mmHg。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单纯夜间高血压。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>夜间收缩压下降 %1 %：%2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法评估夜间血压下降：白天或夜间没有读数。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收缩压晨峰：比夜间谷值高 %1 mmHg，比觉醒前两小时高 %2 mmHg。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>two sentences in a row</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ACC/AHA 2017</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ESH 2023</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反勺型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>非勺型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>勺型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超勺型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>临床摘要</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>诊断指南：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平均血压[mmHg]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>心率[BPM]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阈值[mmHg]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>夜间下降：收缩压 %1 %，舒张压 %2 %，夜/昼收缩压比值 %3，%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收缩压晨峰：睡眠谷值 %1 mmHg，觉醒前 %2 mmHg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24小时标准差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>白天标准差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>夜间标准差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24小时变异系数[%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加权标准差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平均真实变异</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收缩压[mmHg]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>舒张压[mmHg]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>动态动脉硬化指数 (AASI)：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>结论</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

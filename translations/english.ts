@@ -326,6 +326,10 @@ The current folder is used instead.</translation>
         <translation>Measurement data pages</translation>
     </message>
     <message>
+        <source>临床摘要页</source>
+        <translation>Clinical summary page</translation>
+    </message>
+    <message>
         <source>概要报告</source>
         <translation>Summary report</translation>
     </message>
@@ -592,6 +596,10 @@ The current folder is used instead.</translation>
         <source>基准值</source>
         <translation>Thresholds</translation>
     </message>
+    <message>
+        <source>临床摘要诊断指南(&amp;G)</source>
+        <translation>&amp;Guideline of the clinical summary</translation>
+    </message>
 </context>
 <context>
     <name>CUserNameDialog</name>
@@ -620,6 +628,198 @@ The current folder is used instead.</translation>
 %1</source>
         <translation>Cannot delete the configuration file:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClinicalTexts</name>
+    <message>
+        <source>24小时</source>
+        <translation>24 hours</translation>
+    </message>
+    <message>
+        <source>白天</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>24小时平均血压</source>
+        <translation>24-hour mean</translation>
+    </message>
+    <message>
+        <source>白天平均血压</source>
+        <translation>Daytime mean</translation>
+    </message>
+    <message>
+        <source>夜间平均血压</source>
+        <translation>Night-time mean</translation>
+    </message>
+    <message>
+        <source>达到或高于阈值</source>
+        <translation>at or above</translation>
+    </message>
+    <message>
+        <source>低于阈值</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>有效</source>
+        <translation>valid</translation>
+    </message>
+    <message>
+        <source>无效</source>
+        <translation>not valid</translation>
+    </message>
+    <message>
+        <source>读数 %1，失败 %2，成功 %3 %，白天 %4，夜间 %5：%6</source>
+        <translation>Readings %1, failed %2, successful %3 %, day %4, night %5: %6</translation>
+    </message>
+    <message>
+        <source>记录中没有读数。</source>
+        <translation>The recording holds no readings.</translation>
+    </message>
+    <message>
+        <source>记录有效：%1 个读数中 %2 个成功 (%3 %)，白天 %4 个、夜间 %5 个读数。</source>
+        <translation>Valid recording: %2 of %1 readings successful (%3 %), %4 day and %5 night readings.</translation>
+    </message>
+    <message>
+        <source>记录无效：%1 个读数中 %2 个成功 (%3 %)，白天 %4 个、夜间 %5 个读数；有效记录需要至少 %6 % 的成功读数、白天 %7 个和夜间 %8 个读数。</source>
+        <translation>Recording not valid: %2 of %1 readings successful (%3 %), %4 day and %5 night readings; a valid recording needs at least %6 % successful readings, %7 day and %8 night readings.</translation>
+    </message>
+    <message>
+        <source>%1 %2 mmHg 达到或高于 %3 阈值 %4 mmHg。</source>
+        <translation>%1 %2 mmHg is at or above the %3 threshold of %4 mmHg.</translation>
+    </message>
+    <message>
+        <source>%1 %2 mmHg 低于 %3 阈值 %4 mmHg。</source>
+        <translation>%1 %2 mmHg is below the %3 threshold of %4 mmHg.</translation>
+    </message>
+    <message>
+        <source>单纯夜间高血压。</source>
+        <translation>Isolated nocturnal hypertension.</translation>
+    </message>
+    <message>
+        <source>夜间收缩压下降 %1 %：%2。</source>
+        <translation>Systolic night-time dip %1 %: %2.</translation>
+    </message>
+    <message>
+        <source>无法评估夜间血压下降：白天或夜间没有读数。</source>
+        <translation>The night-time dip cannot be assessed: the day or the night has no readings.</translation>
+    </message>
+    <message>
+        <source>收缩压晨峰：比夜间谷值高 %1 mmHg，比觉醒前两小时高 %2 mmHg。</source>
+        <translation>Systolic morning surge: %1 mmHg above the night-time trough and %2 mmHg above the two hours before waking.</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <comment>two sentences in a row</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>ACC/AHA 2017</source>
+        <translation>ACC/AHA 2017</translation>
+    </message>
+    <message>
+        <source>ESH 2023</source>
+        <translation>ESH 2023</translation>
+    </message>
+    <message>
+        <source>反勺型</source>
+        <translation>reverse dipper</translation>
+    </message>
+    <message>
+        <source>非勺型</source>
+        <translation>non-dipper</translation>
+    </message>
+    <message>
+        <source>勺型</source>
+        <translation>dipper</translation>
+    </message>
+    <message>
+        <source>超勺型</source>
+        <translation>extreme dipper</translation>
+    </message>
+    <message>
+        <source>临床摘要</source>
+        <translation>Clinical summary</translation>
+    </message>
+    <message>
+        <source>诊断指南：%1</source>
+        <translation>Guideline: %1</translation>
+    </message>
+    <message>
+        <source>时段</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>平均血压[mmHg]</source>
+        <translation>Mean [mmHg]</translation>
+    </message>
+    <message>
+        <source>心率[BPM]</source>
+        <translation>Heart rate [BPM]</translation>
+    </message>
+    <message>
+        <source>阈值[mmHg]</source>
+        <translation>Threshold [mmHg]</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>夜间下降：收缩压 %1 %，舒张压 %2 %，夜/昼收缩压比值 %3，%4</source>
+        <translation>Night-time dip: systolic %1 %, diastolic %2 %, night/day systolic ratio %3, %4</translation>
+    </message>
+    <message>
+        <source>收缩压晨峰：睡眠谷值 %1 mmHg，觉醒前 %2 mmHg</source>
+        <translation>Systolic morning surge: sleep-trough %1 mmHg, pre-waking %2 mmHg</translation>
+    </message>
+    <message>
+        <source>24小时标准差</source>
+        <translation>SD 24 h</translation>
+    </message>
+    <message>
+        <source>白天标准差</source>
+        <translation>SD day</translation>
+    </message>
+    <message>
+        <source>夜间标准差</source>
+        <translation>SD night</translation>
+    </message>
+    <message>
+        <source>24小时变异系数[%]</source>
+        <translation>CV 24 h [%]</translation>
+    </message>
+    <message>
+        <source>加权标准差</source>
+        <translation>wSD</translation>
+    </message>
+    <message>
+        <source>平均真实变异</source>
+        <translation>ARV</translation>
+    </message>
+    <message>
+        <source>收缩压[mmHg]</source>
+        <translation>Systolic [mmHg]</translation>
+    </message>
+    <message>
+        <source>舒张压[mmHg]</source>
+        <translation>Diastolic [mmHg]</translation>
+    </message>
+    <message>
+        <source>动态动脉硬化指数 (AASI)：%1</source>
+        <translation>Ambulatory arterial stiffness index (AASI): %1</translation>
+    </message>
+    <message>
+        <source>结论</source>
+        <translation>Interpretation</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include "BpStatistics.h"
 #include "ChartSettings.h"
+#include "ClinicalSummary.h"
 #include "PatientRecord.h"
 #include "ReadingSets.h"
 #include "Spo2Analysis.h"
@@ -22,6 +23,8 @@ struct AppState {
     BpStatistics bpStatistics;
     // The period and bands chosen for the charts; opening a record starts them afresh.
     ChartSettings chart;
+    // Whose thresholds judge the clinical summary; read with the thresholds.
+    ClinicalGuideline guideline = kDefaultGuideline;
     std::string startFolder;       // working folder at start-up
     std::string programFolder;     // folder of the executable
     std::string patientFileFolder; // where records are opened and downloads are written

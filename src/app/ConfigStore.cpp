@@ -21,6 +21,7 @@ const char* const kAwakeSys = "Awake Sys Thresh";
 const char* const kAsleepSys = "Asleep Sys Thresh";
 const char* const kAwakeDia = "Awake Dia Thresh";
 const char* const kAsleepDia = "Asleep Dia Thresh";
+const char* const kGuideline = "Guideline";
 
 // Switched on at start-up where the configuration the start makes current has no choice yet
 // (kind 10 is the data pages).
@@ -237,6 +238,22 @@ bool ConfigStore::writeThresholds(const std::string& section, const BpThresholds
                          doc.WriteInt(section, kAwakeDia, t.awakeDia) &&
                          doc.WriteInt(section, kAsleepDia, t.asleepDia);
     return written && doc.Save();
+}
+
+std::optional<ClinicalGuideline> ConfigStore::CurrentGuidelineIn(const CIniDocument& doc) {
+    const std::string section = doc.GetString(kPreviousConfig, kCurrentConfig, kNoString);
+    const std::string stored = doc.GetString(section, kGuideline, GuidelineKey(kDefaultGuideline));
+    return GuidelineOfKey(stored);
+}
+
+ClinicalGuideline ConfigStore::currentGuideline() const {
+    const CIniDocument doc(m_filePath);
+    return CurrentGuidelineIn(doc).value_or(kDefaultGuideline);
+}
+
+bool ConfigStore::writeGuideline(const std::string& section, ClinicalGuideline guideline) {
+    CIniDocument doc(m_filePath);
+    return doc.WriteString(section, kGuideline, GuidelineKey(guideline)) && doc.Save();
 }
 
 ConfigStore::ComputerSettings ConfigStore::computerSettings(const std::string& section) const {

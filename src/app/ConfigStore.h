@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ClinicalSummary.h"
 #include "PageKinds.h"
 #include "PatientRecord.h"
 
@@ -115,6 +117,12 @@ class ConfigStore {
     static BpThresholds CurrentThresholdsIn(const CIniDocument& doc);
     bool writeThresholds(const std::string& section, const BpThresholds& thresholds);
 
+    // "Guideline" of the current configuration, whose thresholds judge the clinical summary:
+    // the default when the key is missing, nothing when it holds an unknown name.
+    static std::optional<ClinicalGuideline> CurrentGuidelineIn(const CIniDocument& doc);
+    ClinicalGuideline currentGuideline() const;
+    bool writeGuideline(const std::string& section, ClinicalGuideline guideline);
+
     ComputerSettings computerSettings(const std::string& section) const;
     // OK of the first configuration page. Its Cancel stores nothing.
     bool writeComputerSettings(const std::string& section, const ComputerSettings& settings);
@@ -123,7 +131,7 @@ class ConfigStore {
     std::string patientFilePath(const std::string& section) const;
     bool setPatientFilePath(const std::string& section, const std::string& folder);
 
-    // The page selection that printing reads: the eleven page kinds and "Spo2 Page".
+    // The page selection that printing reads: the page keys and "Spo2 Page".
     bool writePageSelection(const std::string& section,
                             const std::array<int, PageKinds::kPageKeys.size()>& pageFlags,
                             int spo2Report);

@@ -1,9 +1,11 @@
 #include "CliFiles.h"
 
 #include <QFile>
+#include <cstdio>
 #include <filesystem>
 
 #include "CIniDocument.h"
+#include "ConfigStore.h"
 
 namespace CliFiles {
 
@@ -31,6 +33,17 @@ std::string CheckRecord(const std::string& path) {
     if (testCount == "no string" || !doc.HasSection("TEST " + testCount))
         return path + ": not a patient record file";
     return {};
+}
+
+ClinicalGuideline ConfigGuideline(const CIniDocument& config, const char* command) {
+    if (const auto guideline = ConfigStore::CurrentGuidelineIn(config)) return *guideline;
+    std::fprintf(stderr, "abpm-cli %s: %s: unknown \"Guideline\"; %s is used\n", command,
+                 config.fileName().c_str(), GuidelineKey(kDefaultGuideline));
+    return kDefaultGuideline;
+}
+
+std::optional<ClinicalGuideline> GuidelineOption(const QString& value) {
+    return GuidelineOfKey(value.toUpper().toStdString());
 }
 
 } // namespace CliFiles

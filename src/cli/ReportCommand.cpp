@@ -24,7 +24,7 @@ constexpr int kCannotWrite = 5;
 const char* const kUsage =
     "report FILE.awp --pdf OUT.pdf [--config OblCofig.ini] [--pages LIST] "
     "[--spo2 none|summary|full|quantitative|strip] [--window SECONDS] [--period all|day|night] "
-    "[--paper a4|letter]";
+    "[--paper a4|letter] [--guideline esh2023|accaha2017]";
 // The resolution the page layouts were drawn for; a command line has no screen of its own.
 constexpr double kDesignScreenDpi = 96.0;
 
@@ -35,6 +35,7 @@ struct ReportCliOptions {
     std::optional<QString> pages;
     std::optional<QString> spo2;
     QString window = QStringLiteral("600");
+    std::optional<QString> guideline;
     QString period = QStringLiteral("all");
     QString paper = QStringLiteral("a4");
 };
@@ -54,6 +55,7 @@ std::string ParseOptions(const QStringList& args, ReportCliOptions& o) {
         {"--window", [&](const QString& v) { o.window = v; }},
         {"--period", [&](const QString& v) { o.period = v; }},
         {"--paper", [&](const QString& v) { o.paper = v; }},
+        {"--guideline", [&](const QString& v) { o.guideline = v; }},
     };
     bool haveRecord = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -83,14 +85,14 @@ std::string WordOf(int kind) {
     return e && e->word ? e->word : "spo2";
 }
 
-// The eleven page switches from the words of --pages.
+// The page switches from the words of --pages.
 std::string SelectPages(const QString& list, PageSelection& selection) {
     selection.pages.fill(0);
     for (const QString& item : list.split(',', Qt::SkipEmptyParts)) {
         const std::string word = item.trimmed().toStdString();
         if (word == "all") {
-            for (int kind = 0; kind < static_cast<int>(selection.pages.size()); ++kind)
-                if (IsPageBuilt(kind)) selection.pages[static_cast<std::size_t>(kind)] = 1;
+            for (std::size_t key = 0; key < selection.pages.size(); ++key)
+                if (IsPageBuilt(PageKinds::KindOfSwitch(key))) selection.pages[key] = 1;
             continue;
         }
         const PageKindEntry* e = PageKindOfWord(word);
@@ -101,7 +103,7 @@ std::string SelectPages(const QString& list, PageSelection& selection) {
             return "unknown page \"" + word + "\"; choose from " + words + " or all";
         }
         if (!e->draw) return "the " + word + " page is not available in this version";
-        selection.pages[static_cast<std::size_t>(e->firstKind)] = 1;
+        selection.pages[static_cast<std::size_t>(PageKinds::SwitchOfKind(e->firstKind))] = 1;
     }
     return {};
 }
@@ -124,15 +126,16 @@ std::string SelectSpo2(const QString& type, PageSelection& selection) {
     return "--spo2 takes none, summary, full, quantitative or strip";
 }
 
-// The options' page selection, thresholds and title. Empty result: fine.
+// The options' page selection, thresholds, guideline and title. Empty result: fine.
 std::string ReportSettings(const ReportCliOptions& o, ReportOptions& report,
-                           BpThresholds& thresholds) {
+                           BpThresholds& thresholds, ClinicalGuideline& guideline) {
     report.selection = StartUpPageSelection();
     if (o.configPath) {
         if (!IsRegularFile(*o.configPath)) return *o.configPath + ": no such configuration file";
         const CIniDocument doc(*o.configPath);
         if (!doc.isReadable()) return *o.configPath + ": cannot read the configuration file";
         thresholds = ConfigStore::CurrentThresholdsIn(doc);
+        guideline = ConfigGuideline(doc, "report");
         report.selection = ReadPageSelection(doc);
         if (const std::string user = CurrentUserName(doc); !user.empty())
             report.title =
@@ -159,6 +162,11 @@ std::string ReportSettings(const ReportCliOptions& o, ReportOptions& report,
     report.spo2Window = o.window.toInt(&ok);
     if (!ok || report.spo2Window < 1)
         return "--window takes the seconds of one strip, a whole number of 1 or more";
+    if (o.guideline) {
+        const auto chosen = GuidelineOption(*o.guideline);
+        if (!chosen) return "--guideline takes esh2023 or accaha2017";
+        guideline = *chosen;
+    }
     report.screenDpi = kDesignScreenDpi;
     return {};
 }
@@ -168,7 +176,8 @@ int RunReport(const QStringList& args) {
     if (std::string error = ParseOptions(args, o); !error.empty()) return Fail(kBadInput, error);
     ReportOptions report;
     BpThresholds thresholds;
-    if (std::string error = ReportSettings(o, report, thresholds); !error.empty())
+    ClinicalGuideline guideline = kDefaultGuideline;
+    if (std::string error = ReportSettings(o, report, thresholds, guideline); !error.empty())
         return Fail(kBadInput, error);
     if (std::string error = CheckRecord(o.recordPath); !error.empty())
         return Fail(kBadInput, error);
@@ -177,6 +186,7 @@ int RunReport(const QStringList& args) {
     auto state = std::make_unique<AppState>();
     if (!state->openRecord(o.recordPath, thresholds))
         return Fail(kBadInput, o.recordPath + ": cannot read the file");
+    state->guideline = guideline;
     ReportRun run(*state, report);
     if (!run.leftOut().empty()) {
         std::string words;

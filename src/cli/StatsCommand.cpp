@@ -13,6 +13,7 @@
 #include "CIniDocument.h"
 #include "CliCommand.h"
 #include "CliFiles.h"
+#include "ClinicalJson.h"
 #include "ConfigStore.h"
 #include "ReadingSetStats.h"
 #include "ReadingSets.h"
@@ -24,10 +25,13 @@ using namespace CliFiles;
 namespace {
 
 constexpr int kBadInput = 2;
+const char* const kUsage =
+    "stats FILE.awp [--config OblCofig.ini] [--guideline esh2023|accaha2017] [--compact]";
 
 struct StatsOptions {
     std::string recordPath;
     std::optional<std::string> configPath;
+    std::optional<ClinicalGuideline> guideline; // --guideline, over the configuration's
     bool compact = false;
 };
 
@@ -59,6 +63,11 @@ std::string ParseOptions(const QStringList& args, StatsOptions& options) {
             options.configPath = FileName(args[++i]);
         } else if (arg.startsWith("--config=")) {
             options.configPath = FileName(arg.mid(9));
+        } else if (arg == "--guideline" || arg.startsWith("--guideline=")) {
+            if (arg == "--guideline" && i + 1 >= args.size()) return "--guideline needs a value";
+            const QString value = arg == "--guideline" ? args[++i] : arg.mid(12);
+            options.guideline = GuidelineOption(value);
+            if (!options.guideline) return "--guideline takes esh2023 or accaha2017";
         } else if (arg.startsWith("--")) {
             return "unknown option " + arg.toStdString();
         } else if (haveRecord) {
@@ -68,7 +77,7 @@ std::string ParseOptions(const QStringList& args, StatsOptions& options) {
             haveRecord = true;
         }
     }
-    if (!haveRecord) return "usage: abpm-cli stats FILE.awp [--config OblCofig.ini] [--compact]";
+    if (!haveRecord) return std::string("usage: abpm-cli ") + kUsage;
     return {};
 }
 
@@ -96,6 +105,11 @@ std::string ReadThresholds(const std::optional<std::string>& configPath, BpThres
         break;
     }
     return {};
+}
+
+ClinicalGuideline ReadGuideline(const std::optional<std::string>& configPath) {
+    if (!configPath || !IsRegularFile(*configPath)) return kDefaultGuideline;
+    return ConfigGuideline(CIniDocument(*configPath), "stats");
 }
 
 // The float as its shortest decimal text, so the printed number reads back as the same float.
@@ -192,7 +206,7 @@ QJsonObject RegressionJson(const ReadingSets& sets) {
     return o;
 }
 
-QJsonObject StatsJson(const AppState& state) {
+QJsonObject StatsJson(const AppState& state, ClinicalGuideline guideline) {
     const BpStatistics& s = state.bpStatistics;
     const ReadingSets& sets = state.readingSets;
     QJsonObject o;
@@ -215,6 +229,7 @@ QJsonObject StatsJson(const AppState& state) {
                                        {"awake", SetStatsJson(sets.awake, test)},
                                        {"asleep", SetStatsJson(sets.asleep, test)}};
     o["regression"] = RegressionJson(sets);
+    o["clinical"] = ClinicalJson(ComputeClinicalSummary(test, sets, guideline));
     return o;
 }
 
@@ -225,6 +240,8 @@ int RunStats(const QStringList& args) {
     if (std::string error = ReadThresholds(options.configPath, thresholds); !error.empty())
         return Fail(error);
     if (std::string error = CheckRecord(options.recordPath); !error.empty()) return Fail(error);
+    const ClinicalGuideline guideline =
+        options.guideline ? *options.guideline : ReadGuideline(options.configPath);
 
     // The state is large (three sets of copies beside the record): keep it off the stack.
     auto state = std::make_unique<AppState>();
@@ -239,14 +256,13 @@ int RunStats(const QStringList& args) {
     ComputeStatistics(state->record, state->readingSets, state->bpStatistics);
 
     const QByteArray json =
-        QJsonDocument(StatsJson(*state))
+        QJsonDocument(StatsJson(*state, guideline))
             .toJson(options.compact ? QJsonDocument::Compact : QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     if (options.compact) std::fputc('\n', stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-const CliCommandRegistration
-    registration({"stats", "stats FILE.awp [--config OblCofig.ini] [--compact]", RunStats});
+const CliCommandRegistration registration({"stats", kUsage, RunStats});
 
 } // namespace

@@ -13,6 +13,7 @@ constexpr PageKindEntry kPageKinds[] = {
     {"demographics", Demographics, Demographics, &DrawPatientDataPage},
     {"statistics", Statistics, Statistics, &DrawSummaryStatisticsPage},
     {"summary", BpSummary, BpSummary, &DrawAmbulatorySummaryPage},
+    {"clinical", ClinicalSummaryPage, ClinicalSummaryPage, &DrawClinicalSummaryPage},
     {"colour-trend", ColorizedGraph, ColorizedGraph, &DrawTrendPage},
     {"bar-trend", BarGraph, BarGraph, &DrawTrendPage},
     {"bar-chart", BpHistogram, BpHistogram, &DrawChartPage},

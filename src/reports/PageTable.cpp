@@ -16,8 +16,8 @@ constexpr const char* kConfigPrefix = "Config ";
 } // namespace
 
 bool PageSelection::selects(int kind) const {
-    return kind >= 0 && kind < static_cast<int>(pages.size()) &&
-           pages[static_cast<std::size_t>(kind)] == 1;
+    const int key = SwitchOfKind(kind);
+    return key >= 0 && pages[static_cast<std::size_t>(key)] == 1;
 }
 
 PageSelection ReadPageSelection(const CIniDocument& config) {
@@ -77,8 +77,12 @@ PageTable BuildPageTable(const PageSelection& selection, int dataReadingCount,
                          const Spo2PageSource& spo2) {
     PageTable table;
     table.dataPageCount = DataPageCount(dataReadingCount);
-    for (int kind = Demographics; kind <= HrMapPpHistogram; ++kind)
+    for (int kind = Demographics; kind <= HrMapPpHistogram; ++kind) {
         if (selection.selects(kind)) table.kinds.push_back(kind);
+        // The clinical summary interprets the ambulatory summary: it follows it.
+        if (kind == BpSummary && selection.selects(ClinicalSummaryPage))
+            table.kinds.push_back(ClinicalSummaryPage);
+    }
     if (selection.selects(kDataKey))
         for (int d = 0; d < table.dataPageCount && FirstDataPage + d <= LastDataPage; ++d)
             table.kinds.push_back(FirstDataPage + d);

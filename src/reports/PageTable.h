@@ -11,7 +11,7 @@ class CIniDocument;
 
 // The page switches of a configuration as stored: only the value 1 selects a page.
 struct PageSelection {
-    std::array<int, PageKinds::kPageKeys.size()> pages{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    std::array<int, PageKinds::kPageKeys.size()> pages{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
     int spo2Page = -1; // 1 summary, 2 full analysis, 3 quantitative, 4 strip chart
 
     bool selects(int kind) const;

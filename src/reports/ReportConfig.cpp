@@ -35,8 +35,11 @@ ReportConfig ReadLayout(const CIniDocument& doc, const std::string& name) {
     ReportConfig config;
     config.name = name;
     config.title = doc.GetString(name, kTitle, "");
-    for (std::size_t kind = 0; kind < config.pageFlags.size(); ++kind)
-        config.pageFlags[kind] = doc.GetInt(name, PageKinds::kPageKeys[kind], 1) == 1 ? 1 : 0;
+    for (std::size_t kind = 0; kind < config.pageFlags.size(); ++kind) {
+        // A layout saved before the clinical summary existed keeps printing what it printed.
+        const int missing = kind == PageKinds::kClinicalSummarySwitch ? 0 : 1;
+        config.pageFlags[kind] = doc.GetInt(name, PageKinds::kPageKeys[kind], missing) == 1 ? 1 : 0;
+    }
     const int spo2 = doc.GetInt(name, PageKinds::kSpo2PageKey, 1);
     config.spo2Report = spo2 >= 0 && spo2 <= 4 ? spo2 : 0;
     return config;
@@ -49,6 +52,7 @@ ReportConfig ReportConfig::NewLayout() {
     for (const int kind : {PageKinds::Demographics, PageKinds::BarGraph, PageKinds::BpHistogram,
                            PageKinds::BpPie, PageKinds::FirstDataPage})
         config.pageFlags[static_cast<std::size_t>(kind)] = 1;
+    config.pageFlags[PageKinds::kClinicalSummarySwitch] = 1;
     config.spo2Report = 1;
     return config;
 }

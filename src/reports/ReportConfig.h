@@ -18,11 +18,11 @@ struct ReportConfig {
 
     std::string name; // trimmed; also the name of its section
     std::string title;
-    std::array<int, PageKinds::kPageKeys.size()> pageFlags{}; // 1: kind printed
+    std::array<int, PageKinds::kPageKeys.size()> pageFlags{}; // by page key; 1: printed
     int spo2Report = 0; // 0 none, 1 summary, 2 full analysis, 3 quantitative, 4 with histograms
 
-    // What the editor offers for a new layout: patient data, bar graph, histogram, pie chart
-    // and data pages, with the SpO2 summary.
+    // What the editor offers for a new layout: patient data, bar graph, histogram, pie chart,
+    // data and clinical summary pages, with the SpO2 summary.
     static ReportConfig NewLayout();
     bool hasAnyPage() const;
 };
@@ -44,7 +44,7 @@ bool IsUsableReportName(const std::string& name);
 // file's own "INFO".
 bool ReportNameTaken(const std::string& reportPath, const std::string& name);
 
-// Writes "Title", the eleven page keys and "Spo2 Page" into the layout's section; a new layout
+// Writes "Title", the page keys and "Spo2 Page" into the layout's section; a new layout
 // is first appended to the list. False when the file could not be saved.
 bool SaveReportConfig(const std::string& reportPath, const ReportConfig& config, bool isNew);
 
@@ -57,8 +57,8 @@ struct AppliedReport {
     std::string unsavedFile; // the file that could not be saved, empty when both were
 };
 // Makes the layout current: "currentReportName" in the report configuration file, and its
-// page selection (all twelve keys) in the current configuration's section of the
-// configuration file, where printing reads it. A name without a layout (an empty list)
+// page selection (every page key and "Spo2 Page") in the current configuration's section of
+// the configuration file, where printing reads it. A name without a layout (an empty list)
 // leaves the page selection as it was.
 AppliedReport ApplyCurrentReport(const std::string& reportPath, ConfigStore& store,
                                  const std::string& reportName);

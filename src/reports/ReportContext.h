@@ -7,6 +7,7 @@
 
 #include "BpStatistics.h"
 #include "ChartSettings.h"
+#include "ClinicalSummary.h"
 #include "PageTable.h"
 #include "PatientRecord.h"
 #include "ReadingSets.h"
@@ -40,13 +41,14 @@ struct ReportContext {
     const ReadingSets& sets; // classified for this run
     const BpStatistics& stats;
     ReportRecordTexts texts{};
-    QString title{};                              // title of the current report layout
-    std::vector<const BpReading*> dataReadings{}; // what the data pages list
-    PageTable pages{};                            // the kinds of this run, in page order
-    ReportStyle style{};                          // for the resolution of the device
-    ChartPeriod chartPeriod = ChartPeriod::All;   // chart pages
-    ChartBands chartBands{};                      // pie chart page
-    const Spo2Series* spo2 = nullptr;             // SpO2 pages
+    QString title{};                                 // title of the current report layout
+    std::vector<const BpReading*> dataReadings{};    // what the data pages list
+    PageTable pages{};                               // the kinds of this run, in page order
+    ReportStyle style{};                             // for the resolution of the device
+    ChartPeriod chartPeriod = ChartPeriod::All;      // chart pages
+    ChartBands chartBands{};                         // pie chart page
+    ClinicalGuideline guideline = kDefaultGuideline; // clinical summary page
+    const Spo2Series* spo2 = nullptr;                // SpO2 pages
     const Spo2Analysis* spo2Analysis = nullptr;
     int spo2Window = 600; // seconds per strip of the SpO2 strip and full reports
 };

@@ -16,6 +16,9 @@ void DrawSummaryStatisticsPage(QPainter& painter, const QRect& page, const Repor
                                int kind);
 void DrawAmbulatorySummaryPage(QPainter& painter, const QRect& page, const ReportContext& context,
                                int kind);
+// The clinical summary: validity, guideline verdicts, dipping, morning surge, variability.
+void DrawClinicalSummaryPage(QPainter& painter, const QRect& page, const ReportContext& context,
+                             int kind);
 // Kinds 3 (the screen's trend) and 4 (its bar form), half the screen's vertical scale.
 void DrawTrendPage(QPainter& painter, const QRect& page, const ReportContext& context, int kind);
 // Kinds 5 (bar charts), 6 (pie charts) and 7 (fit line) of the period chosen for the charts.

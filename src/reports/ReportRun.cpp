@@ -32,6 +32,7 @@ ReportContext PreparedContext(AppState& state, const ReportOptions& options) {
     c.dataReadings = DataPageReadings(state.record.test);
     c.style = ReportStyle::ForResolution(options.screenDpi, options.screenDpi);
     c.chartPeriod = options.chartPeriod;
+    c.guideline = state.guideline;
     c.chartBands = options.chartBands;
     // The SpO2 pages print what the series gives under the thresholds set now.
     if (state.spo2.length() > 0 && options.selection.spo2Page >= 1 &&

@@ -12,6 +12,7 @@
 #include "CEditPatientDataDlg.h"
 #include "CIniDocument.h"
 #include "ChartDisplay.h"
+#include "ClinicalSummary.h"
 #include "CommentDialog.h"
 #include "ControlBar.h"
 #include "GbkText.h"
@@ -321,7 +322,9 @@ void COBLView::showStatistics() {
     if (!hasRecord()) return;
     layoutTrend();
     ComputeStatistics(m_state.record, m_state.readingSets, m_state.bpStatistics);
-    StatisticsDialog dialog(m_state.bpStatistics, this);
+    const ClinicalSummary clinical =
+        ComputeClinicalSummary(m_state.record.test, m_state.readingSets, m_state.guideline);
+    StatisticsDialog dialog(m_state.bpStatistics, clinical, this);
     connect(&dialog, &StatisticsDialog::helpRequested, this, &COBLView::helpRequested);
     setDisplayMode(BpTrend);
     repaint(displayArea());

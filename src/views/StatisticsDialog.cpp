@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "BpStatistics.h"
+#include "ClinicalTexts.h"
 
 namespace {
 
@@ -46,6 +47,52 @@ QGridLayout* TableGrid(QGroupBox* box, const QStringList& columns) {
     return grid;
 }
 
+constexpr int kClinicalTextWidth = 560;
+
+QGroupBox* ClinicalSection(const ClinicalSummary& summary, QWidget* parent) {
+    const ClinicalTexts t = ClinicalTexts::Of(summary);
+    auto* box = new QGroupBox(t.heading, parent);
+    auto* layout = new QVBoxLayout(box);
+    const auto line = [&](const QString& text) {
+        auto* label = new QLabel(text, box);
+        label->setWordWrap(true);
+        // A dialog's layout does not ask a wrapped label for its height at the width it gets:
+        // reserve the lines it needs at its narrowest, so that no line is cut off.
+        label->setMinimumWidth(kClinicalTextWidth);
+        label->setMinimumHeight(label->heightForWidth(kClinicalTextWidth));
+        layout->addWidget(label);
+    };
+    const auto table = [&](const QStringList& columns) {
+        auto* grid = new QGridLayout;
+        for (int c = 0; c < columns.size(); ++c)
+            grid->addWidget(new QLabel(columns[c], box), 0, c);
+        layout->addLayout(grid);
+        return grid;
+    };
+    line(t.guideline);
+    line(t.validity);
+    QGridLayout* periods = table(t.periodColumns);
+    for (int r = 0; r < static_cast<int>(t.periods.size()); ++r) {
+        const ClinicalTexts::PeriodRow& p = t.periods[static_cast<std::size_t>(r)];
+        const QString cells[] = {p.period, p.count, p.mean, p.heartRate, p.threshold, p.verdict};
+        for (int c = 0; c < 6; ++c)
+            periods->addWidget(new QLabel(cells[c], box), r + 1, c);
+    }
+    line(t.dipping);
+    line(t.morningSurge);
+    QGridLayout* variability = table(QStringList{QString()} + t.variabilityColumns);
+    for (int r = 0; r < static_cast<int>(t.variability.size()); ++r) {
+        const ClinicalTexts::VariabilityRow& v = t.variability[static_cast<std::size_t>(r)];
+        variability->addWidget(new QLabel(v.quantity, box), r + 1, 0);
+        for (int c = 0; c < static_cast<int>(v.cells.size()); ++c)
+            variability->addWidget(new QLabel(v.cells[static_cast<std::size_t>(c)], box), r + 1,
+                                   c + 1);
+    }
+    line(t.aasi);
+    line(t.interpretation);
+    return box;
+}
+
 } // namespace
 
 std::array<QString, StatisticsDialog::kValueCount>
@@ -66,7 +113,9 @@ StatisticsDialog::ValueTexts(const BpStatistics& s) {
     return texts;
 }
 
-StatisticsDialog::StatisticsDialog(const BpStatistics& stats, QWidget* parent) : QDialog(parent) {
+StatisticsDialog::StatisticsDialog(const BpStatistics& stats, const ClinicalSummary& clinical,
+                                   QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(tr("统计信息"));
     const std::array<QString, kValueCount> texts = ValueTexts(stats);
     for (std::size_t i = 0; i < m_values.size(); ++i)
@@ -97,6 +146,8 @@ StatisticsDialog::StatisticsDialog(const BpStatistics& stats, QWidget* parent) :
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(readings);
     layout->addWidget(loads);
+    m_clinical = ClinicalSection(clinical, this);
+    layout->addWidget(m_clinical);
     layout->addWidget(buttons);
 }
 

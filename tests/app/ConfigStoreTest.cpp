@@ -137,7 +137,7 @@ TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndStoresTheWorkingFolder) {
 
 TEST_F(ConfigStoreTest, StartUpKeepsTheFolderAndThePageSelectionAndSwitchesBackToFamily) {
     store.applyStartUp("/first");
-    std::array<int, 11> pages{};
+    std::array<int, PageKinds::kPageKeys.size()> pages{};
     pages[0] = 1; // only the patient data page; "BP Pie Page" 0
     ASSERT_TRUE(store.writePageSelection("Config family", pages, 0));
     store.selectUser("A");
@@ -169,6 +169,20 @@ TEST_F(ConfigStoreTest, ThresholdsDefaultPerMissingKeyAndFollowTheCurrentConfig)
     const BpThresholds back = store.thresholds("Config X");
     EXPECT_EQ(back.asleepSys, 115);
     EXPECT_EQ(back.awakeDia, 85);
+}
+
+TEST_F(ConfigStoreTest, GuidelineDefaultsToEsh2023AndUnknownNamesAreNotGuessed) {
+    WriteFileBytes(store.filePath(), "[Previous Config]\r\nCurrent Config=Config X\r\n");
+    EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::Esh2023);
+    ASSERT_TRUE(store.writeGuideline("Config X", ClinicalGuideline::AccAha2017));
+    EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::AccAha2017);
+    EXPECT_EQ(CIniDocument(store.filePath()).GetString("Config X", "Guideline", ""), "ACCAHA2017");
+    EXPECT_EQ(store.currentThresholds().awakeSys, 140); // the load thresholds stay
+    WriteFileBytes(store.filePath(),
+                   "[Previous Config]\r\nCurrent Config=Config X\r\n[Config X]\r\n"
+                   "Guideline=esh\r\n");
+    EXPECT_FALSE(ConfigStore::CurrentGuidelineIn(CIniDocument(store.filePath())));
+    EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::Esh2023);
 }
 
 TEST_F(ConfigStoreTest, NoCurrentConfigGivesTheDefaultThresholds) {

@@ -94,6 +94,35 @@ TEST(ReportCommand, SampleRecordPrintsItsPatientInChinese) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
 }
 
+TEST(ReportCommand, ClinicalPagePrintsTheFiguresOfStats) {
+    TempDir dir;
+    const QString sample = QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp");
+    QProcess stats;
+    stats.start(ABPM_CLI, {"stats", sample, "--guideline", "accaha2017"});
+    ASSERT_TRUE(stats.waitForFinished(60000));
+    const QJsonObject c =
+        QJsonDocument::fromJson(stats.readAllStandardOutput()).object()["clinical"].toObject();
+    ASSERT_FALSE(c.isEmpty());
+    const CliRun run = RunCli({"report", sample, "--pdf", QString::fromStdString(dir.file("c.pdf")),
+                               "--pages", "clinical", "--guideline", "accaha2017"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString text = PdfText(dir.file("c.pdf"));
+    const auto one = [](const QJsonValue& v) { return QString::asprintf("%.1f", v.toDouble()); };
+    QStringList expected = {QStringLiteral("ACC/AHA 2017"),
+                            one(c["dipping"].toObject()["systolicPercent"]),
+                            QString::asprintf("%.2f", c["aasi"].toDouble())};
+    for (const char* period : {"24h", "day", "night"}) {
+        const QJsonObject m = c["means"].toObject()[period].toObject();
+        const QJsonArray t = c["thresholds"].toObject()[period].toArray();
+        expected << one(m["systolic"]) + "/" + one(m["diastolic"]) << one(m["heartRate"])
+                 << QString::asprintf("%d/%d", t[0].toInt(), t[1].toInt());
+    }
+    for (const char* figure : {"sd24h", "sdDay", "wsd", "arv"})
+        expected << one(c["variability"].toObject()["systolic"].toObject()[figure]);
+    for (const QString& figure : expected)
+        EXPECT_TRUE(text.contains(figure)) << figure.toStdString();
+}
+
 TEST(ReportCommand, BadInputAndAnUnwritableTarget) {
     TempDir dir;
     WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
@@ -108,6 +137,7 @@ TEST(ReportCommand, BadInputAndAnUnwritableTarget) {
         {{"--pdf", pdf, "--pages", "nope"}, 2, "unknown page"},
         {{"--pdf", pdf, "--spo2", "full", "--window", "0"}, 2, "--window"},
         {{"--pdf", pdf, "--period", "noon"}, 2, "--period"},
+        {{"--pdf", pdf, "--guideline", "jnc7"}, 2, "--guideline"},
         {{"--pdf", pdf, "--config", QString::fromStdString(dir.file("none.ini"))}, 2, "none.ini"},
         {{}, 2, "usage"},
         {{"--pdf", QString::fromStdString(dir.file("no/such/dir/r.pdf"))}, 5, "r.pdf"},

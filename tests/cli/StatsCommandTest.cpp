@@ -252,6 +252,55 @@ TEST_F(StatsOfTheFixture, RegressionTexts) {
     EXPECT_EQ(reg["xOnYText"].toString().toStdString(), "  x = f(y): x = 1.90y-29.63");
 }
 
+TEST_F(StatsOfTheFixture, ClinicalSummaryMembers) {
+    // One figure of each group, worked out from the readings in the header: 7 of 8 readings
+    // successful; 4 day and 2 night readings are too few. Day means 570/362/285 over 4.
+    const QJsonObject c = object("clinical");
+    EXPECT_EQ(c["guideline"].toString(), QStringLiteral("ESH2023"));
+    EXPECT_EQ(c["failedCount"].toInt(), 1);
+    EXPECT_DOUBLE_EQ(c["successPercent"].toDouble(), 87.5);
+    EXPECT_EQ(c["valid"], QJsonValue(false));
+    const QJsonObject day = c["means"].toObject()["day"].toObject();
+    EXPECT_EQ(day["count"].toInt(), 4);
+    EXPECT_DOUBLE_EQ(day["diastolic"].toDouble(), 90.5);
+    EXPECT_DOUBLE_EQ(day["heartRate"].toDouble(), 71.25);
+    EXPECT_EQ(c["thresholds"].toObject()["night"].toArray(), (QJsonArray{120, 70}));
+    // Night 123 >= 120 and day 142.5 >= 135: no isolated nocturnal hypertension.
+    EXPECT_EQ(c["hypertension"].toObject()["night"], QJsonValue(true));
+    EXPECT_EQ(c["hypertension"].toObject()["isolatedNocturnal"], QJsonValue(false));
+    EXPECT_DOUBLE_EQ(c["dipping"].toObject()["systolicRatio"].toDouble(), 123 / 142.5);
+    EXPECT_EQ(c["dipping"].toObject()["class"].toString(), QStringLiteral("dipper"));
+    // Waking at 07:00 (reading 8, 150): pre-waking reading 7 (121); trough 121 with 125.
+    EXPECT_DOUBLE_EQ(c["morningSurge"].toObject()["sleepTrough"].toDouble(), 27.0);
+    EXPECT_DOUBLE_EQ(c["morningSurge"].toObject()["prewaking"].toDouble(), 29.0);
+    // Night systolic 125, 121: SD sqrt(8); diastolic steps 10, 5, 8, 4, 14.
+    const QJsonObject v = c["variability"].toObject();
+    EXPECT_DOUBLE_EQ(v["systolic"].toObject()["sdNight"].toDouble(), std::sqrt(8.0));
+    EXPECT_DOUBLE_EQ(v["diastolic"].toObject()["arv"].toDouble(), 8.2);
+    EXPECT_DOUBLE_EQ(c["aasi"].toDouble(), 1 - 2376.0 / 4740); // regression sums below
+}
+
+TEST(StatsCommand, GuidelineOptionOverridesTheConfiguration) {
+    TempDir dir;
+    const std::string config = dir.file("OblCofig.ini");
+    WriteFileBytes(config, "[Previous Config]\r\nCurrent Config=Config x\r\n[Config x]\r\n"
+                           "Guideline=ACCAHA2017\r\n");
+    const QString record = QString::fromStdString(kFixture);
+    const auto clinical = [&](const QStringList& extra) {
+        const CliRun run = RunCli(QStringList{"stats", record} + extra);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return ParseObject(run.out)["clinical"].toObject();
+    };
+    const QJsonObject stored = clinical({"--config", QString::fromStdString(config)});
+    EXPECT_EQ(stored["guideline"].toString(), QStringLiteral("ACCAHA2017"));
+    EXPECT_EQ(stored["thresholds"].toObject()["24h"].toArray(), (QJsonArray{125, 75}));
+    const QJsonObject chosen =
+        clinical({"--config", QString::fromStdString(config), "--guideline=esh2023"});
+    EXPECT_EQ(chosen["guideline"].toString(), QStringLiteral("ESH2023"));
+    EXPECT_EQ(chosen["thresholds"].toObject()["day"].toArray(), (QJsonArray{135, 85}));
+    EXPECT_EQ(RunCli({"stats", record, "--guideline", "who1999"}).exitCode, 2);
+}
+
 TEST(StatsCommand, WithoutConfigurationTheDefaultThresholdsApply) {
     const CliRun run = RunCli({"stats", QString::fromStdString(kFixture)});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -424,6 +473,10 @@ TEST(StatsCommand, EverySampleGivesConsistentJson) {
         const QJsonObject reg = json["regression"].toObject();
         EXPECT_TRUE(reg["correlationText"].toString().startsWith("相关系数: r = "));
         EXPECT_TRUE(reg["centreText"].toString().startsWith("分布中心"));
+        const QJsonObject clinical = json["clinical"].toObject();
+        EXPECT_EQ(clinical["totalCount"].toInt(-1), json["totalCount"].toInt());
+        EXPECT_EQ(clinical["means"].toObject()["24h"].toObject()["count"].toInt(-1), included);
+        EXPECT_EQ(clinical["guideline"].toString(), QStringLiteral("ESH2023"));
     }
     EXPECT_GE(samples, 3);
 }

@@ -63,6 +63,21 @@ TEST(PageTable, OnlyTheValueOneSelectsAPage) {
     EXPECT_EQ(CurrentUserName(doc), "family");
 }
 
+TEST(PageTable, ClinicalSummaryFollowsTheAmbulatorySummary) {
+    TempDir dir;
+    const std::string path = dir.file("OblCofig.ini");
+    WriteFileBytes(path, "[Previous Config]\r\nCurrent Config=Config family\r\n"
+                         "[Config family]\r\nClinical Summary Page=1\r\nBar Graph Page=1\r\n"
+                         "Data Page=1\r\nDemographics Page=1\r\n");
+    const PageSelection s = ReadPageSelection(CIniDocument(path));
+    EXPECT_EQ(BuildPageTable(s, 1, {}).kinds,
+              (std::vector<int>{0, PageKinds::ClinicalSummaryPage, 4, 10}));
+    PageSelection both = s;
+    both.pages[2] = 1;
+    EXPECT_EQ(BuildPageTable(both, 0, {}).kinds,
+              (std::vector<int>{0, 2, PageKinds::ClinicalSummaryPage, 4}));
+}
+
 TEST(PageTable, Spo2PagesOnlyForARecordWithSpo2Data) {
     PageSelection s = Selecting({0});
     s.spo2Page = 1;

@@ -31,9 +31,10 @@ TEST(ReportConfig, NewLayoutIsListedAndItsKeysStandInReverseOrder) {
     layout.title = "Ward 3";
     ASSERT_TRUE(SaveReportConfig(f.report, layout, true));
     // Each key goes directly below the header, so the last written ("Spo2 Page") comes first.
-    // NewLayout: kinds 0, 4, 5, 6, 10 and the SpO2 summary.
+    // NewLayout: kinds 0, 4, 5, 6, 10, the clinical summary and the SpO2 summary.
     const std::string section = "[Week]\r\n"
                                 "Spo2 Page=1\r\n"
+                                "Clinical Summary Page=1\r\n"
                                 "Data Page=1\r\n"
                                 "HR/MAP/PP Histogram Page=0\r\n"
                                 "Frequency Histogram Page=0\r\n"
@@ -55,11 +56,13 @@ TEST(ReportConfig, NewLayoutIsListedAndItsKeysStandInReverseOrder) {
     EXPECT_EQ(back.pageFlags, layout.pageFlags);
     EXPECT_EQ(back.spo2Report, 1);
 
-    // Missing page keys load as 1, a "Spo2 Page" beyond 4 as none.
+    // Missing page keys load as 1, a "Spo2 Page" beyond 4 as none. A layout saved before the
+    // clinical summary existed does not print it.
     WriteFileBytes(f.report, "[X]\r\nData Page=0\r\nSpo2 Page=9\r\n");
     const ReportConfig x = LoadReportConfig(f.report, "X");
     EXPECT_EQ(x.pageFlags[0], 1);
     EXPECT_EQ(x.pageFlags[10], 0);
+    EXPECT_EQ(x.pageFlags[PageKinds::kClinicalSummarySwitch], 0);
     EXPECT_EQ(x.spo2Report, 0);
 }
 
@@ -82,10 +85,11 @@ TEST(ReportConfig, DeletingTheMiddleLayoutMovesTheLastUpAndLeavesItsOldKey) {
     EXPECT_EQ(f.info("count"), "2");
 }
 
-TEST(ReportConfig, ApplyingCopiesAllTwelveKeysIntoTheCurrentConfiguration) {
+TEST(ReportConfig, ApplyingCopiesEveryKeyIntoTheCurrentConfiguration) {
     ReportFiles f;
     f.store.applyStartUp(f.dir.path());
-    AddLayout(f.report, "Stats", {1});
+    const int clinical = static_cast<int>(PageKinds::kClinicalSummarySwitch);
+    AddLayout(f.report, "Stats", {1, clinical});
     const AppliedReport applied = ApplyCurrentReport(f.report, f.store, "Stats");
     EXPECT_EQ(applied.unsavedFile, "");
     EXPECT_EQ(applied.config.pageFlags[1], 1);
@@ -93,7 +97,7 @@ TEST(ReportConfig, ApplyingCopiesAllTwelveKeysIntoTheCurrentConfiguration) {
     const CIniDocument config(f.store.filePath());
     for (std::size_t kind = 0; kind < PageKinds::kPageKeys.size(); ++kind)
         EXPECT_EQ(config.GetString("Config family", PageKinds::kPageKeys[kind], "<missing>"),
-                  kind == 1 ? "1" : "0")
+                  kind == 1 || kind == PageKinds::kClinicalSummarySwitch ? "1" : "0")
             << PageKinds::kPageKeys[kind];
     EXPECT_EQ(config.GetString("Config family", "Spo2 Page", "<missing>"), "0");
 

@@ -6,11 +6,13 @@
 #include <QPainter>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <tuple>
 
 #include "AppState.h"
 #include "BarChartPainter.h"
 #include "COBLView.h"
+#include "ClinicalTextList.h"
 #include "FitLinePainter.h"
 #include "PageDispatcher.h"
 #include "PageKinds.h"
@@ -313,4 +315,53 @@ TEST_F(ReportPages, HeartRateMeanAndPulsePressurePanels) {
     }));
     for (const auto& text : device.texts())
         EXPECT_FALSE(text.text.contains(QStringLiteral("读入")));
+}
+
+TEST_F(ReportPages, ClinicalSummaryPageShowsTheFiguresOfTheDialog) {
+    // Day 130/80 (no heart rate) and 134/84 from 08:00, night 112/66 and 118/70; 24 hours
+    // 123.5/75.0 reaches the ACC/AHA 2017 threshold 125/75 by its diastolic mean.
+    load(MakeTest(480, 420, 1320,
+                  {Reading(130, 80, 0, 0), Reading(134, 84, 70, 60), Reading(112, 66, 60, 900),
+                   Reading(118, 70, 62, 960)}));
+    ReportContext c = context();
+    c.guideline = ClinicalGuideline::AccAha2017;
+    draw(PageKinds::ClinicalSummaryPage, c);
+    // Period columns at 11, 34, 52, 82, 112, 142 of 180ths (110 ... 1420), rows 16 to 18 of
+    // H/70; variability values at 90 and 125 of 180ths, from row 24. Systolic squares about
+    // 123.5 sum to 315 (SD sqrt(105) = 10.2), diastolic about 75 to 212 (sqrt(70.67) = 8.4).
+    for (const Cell& cell :
+         {Cell{110, 960, "24小时"}, Cell{340, 960, "4"}, Cell{520, 960, "123.5/75.0"},
+          Cell{820, 960, "64.0"}, Cell{1120, 960, "125/75"}, Cell{1420, 960, "达到或高于阈值"},
+          Cell{820, 1020, "70.0"}, Cell{1120, 1080, "110/65"}, Cell{900, 1440, "10.2"},
+          Cell{1250, 1440, "8.4"}}) {
+        SCOPED_TRACE(cell.text);
+        EXPECT_EQ(textAt(cell.x, cell.top), QString::fromUtf8(cell.text));
+    }
+    const ClinicalTexts texts =
+        ClinicalTexts::Of(ComputeClinicalSummary(record->test, sets, c.guideline));
+    for (const QString& text : ClinicalTextList(texts))
+        EXPECT_TRUE(device.hasText(text)) << text.toStdString();
+    // The paragraph, broken into lines inside its box from row 36 on.
+    QString paragraph;
+    for (const Text& t : device.texts())
+        if (Top(t) >= 36 * 60) paragraph += t.text;
+    EXPECT_EQ(paragraph.remove(' '), QString(texts.interpretation).remove(' '));
+    EXPECT_TRUE(texts.interpretation.contains(QStringLiteral("ACC/AHA 2017")));
+
+    // On a narrow page the table columns give way to wider texts: none runs into the next.
+    RecordingPaintDevice narrow(QSize(450, H));
+    {
+        QPainter painter(&narrow);
+        DrawReportPage(painter, QRect(0, 0, 450, H), c, PageKinds::ClinicalSummaryPage);
+    }
+    std::map<int, std::vector<std::pair<qreal, qreal>>> rows;
+    for (const Text& t : narrow.texts())
+        if (Top(t) >= 15 * 60 && Top(t) < 30 * 60)
+            rows[Top(t)].emplace_back(
+                t.position.x(), t.position.x() + QFontMetricsF(t.font).horizontalAdvance(t.text));
+    for (auto& [top, spans] : rows) {
+        std::sort(spans.begin(), spans.end());
+        for (std::size_t i = 1; i < spans.size(); ++i)
+            EXPECT_LT(spans[i - 1].second, spans[i].first) << "row at " << top;
+    }
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
 #include <QLabel>
 
 #include "BpStatistics.h"
+#include "ClinicalTextList.h"
 #include "ReadingSets.h"
 #include "StatisticsDialog.h"
 
@@ -66,11 +68,31 @@ TEST(StatisticsTexts, CountsMeansAndLoadsOfIncludedReadings) {
 
 TEST(StatisticsDialogControls, EveryControlShowsItsText) {
     const BpStatistics stats = AwakeOnly();
-    StatisticsDialog dialog(stats);
+    StatisticsDialog dialog(stats, ClinicalSummary{});
     const auto texts = StatisticsDialog::ValueTexts(stats);
     for (int id = 1120; id <= 1139; ++id) {
         ASSERT_NE(dialog.valueLabel(id), nullptr) << id;
         EXPECT_EQ(dialog.valueLabel(id)->text(), texts[static_cast<std::size_t>(id - 1120)]);
     }
     EXPECT_EQ(dialog.valueLabel(1140), nullptr);
+}
+
+TEST(StatisticsDialogControls, ClinicalSectionShowsEveryTextOfTheSummary) {
+    ClinicalSummary clinical;
+    clinical.totalCount = 3;
+    clinical.successPercent = 100.0;
+    clinical.means[1] = {2, 140.0, 90.0, 75.0};
+    clinical.hypertensive[1] = true;
+    clinical.systolic.sdDay = 14.1421;
+    clinical.aasi = 0.5;
+    StatisticsDialog dialog(AwakeOnly(), clinical);
+    QStringList shown;
+    for (const QLabel* label : dialog.clinicalSection()->findChildren<QLabel*>())
+        shown << label->text();
+    const ClinicalTexts texts = ClinicalTexts::Of(clinical);
+    EXPECT_EQ(dialog.clinicalSection()->title(), texts.heading);
+    for (const QString& text : ClinicalTextList(texts).mid(1))
+        EXPECT_TRUE(shown.contains(text)) << text.toStdString();
+    EXPECT_TRUE(shown.contains(texts.interpretation));
+    EXPECT_TRUE(shown.contains(QStringLiteral("140.0/90.0")));
 }

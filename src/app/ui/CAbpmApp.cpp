@@ -139,8 +139,10 @@ QString CAbpmApp::patientFolderForDialogs() {
 }
 
 bool CAbpmApp::openRecordFile(const QString& path) {
-    // The thresholds come from the current configuration.
-    const BpThresholds thresholds = ConfigStore(configPath().toStdString()).currentThresholds();
+    // The thresholds and the guideline come from the current configuration.
+    const ConfigStore store(configPath().toStdString());
+    const BpThresholds thresholds = store.currentThresholds();
+    m_state.guideline = store.currentGuideline();
     Spo2ReadResult spo2 = Spo2ReadResult::NoData;
     const bool ok = m_state.openRecord(path.toStdString(), thresholds, &spo2);
     const QString shown = QDir::toNativeSeparators(path);

@@ -14,7 +14,7 @@
 
 namespace {
 
-// By page kind.
+// By position of the page's key: the page kinds 0 to 10, then the clinical summary.
 const char* const kPageLabels[] = {
     QT_TRANSLATE_NOOP("CPageSelectionTab", "患者统计页"),
     QT_TRANSLATE_NOOP("CPageSelectionTab", "摘要统计页"),
@@ -27,6 +27,7 @@ const char* const kPageLabels[] = {
     QT_TRANSLATE_NOOP("CPageSelectionTab", "频率柱状图页"),
     QT_TRANSLATE_NOOP("CPageSelectionTab", "HR/MAP/PP柱状图页"),
     QT_TRANSLATE_NOOP("CPageSelectionTab", "测量数据页"),
+    QT_TRANSLATE_NOOP("CPageSelectionTab", "临床摘要页"),
 };
 static_assert(std::size(kPageLabels) == PageKinds::kPageKeys.size());
 

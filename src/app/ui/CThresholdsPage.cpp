@@ -1,7 +1,9 @@
 #include "CThresholdsPage.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,6 +13,7 @@
 #include "AppState.h"
 #include "CConfigDialog.h"
 #include "CIniDocument.h"
+#include "ClinicalTexts.h"
 #include "ConfigStore.h"
 #include "Help.h"
 #include "SaveFailed.h"
@@ -32,6 +35,16 @@ CThresholdsPage::CThresholdsPage(ConfigStore& store, AppState& state, CConfigDia
         grid->addWidget(m_fields[i], 1 + i / 2, 1 + i % 2);
     }
     layout->addLayout(grid);
+    // The guideline's own thresholds judge the clinical summary; the four above stay as they are.
+    auto* guidelineRow = new QHBoxLayout;
+    m_guideline = new QComboBox(this);
+    for (ClinicalGuideline g : {ClinicalGuideline::Esh2023, ClinicalGuideline::AccAha2017})
+        m_guideline->addItem(ClinicalTexts::guidelineName(g), static_cast<int>(g));
+    auto* guidelineLabel = new QLabel(tr("临床摘要诊断指南(&G)"), this);
+    guidelineLabel->setBuddy(m_guideline);
+    guidelineRow->addWidget(guidelineLabel);
+    guidelineRow->addWidget(m_guideline, 1);
+    layout->addLayout(guidelineRow);
     layout->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -49,6 +62,8 @@ CThresholdsPage::CThresholdsPage(ConfigStore& store, AppState& state, CConfigDia
     const int values[] = {t.awakeSys, t.asleepSys, t.awakeDia, t.asleepDia};
     for (int i = 0; i < 4; ++i)
         m_fields[i]->setText(QString::number(values[i]));
+    m_guideline->setCurrentIndex(
+        m_guideline->findData(static_cast<int>(m_store.currentGuideline())));
 }
 
 void CThresholdsPage::defaults() {
@@ -56,6 +71,7 @@ void CThresholdsPage::defaults() {
     const int values[] = {d.awakeSys, d.asleepSys, d.awakeDia, d.asleepDia};
     for (int i = 0; i < 4; ++i)
         m_fields[i]->setText(QString::number(values[i]));
+    m_guideline->setCurrentIndex(m_guideline->findData(static_cast<int>(kDefaultGuideline)));
 }
 
 void CThresholdsPage::ok() {
@@ -68,11 +84,14 @@ void CThresholdsPage::ok() {
         QMessageBox::warning(this, tr("基准值"), StringTable::text(int(check)));
         return;
     }
-    if (!m_store.writeThresholds(m_store.currentSection(), t)) {
+    const auto guideline = static_cast<ClinicalGuideline>(m_guideline->currentData().toInt());
+    if (!m_store.writeThresholds(m_store.currentSection(), t) ||
+        !m_store.writeGuideline(m_store.currentSection(), guideline)) {
         ShowSaveFailed(this, m_store.filePath());
         return;
     }
     m_state.record.thresholds = t;
+    m_state.guideline = guideline;
     m_dialog->setChanged();
     m_dialog->pageFinished(CConfigDialog::ThresholdsPage, true);
 }

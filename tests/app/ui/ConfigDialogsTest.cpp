@@ -84,6 +84,24 @@ TEST(ThresholdsPage, ValidatesBeforeSaving) {
     EXPECT_EQ(page->field(2)->text(), QStringLiteral("90"));
 }
 
+TEST(ThresholdsPage, GuidelineIsSavedWithTheThresholdsAndReachesTheAnalysis) {
+    Config c;
+    CConfigDialog dlg(c.store, c.state, CConfigDialog::ThresholdsPage);
+    auto* page = static_cast<CThresholdsPage*>(dlg.page(CConfigDialog::ThresholdsPage));
+    EXPECT_EQ(page->guidelineList()->currentText(), QStringLiteral("ESH 2023"));
+    page->guidelineList()->setCurrentIndex(1);
+    page->ok();
+    EXPECT_EQ(c.get("Config family", "Guideline"), "ACCAHA2017");
+    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "140");
+    EXPECT_EQ(c.state.guideline, ClinicalGuideline::AccAha2017);
+
+    CConfigDialog again(c.store, c.state, CConfigDialog::ThresholdsPage);
+    auto* reopened = static_cast<CThresholdsPage*>(again.page(CConfigDialog::ThresholdsPage));
+    EXPECT_EQ(reopened->guidelineList()->currentText(), QStringLiteral("ACC/AHA 2017"));
+    reopened->defaults();
+    EXPECT_EQ(reopened->guidelineList()->currentText(), QStringLiteral("ESH 2023"));
+}
+
 TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     Config c;
     CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);

@@ -93,7 +93,8 @@ TEST(ReportPage, EditWithAnEmptyListStartsANewLayout) {
     ConfirmEditor(answer, [](CReportLayoutDialog* editor) {
         CPageSelectionTab* tab = editor->pagesTab();
         EXPECT_TRUE(tab->nameEdit()->isEnabled());
-        EXPECT_EQ(CheckedKinds(tab), (std::vector<int>{0, 4, 5, 6, 10}));
+        EXPECT_EQ(CheckedKinds(tab), (std::vector<int>{0, 4, 5, 6, 10, 11}));
+        EXPECT_EQ(tab->pageBox(11)->text(), QStringLiteral("临床摘要页"));
         EXPECT_TRUE(tab->spo2Box()->isChecked());
         EXPECT_TRUE(tab->spo2Radio(0)->isChecked());
         tab->nameEdit()->setText(QStringLiteral(" Week "));
@@ -114,7 +115,7 @@ TEST(LayoutEditor, RefusesWhatCannotBeSavedAndStaysOpen) {
     // "INFO" is the section of the list itself.
     for (const char* name : {"   ", "Week", "INFO", "a[b", "Empty"}) {
         if (name[0] == 'E') { // a free name, but no page at all
-            for (int kind : {0, 4, 5, 6, 10})
+            for (int kind : {0, 4, 5, 6, 10, 11})
                 tab->pageBox(kind)->click();
             tab->spo2Box()->click();
             EXPECT_FALSE(tab->spo2Radio(0)->isEnabled());
