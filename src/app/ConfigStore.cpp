@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "CIniDocument.h"
+#include "ThresholdRules.h"
 
 namespace {
 
@@ -197,10 +198,20 @@ namespace {
 BpThresholds ThresholdsOf(const CIniDocument& doc, const std::string& section) {
     const BpThresholds defaults;
     BpThresholds t;
-    t.awakeSys = doc.GetInt(section, kAwakeSys, defaults.awakeSys);
-    t.asleepSys = doc.GetInt(section, kAsleepSys, defaults.asleepSys);
-    t.awakeDia = doc.GetInt(section, kAwakeDia, defaults.awakeDia);
-    t.asleepDia = doc.GetInt(section, kAsleepDia, defaults.asleepDia);
+    // A value the thresholds page would refuse reads as missing: the trend scale computes
+    // with these.
+    const auto sys = [&](const char* key, int fallback) {
+        return doc.GetIntInRange(section, key, kMinSystolicThreshold, kMaxSystolicThreshold,
+                                 fallback);
+    };
+    const auto dia = [&](const char* key, int fallback) {
+        return doc.GetIntInRange(section, key, kMinDiastolicThreshold, kMaxDiastolicThreshold,
+                                 fallback);
+    };
+    t.awakeSys = sys(kAwakeSys, defaults.awakeSys);
+    t.asleepSys = sys(kAsleepSys, defaults.asleepSys);
+    t.awakeDia = dia(kAwakeDia, defaults.awakeDia);
+    t.asleepDia = dia(kAsleepDia, defaults.asleepDia);
     return t;
 }
 

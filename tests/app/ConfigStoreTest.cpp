@@ -144,15 +144,17 @@ TEST_F(ConfigStoreTest, StartUpKeepsAStoredFolderAndSwitchesBackToFamily) {
     EXPECT_EQ(store.pageSwitch("Config family", "Data Page", -1), 1);
 }
 
-TEST_F(ConfigStoreTest, ThresholdsDefaultPerMissingKeyAndFollowTheCurrentConfig) {
+// Accepted: systolic 50 ... 280, diastolic 40 ... 240; anything else reads as missing.
+TEST_F(ConfigStoreTest, ThresholdsDefaultPerMissingOrOutOfRangeKeyAndFollowTheCurrentConfig) {
     WriteFileBytes(store.filePath(),
                    "[Previous Config]\r\nCurrent Config=Config X\r\n"
-                   "[Config X]\r\nAwake Sys Thresh=150\r\nAsleep Dia Thresh=75\r\n");
+                   "[Config X]\r\nAwake Sys Thresh=280\r\nAsleep Dia Thresh=40\r\n"
+                   "Asleep Sys Thresh=281\r\n");
     const BpThresholds t = store.currentThresholds();
-    EXPECT_EQ(t.awakeSys, 150);
+    EXPECT_EQ(t.awakeSys, 280);
     EXPECT_EQ(t.asleepSys, 120);
     EXPECT_EQ(t.awakeDia, 90);
-    EXPECT_EQ(t.asleepDia, 75);
+    EXPECT_EQ(t.asleepDia, 40);
 
     ASSERT_TRUE(store.writeThresholds("Config X", BpThresholds{135, 115, 85, 70}));
     const BpThresholds back = store.thresholds("Config X");
