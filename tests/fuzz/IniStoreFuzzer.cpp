@@ -2,8 +2,8 @@
 // its end choose reads, writes and deletions of sections and keys. Beyond memory errors and
 // undefined behaviour it checks the store's own rules: a write that reports success reads
 // back, a refused write changes nothing, numbers follow atoi with saturation, the file holds
-// the text after a save, and a fresh load of that file answers every read as the
-// edited store did.
+// the text after a save, and a fresh load of that file answers every read as the edited store
+// did.
 
 #include <cstdint>
 #include <cstdlib>
@@ -64,7 +64,7 @@ struct Op {
     std::uint8_t kind, section, key, value;
 };
 
-// The parts of the text that strtoll sees: up to a NUL.
+// A text up to its first NUL: what a load keeps of a file.
 std::string UpToNul(const std::string& s) {
     return s.substr(0, s.find('\0'));
 }
