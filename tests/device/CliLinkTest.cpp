@@ -12,10 +12,11 @@ namespace {
 
 class CliLinkTest : public ::testing::Test {
   protected:
-    // Runs abpm-cli; its standard input is no terminal, so no question is asked.
-    int Cli(const std::vector<std::string>& args) {
+    // Runs abpm-cli with the words and then the extra arguments; its standard input is no
+    // terminal, so no question is asked.
+    int Cli(const std::string& words, const std::vector<std::string>& extra = {}) {
         QProcess cli;
-        cli.start(ABPM_CLI, Arguments(args));
+        cli.start(ABPM_CLI, Arguments(Words(words)) << Arguments(extra));
         if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit) return -1;
         out = cli.readAllStandardOutput().toStdString();
         err = cli.readAllStandardError().toStdString();
@@ -34,8 +35,8 @@ class CliLinkTest : public ::testing::Test {
 
 TEST_F(CliLinkTest, DownloadOfAllMemoriesPrintsEachSavedPathAndTracesEveryByte) {
     SimulatedRecorder recorder({"--generate", "3,0,2", "--baud", "0"});
-    ASSERT_EQ(Cli({"download", "--port", recorder.port(), "--user", "all", "--out", dir.path(),
-                   "--trace", dir.file("trace.txt")}),
+    ASSERT_EQ(Cli("download --user all --port " + recorder.port() + " --out " + dir.path() +
+                  " --trace " + dir.file("trace.txt")),
               0)
         << err;
     std::vector<std::string> lines;
@@ -59,102 +60,62 @@ TEST_F(CliLinkTest, DownloadOfAllMemoriesPrintsEachSavedPathAndTracesEveryByte) 
 // byte, the count and 36 record bytes, so memory 2 begins at 39 and memory 3 at 77; 115 bytes.
 TEST_F(CliLinkTest, EachDownloadFaultEndsWithItsOwnStatusAndMessage) {
     struct Row {
-        std::vector<std::string> sim;  // options of the simulated recorder
-        std::vector<std::string> args; // after "download"; PORT and DIR are filled in
+        const char* sim;  // options of the simulated recorder
+        const char* args; // after "download"; PORT and DIR stand for the terminal and a folder
         int status;
-        const char* says; // in what abpm-cli printed; PORT is filled in
+        const char* says; // in what abpm-cli printed
         std::size_t files;
-        const char* event; // of the simulator; "" for none
+        int sent; // bytes the simulator sent for the command; -1: no download asked
     };
-    const std::vector<std::string> all{"--generate", "3,3,3", "--baud", "0"};
-    const auto with = [&](std::vector<std::string> more) {
-        more.insert(more.begin(), all.begin(), all.end());
-        return more;
-    };
-    const std::vector<std::string> port{"--port", "PORT", "--out", "DIR", "--user", "all"};
-    const char* const sent114 = "download 14 memories 3 sent 114 bytes";
+    const char* const all = "--port PORT --out DIR --user all";
     const std::vector<Row> rows{
         // The user byte 11 arrives where the echo of 14 should.
-        {with({"--drop", "0"}), port, 3, "did not echo the command (it sent 0x11)", 0, sent114},
+        {"--drop 0", all, 3, "did not echo the command (it sent 0x11)", 0, 114},
         // Memory 2's count is read as its user byte.
-        {with({"--drop", "39"}), port, 7, "unknown user byte 0x03 where user 2's memory", 1,
-         sent114},
+        {"--drop 39", all, 7, "unknown user byte 0x03 where user 2's memory", 1, 114},
         // Inside memory 2: its readings 2 and 3 are read a byte late, memory 3's header too.
-        {with({"--drop", "50"}), port, 7, "2 reading(s) were read out of step", 2, sent114},
+        {"--drop 50", all, 7, "2 reading(s) were read out of step", 2, 114},
         // The very last byte: the last reading waits for it in vain.
-        {with({"--drop", "114"}), port, 6, "user 3, 2 of 3 readings received whole", 3, sent114},
-        {with({"--cut", "77"}), port, 6, "not downloaded: user 3", 2,
-         "download 14 memories 3 sent 77 bytes"},
-        // Echo, user byte and a count of 0.
-        {{"--generate", "5,0,0", "--baud", "0"},
-         {"--port", "PORT", "--out", "DIR", "--user", "2"},
-         4,
-         "no blood-pressure data received",
-         0,
-         "download 12 memories 1 sent 3 bytes"},
-        {{"--silent"},
-         {"--port", "PORT", "--out", "DIR", "--retries", "1"},
-         3,
-         "no recorder answered on PORT, retrying",
-         0,
-         ""},
-        {{"--silent"},
-         {"--port", "DIR/ttyNONE", "--out", "DIR"},
-         3,
-         "no such port: DIR/ttyNONE",
-         0,
-         ""},
+        {"--drop 114", all, 6, "user 3, 2 of 3 readings received whole", 3, 114},
+        {"--cut 77", all, 6, "not downloaded: user 3", 2, 77},
+        // Memory 2 of "--generate 3,0,3": echo, user byte and a count of 0.
+        {"--generate 3,0,3", "--port PORT --out DIR --user 2", 4, "no blood-pressure data received",
+         0, 3},
+        {"--silent", "--port PORT --out DIR --retries 1", 3,
+         "no recorder answered on PORT, retrying", 0, -1},
+        {"--silent", "--port DIR/ttyNONE --out DIR", 3, "no such port: DIR/ttyNONE", 0, -1},
         // Nothing is sent when the folder is missing.
-        {all, {"--port", "PORT", "--out", "DIR/missing"}, 2, "no such folder", 0, ""},
+        {"", "--port PORT --out DIR/missing", 2, "no such folder", 0, -1},
     };
     for (const Row& row : rows) {
         TempDir folder;
-        SimulatedRecorder recorder(row.sim);
+        SimulatedRecorder recorder(Words(std::string("--generate 3,3,3 --baud 0 ") + row.sim));
         const auto fill = [&](std::string text) {
-            if (const auto at = text.find("PORT"); at != std::string::npos)
+            for (auto at = text.find("PORT"); at != std::string::npos; at = text.find("PORT"))
                 text.replace(at, 4, recorder.port());
-            if (const auto at = text.find("DIR"); at != std::string::npos)
+            for (auto at = text.find("DIR"); at != std::string::npos; at = text.find("DIR"))
                 text.replace(at, 3, folder.path());
             return text;
         };
-        std::vector<std::string> args{"download"};
-        for (const std::string& a : row.args)
-            args.push_back(fill(a));
-        SCOPED_TRACE(::testing::PrintToString(args));
-        EXPECT_EQ(Cli(args), row.status) << out << err;
+        SCOPED_TRACE(row.args + std::string(" / ") + row.sim);
+        EXPECT_EQ(Cli("download " + fill(row.args)), row.status) << out << err;
         EXPECT_NE((out + err).find(fill(row.says)), std::string::npos) << out << err;
-        EXPECT_EQ(recorder.nextEvent(*row.event ? 20000 : 300), row.event);
+        const std::string command = row.status == 4 ? "12 memories 1" : "14 memories 3";
+        EXPECT_EQ(recorder.nextEvent(row.sent < 0 ? 300 : 20000),
+                  row.sent < 0
+                      ? ""
+                      : "download " + command + " sent " + std::to_string(row.sent) + " bytes");
         EXPECT_EQ(RecordFiles(folder.path()), row.files);
     }
 }
 
 TEST_F(CliLinkTest, UploadOfAnAmbulatoryPlanSendsTheChosenValues) {
     SimulatedRecorder recorder({"--baud", "4800", "--plan-out", dir.file("plan.bin")});
-    ASSERT_EQ(Cli({"upload",
-                   "--port",
-                   recorder.port(),
-                   "--kind",
-                   "0",
-                   "--name",
-                   "Li Si",
-                   "--id",
-                   "ID7",
-                   "--awake",
-                   "06:30",
-                   "--asleep",
-                   "23:00",
-                   "--awake-interval",
-                   "15",
-                   "--asleep-interval",
-                   "none",
-                   "--special-start",
-                   "12:00",
-                   "--special-end",
-                   "13:30",
-                   "--special-interval",
-                   "10",
-                   "--display",
-                   "off"}),
+    ASSERT_EQ(Cli("upload --port " + recorder.port() +
+                      " --kind 0 --id ID7 --awake 06:30 --asleep 23:00 --awake-interval 15 "
+                      "--asleep-interval none --special-start 12:00 --special-end 13:30 "
+                      "--special-interval 10 --display off",
+                  {"--name", "Li Si"}),
               0)
         << err;
     EXPECT_EQ(recorder.nextEvent(), "upload AA received 70 of 70 bytes acknowledged 70");
@@ -168,8 +129,8 @@ TEST_F(CliLinkTest, UploadOfAnAmbulatoryPlanSendsTheChosenValues) {
 
 TEST_F(CliLinkTest, UploadOfAMonitoringPlanSetsTheClock) {
     SimulatedRecorder recorder({"--baud", "4800", "--plan-out", dir.file("plan.bin")});
-    ASSERT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "2", "--name", "Wu", "--id", "9",
-                   "--clock", "2024-02-29 07:08:09"}),
+    ASSERT_EQ(Cli("upload --kind 2 --name Wu --id 9 --port " + recorder.port(),
+                  {"--clock", "2024-02-29 07:08:09"}),
               0)
         << err;
     const std::string plan = ReadFileBytes(dir.file("plan.bin"));
@@ -179,26 +140,19 @@ TEST_F(CliLinkTest, UploadOfAMonitoringPlanSetsTheClock) {
 
 TEST_F(CliLinkTest, ALateAcknowledgementStillCompletesTheUpload) {
     SimulatedRecorder recorder({"--baud", "0", "--late-ack", "3:400"});
-    EXPECT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "1", "--name", "A", "--id", "1"}),
-              0)
-        << err;
+    EXPECT_EQ(Cli("upload --kind 1 --name A --id 1 --port " + recorder.port()), 0) << err;
     EXPECT_EQ(recorder.nextEvent(), "upload 55 received 71 of 71 bytes acknowledged 71");
 }
 
-TEST_F(CliLinkTest, BadPlanOptionsAreRefusedBeforeAnythingIsSent) {
+TEST_F(CliLinkTest, BadOptionsAreRefusedBeforeAnythingIsSent) {
     SimulatedRecorder recorder({"--baud", "0"});
-    const std::vector<std::vector<std::string>> refused{
-        {"--kind", "1", "--name", "A", "--id", "1", "--awake", "07:15"},
-        {"--kind", "1", "--name", "", "--id", "1"},
-        {"--kind", "0", "--name", std::string(30, 'x'), "--id", "1"},
-        {"--kind", "2", "--name", "A", "--id", "1"}, // no --clock
-    };
-    for (std::vector<std::string> args : refused) {
-        args.insert(args.begin(), {"upload", "--port", recorder.port()});
-        EXPECT_EQ(Cli(args), 2) << args.back();
-    }
+    const std::string port = " --port " + recorder.port();
+    EXPECT_EQ(Cli("upload --kind 1 --name A --id 1 --awake 07:15" + port), 2);
+    EXPECT_EQ(Cli("upload --kind 1 --id 1" + port, {"--name", ""}), 2);
+    EXPECT_EQ(Cli("upload --kind 0 --id 1 --name " + std::string(30, 'x') + port), 2);
+    EXPECT_EQ(Cli("upload --kind 2 --name A --id 1" + port), 2);
     EXPECT_NE(err.find("--clock"), std::string::npos) << err;
-    EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--user", "5"}), 2);
+    EXPECT_EQ(Cli("download --user 5" + port), 2);
     EXPECT_EQ(recorder.nextEvent(300), "");
 }
 

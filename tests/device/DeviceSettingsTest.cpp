@@ -29,17 +29,8 @@ TEST_F(DeviceSettingsTest, MissingKeysAndPositionsOutsideTheirListsGiveTheDialog
 }
 
 TEST_F(DeviceSettingsTest, SavedChoicesGoUnderTheirKeysInTheGivenSection) {
-    const PlanChoices c{.patientName = "\xC0\xEE", // GBK bytes are kept as they are
-                        .patientId = "X1",
-                        .awakeTime = 12,
-                        .awakeSpan = 2,
-                        .asleepTime = 40,
-                        .asleepSpan = 9,
-                        .specialStart = 3,
-                        .specialEnd = 7,
-                        .specialSpan = 4,
-                        .startKey = 1,
-                        .display = 1};
+    // Name (GBK bytes kept as they are), identifier, then the list positions in key order.
+    const PlanChoices c{"\xC0\xEE", "X1", 12, 2, 40, 9, 3, 7, 4, 0, 1};
     ASSERT_TRUE(DeviceSettings(config, "Config ward").savePlan(c));
 
     const CIniDocument doc(config);
@@ -47,7 +38,7 @@ TEST_F(DeviceSettingsTest, SavedChoicesGoUnderTheirKeysInTheGivenSection) {
         {"PatientName", "\xC0\xEE"}, {"PatientID", "X1"},   {"Awake Time", "12"},
         {"Awake Span", "2"},         {"Asleep Time", "40"}, {"Asleep Span", "9"},
         {"Special Start", "3"},      {"Special End", "7"},  {"Special Span", "4"},
-        {"Start Key", "1"},          {"Display", "1"}};
+        {"Start Key", "0"},          {"Display", "1"}};
     for (const auto& [key, value] : keys)
         EXPECT_EQ(doc.GetString("Config ward", key, "missing"), value) << key;
     EXPECT_EQ(doc.GetString("Config family", "Awake Time", "none"), "none");

@@ -53,8 +53,8 @@ TEST_F(DownloadSessionTest, AllUsersWithAnEmptyMiddleMemoryWritesTwoFilesAndClos
                                     "saved 031003151230.awp d0 i0"}));
     EXPECT_EQ(told.progressCalls, (std::vector<std::pair<int, int>>{{2, 1}, {2, 2}, {1, 1}}));
     EXPECT_EQ(ReadingTexts(saved.at(1)).size(), 1u);
-    EXPECT_EQ(channels[0].written("/dev/ttyUSB0"), std::vector<std::uint8_t>{0x14});
-    EXPECT_EQ(channels[0].lastSettings().BaudRate, 9600u);
+    EXPECT_EQ(channels[0].written["/dev/ttyUSB0"], std::vector<std::uint8_t>{0x14});
+    EXPECT_EQ(channels[0].settings.BaudRate, 9600u);
     EXPECT_FALSE(channels[0].isOpen());
 }
 
@@ -170,8 +170,8 @@ TEST_F(DownloadSessionTest, NoMemoryReplacesAFileThisDownloadWrote) {
     EXPECT_EQ(ReadingTexts(dir.file("011003151230.awp")).size(), 3u);
     EXPECT_EQ(ReadingTexts(dir.file("011003151230-3.awp")).size(), 2u);
     EXPECT_EQ(ReadFileBytes(dir.file("011003151230-2.awp")), "someone else's");
-    ASSERT_FALSE(channels[0].notes().empty());
-    EXPECT_EQ(channels[0].notes().front(), "damaged transfer: unknown user byte 7F for user 3");
+    ASSERT_FALSE(channels[0].notes.empty());
+    EXPECT_EQ(channels[0].notes.front(), "damaged transfer: unknown user byte 7F for user 3");
 }
 
 TEST_F(DownloadSessionTest, AFailedWriteAsksOnceMoreBeforeTheReadingsAreGivenUp) {

@@ -38,10 +38,10 @@ TEST(FindRecorderPort, TakesTheFirstPortThatEchoesAndNamesThoseThatCouldNotBeAsk
                           "/dev/gone missing  0", "/dev/held in use minicom, PID 812 0",
                           "/dev/locked no access  0", "/dev/other answered  17"}));
     // Every port that did not echo is closed again; the recorder's stays open.
-    EXPECT_EQ(channel.events(), (std::vector<std::string>{
-                                    "open /dev/gone", "open /dev/held", "open /dev/locked",
-                                    "open /dev/odd", "open /dev/mute", "close /dev/mute",
-                                    "open /dev/other", "close /dev/other", "open /dev/recorder"}));
+    EXPECT_EQ(channel.events, (std::vector<std::string>{
+                                  "open /dev/gone", "open /dev/held", "open /dev/locked",
+                                  "open /dev/odd", "open /dev/mute", "close /dev/mute",
+                                  "open /dev/other", "close /dev/other", "open /dev/recorder"}));
     EXPECT_TRUE(channel.isOpen());
 
     // A port list that cannot be built is an empty one: no recorder, nothing to name.

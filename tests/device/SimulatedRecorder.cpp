@@ -2,12 +2,21 @@
 
 #include <QDeadlineTimer>
 #include <cstdio>
+#include <sstream>
 #include <stdexcept>
 
 QStringList Arguments(const std::vector<std::string>& args) {
     QStringList out;
     for (const std::string& a : args)
         out << QString::fromStdString(a);
+    return out;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        out.push_back(word);
     return out;
 }
 

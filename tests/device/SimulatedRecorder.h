@@ -23,6 +23,8 @@ class SimulatedRecorder {
 };
 
 QStringList Arguments(const std::vector<std::string>& args);
+// The blank-separated words of text.
+std::vector<std::string> Words(const std::string& text);
 
 // One reading line of a readings file and the reading text the download must write for it,
 // worked out from the rules: S above 270 counts as 0, S > M > D or all three are 0, the time

@@ -31,7 +31,7 @@ class UploadSessionTest : public ::testing::Test {
         return outcome;
     }
     std::vector<std::uint8_t> PlanBytesSent() {
-        const std::vector<std::uint8_t>& all = channel.written("/dev/pts/9");
+        const std::vector<std::uint8_t>& all = channel.written["/dev/pts/9"];
         return {all.begin() + 1, all.end()}; // after the handshake byte
     }
 
@@ -44,12 +44,12 @@ class UploadSessionTest : public ::testing::Test {
 
 TEST_F(UploadSessionTest, EachKindSendsItsLengthAfterItsHandshakeEveryByteAcknowledged) {
     ASSERT_EQ(Upload(zem, Recorder(0xAA)), UploadOutcome::Done);
-    EXPECT_EQ(channel.written("/dev/pts/9").front(), 0xAA);
+    EXPECT_EQ(channel.written["/dev/pts/9"].front(), 0xAA);
     EXPECT_EQ(PlanBytesSent(),
               std::vector<std::uint8_t>(zem.bytes().begin(), zem.bytes().end() - 1));
     EXPECT_EQ(told.acknowledged.size(), 70u);
     EXPECT_EQ(told.acknowledged.back(), 70);
-    EXPECT_EQ(channel.lastSettings().BaudRate, 4800u);
+    EXPECT_EQ(channel.settings.BaudRate, 4800u);
     EXPECT_FALSE(channel.isOpen());
 
     for (const MeasurementPlan& plan :
@@ -62,7 +62,7 @@ TEST_F(UploadSessionTest, EachKindSendsItsLengthAfterItsHandshakeEveryByteAcknow
         ASSERT_EQ(session.run(plan), UploadOutcome::Done);
         std::vector<std::uint8_t> expected{0x55};
         expected.insert(expected.end(), plan.bytes().begin(), plan.bytes().end());
-        EXPECT_EQ(velora.written("/dev/pts/9"), expected);
+        EXPECT_EQ(velora.written["/dev/pts/9"], expected);
     }
 }
 
@@ -92,7 +92,7 @@ TEST_F(UploadSessionTest, AByteIsNeverSentTwiceAndTenReadsWithoutTheAcknowledgem
         EXPECT_FALSE(channel.isOpen());
     }
     EXPECT_EQ(acknowledged, 4);
-    EXPECT_EQ(channel.timedOutReads(), 10);
+    EXPECT_EQ(channel.timedOutReads, 10);
 }
 
 TEST_F(UploadSessionTest, RetryProbesAgainAfterASecond) {
@@ -100,8 +100,8 @@ TEST_F(UploadSessionTest, RetryProbesAgainAfterASecond) {
     EXPECT_EQ(Upload(zem), UploadOutcome::NoDevice);
     EXPECT_EQ(told.questions, 2);
     EXPECT_EQ(clock.waits, std::vector<int>{1000});
-    EXPECT_EQ(channel.events(), (std::vector<std::string>{"open /dev/pts/9", "close /dev/pts/9",
-                                                          "open /dev/pts/9", "close /dev/pts/9"}));
+    EXPECT_EQ(channel.events, (std::vector<std::string>{"open /dev/pts/9", "close /dev/pts/9",
+                                                        "open /dev/pts/9", "close /dev/pts/9"}));
 }
 
 } // namespace
