@@ -7,8 +7,6 @@
 
 namespace {
 
-using Quality = DownloadedBlock::Quality;
-
 DeviceRecord Record(const RawReading& r, std::size_t received = DeviceRecord::kSize) {
     DeviceRecord::Bytes bytes{};
     const std::vector<std::uint8_t> raw = RecordBytes(r);
@@ -18,78 +16,49 @@ DeviceRecord Record(const RawReading& r, std::size_t received = DeviceRecord::kS
 }
 
 // RawReading's defaults are 120/80 mmHg, pulse 72, mean 95 on 2010-03-15 10:00.
-RawReading At(int year, int month, int day, int hour, int minute) {
+RawReading At(int year, int month, int day, int hour = 10, int minute = 0) {
     return {.year = year, .month = month, .day = day, .hour = hour, .minute = minute};
 }
 
-// A block whose first record is the default reading; returns the second record's text.
-std::string TextAfterTheFirst(const RawReading& second) {
-    DownloadedBlock block(1, 2, 0);
-    block.add(Record(RawReading{}));
-    block.add(Record(second));
-    return block.readingTexts().at(1);
-}
-
-TEST(DownloadedBlock, ReadingTextsFollowTheValidationAndOffsetRules) {
+TEST(DownloadedBlock, ReadingTextOfARecordAfterAGoodFirstOne) {
     struct Case {
         const char* what;
-        RawReading reading;
-        const char* text; // in its groups: T1-2, S, D, pulse, M, T3-6, error, zeros
+        RawReading first, second;
+        const char* text; // of the second, in its groups: T1-2, S, D, pulse, M, T3-6, error
     };
-    RawReading s300, s270, meanAboveS, meanEqualsD, error9, nextMinute, nextDay, sevenDays;
-    s300.systolic = 300;
-    s270.systolic = 270; // 0x010E: the high byte counts
-    meanAboveS.mean = 130;
-    meanEqualsD.mean = 80;
-    error9.error = 0x09;
-    nextMinute.minute = 1;
-    nextDay.day = 16;
-    nextDay.minute = 1; // one day and one minute: 1441
-    sevenDays.day = 22; // 10080 minutes: "010080" splits into 01 and 0080
+    // A failed reading keeps pulse (0x48) and error, S, D and M are 0. A damaged record (an
+    // impossible time) is failed at the offset of the good one before it, 0 here. Each date
+    // case starts just before its impossible date, which the C library would otherwise turn
+    // into a time a day or so later and take as good.
+    const char* const failed = "00 0000 00 48 00 0000 00 0000000";
+    const RawReading start; // 2010-03-15 10:00
     const std::vector<Case> cases{
-        {"S above 270 counts as 0, so S > M fails", s300, "00 0000 00 48 00 0000 00 0000000"},
-        {"S of 270 is kept", s270, "00 010E 50 48 5F 0000 00 0000000"},
-        {"M above S", meanAboveS, "00 0000 00 48 00 0000 00 0000000"},
-        {"M not above D", meanEqualsD, "00 0000 00 48 00 0000 00 0000000"},
-        {"error byte as received", error9, "00 0078 50 48 5F 0000 09 0000000"},
-        {"next minute", nextMinute, "00 0078 50 48 5F 0001 00 0000000"},
-        {"a day and a minute", nextDay, "00 0078 50 48 5F 1441 00 0000000"},
-        {"seven days", sevenDays, "01 0078 50 48 5F 0080 00 0000000"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(TextAfterTheFirst(c.reading), Grouped(c.text)) << c.what;
-}
-
-TEST(DownloadedBlock, RecordsWithImpossibleTimesAreDamaged) {
-    struct Case {
-        const char* what;
-        RawReading reading;
-        Quality quality;
-    };
-    // Each case follows a good first record at 2010-03-15 10:00.
-    const std::vector<Case> cases{
-        {"month 13", At(2010, 13, 15, 10, 0), Quality::Damaged},
-        {"month 0", At(2010, 0, 15, 10, 0), Quality::Damaged},
-        {"day 0", At(2010, 3, 0, 10, 0), Quality::Damaged},
-        {"31 April", At(2010, 4, 31, 10, 0), Quality::Damaged},
-        {"29 February of a common year", At(2010, 2, 29, 10, 0), Quality::Damaged},
-        {"hour 24", At(2010, 3, 15, 24, 0), Quality::Damaged},
-        {"minute 60", At(2010, 3, 15, 10, 60), Quality::Damaged},
-        {"a minute before the start", At(2010, 3, 15, 9, 59), Quality::Damaged},
-        {"seven days after the start", At(2010, 3, 22, 10, 0), Quality::Good},
-        {"seven days and a minute after", At(2010, 3, 22, 10, 1), Quality::Damaged},
+        {"S above 270 counts as 0, so S > M fails", start, {.systolic = 300}, failed},
+        {"S of 270 is kept", start, {.systolic = 270}, "00 010E 50 48 5F 0000 00 0000000"},
+        {"M above S", start, {.mean = 130}, failed},
+        {"M not above D", start, {.mean = 80}, failed},
+        {"error byte as received", start, {.error = 9}, "00 0078 50 48 5F 0000 09 0000000"},
+        {"next minute", start, {.minute = 1}, "00 0078 50 48 5F 0001 00 0000000"},
+        {"a day and a minute", start, {.day = 16, .minute = 1}, "00 0078 50 48 5F 1441 00 0000000"},
+        {"seven days: 010080", start, {.day = 22}, "01 0078 50 48 5F 0080 00 0000000"},
+        {"seven days and a minute", start, {.day = 22, .minute = 1}, failed},
+        {"a minute before the start", start, {.hour = 9, .minute = 59}, failed},
+        {"hour 24", start, {.hour = 24}, failed},
+        {"minute 60", start, {.minute = 60}, failed},
+        {"29 February of a common year", At(2010, 2, 28), At(2010, 2, 29), failed},
+        {"29 February of a leap year", At(2012, 2, 28), At(2012, 2, 29),
+         "00 0078 50 48 5F 1440 00 0000000"},
+        {"31 April", At(2010, 4, 30), At(2010, 4, 31), failed},
+        {"day 0", At(2010, 2, 28), At(2010, 3, 0), failed},
+        {"month 13", At(2010, 12, 31), At(2010, 13, 1), failed},
+        {"month 0", At(2009, 12, 31), At(2010, 0, 31), failed},
     };
     for (const Case& c : cases) {
         DownloadedBlock block(1, 2, 0);
-        block.add(Record(At(2010, 3, 15, 10, 0)));
-        block.add(Record(c.reading));
-        EXPECT_EQ(block.qualities().back(), c.quality) << c.what;
+        block.add(Record(c.first));
+        block.add(Record(c.second));
+        EXPECT_EQ(block.readingTexts().at(1), Grouped(c.text)) << c.what;
     }
-    // 29 February exists in a leap year.
-    DownloadedBlock leap(1, 2, 0);
-    leap.add(Record(At(2012, 2, 28, 23, 0)));
-    leap.add(Record(At(2012, 2, 29, 1, 0)));
-    EXPECT_EQ(leap.qualities().back(), Quality::Good);
 }
 
 TEST(DownloadedBlock, DamagedReadingsAreFailedAtThePreviousGoodTimeAndTheTestStartsAtTheFirstGood) {
@@ -100,8 +69,8 @@ TEST(DownloadedBlock, DamagedReadingsAreFailedAtThePreviousGoodTimeAndTheTestSta
     block.add(Record(At(2003, 3, 5, 9, 37)));    // years before the start: damaged
     block.add(Record(At(2010, 3, 5, 9, 52)));    // good, 45 minutes
     block.add(Record(At(2010, 3, 5, 10, 7), 7)); // five bytes never came
-    EXPECT_EQ(block.count(Quality::Damaged), 2);
-    EXPECT_EQ(block.count(Quality::Incomplete), 1);
+    EXPECT_EQ(block.count(DownloadedBlock::Quality::Damaged), 2);
+    EXPECT_EQ(block.count(DownloadedBlock::Quality::Incomplete), 1);
 
     TempDir dir;
     ASSERT_TRUE(block.writeTo(dir.file("r.awp")));

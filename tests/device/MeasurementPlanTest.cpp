@@ -22,20 +22,12 @@ TEST(MeasurementPlan, ChoicesLandAtTheirOffsets) {
         // 07:00 (slot 14) every 5 minutes, 22:00 (slot 44) every 30, no special period; the
         // start 12:35 is awake.
         {"first use", {}, {1, 0x18, 1, 1, 7, 0, 5, 22, 0, 30, FF, FF, FF, FF, FF, 0, 1}},
-        // Slot 13 is 06:30; special entries 27 and 30 are slots 26 and 29, 13:00 and 14:30,
-        // every 120 minutes (entry 9); display and start key off; asleep interval "none".
+        // Slot 13 is 06:30 (every 15 minutes, entry 3), asleep interval "none"; special entries
+        // 27 and 30 are slots 26 and 29, 13:00 and 14:30, every 120 minutes (entry 9); start
+        // key off, display on.
         {"all set",
-         {.patientName = "Li",
-          .patientId = "7",
-          .awakeTime = 13,
-          .awakeSpan = 3,
-          .asleepSpan = 0,
-          .specialStart = 27,
-          .specialEnd = 30,
-          .specialSpan = 9,
-          .startKey = 1,
-          .display = 1},
-         {1, 0x18, FF, FF, 6, 30, 15, 22, 0, FF, 13, 0, 120, 14, 30, 0, 1}},
+         {"Li", "7", 13, 3, 44, 0, 27, 30, 9, 1, 0},
+         {1, 0x18, 1, FF, 6, 30, 15, 22, 0, FF, 13, 0, 120, 14, 30, 0, 1}},
     };
     for (const Case& c : cases) {
         const Plan plan = Plan::Ambulatory(c.choices, RecorderKind::VeloraAmbulatory,

@@ -33,22 +33,16 @@ class AmbulatoryPlanDialogTest : public ::testing::Test {
     MessageRecorder messages;
 };
 
-TEST_F(AmbulatoryPlanDialogTest, AMissingNameOrIdentifierKeepsTheDialogOpen) {
+TEST_F(AmbulatoryPlanDialogTest, ItStaysOpenWithoutNameOrIdentifierOrWhenTheOverwriteIsDeclined) {
     auto d = Open();
     d->accept();
     d->nameEdit()->setText("Li");
     d->accept();
-    EXPECT_EQ(messages.texts, (QStringList{StringTable::label(57620), StringTable::label(57621)}));
-    EXPECT_NE(d->result(), QDialog::Accepted);
-}
-
-TEST_F(AmbulatoryPlanDialogTest, DecliningTheOverwriteQuestionSavesNothing) {
-    auto d = Open();
-    d->nameEdit()->setText("Li");
     d->idEdit()->setText("7");
     messages.answers << QMessageBox::No;
     d->accept();
-    EXPECT_EQ(messages.texts, QStringList{StringTable::label(57625)});
+    EXPECT_EQ(messages.texts, (QStringList{StringTable::label(57620), StringTable::label(57621),
+                                           StringTable::label(57625)}));
     EXPECT_NE(d->result(), QDialog::Accepted);
     EXPECT_EQ(
         CIniDocument(dir.file("OblCofig.ini")).GetString("Config ward", "PatientName", "none"),
@@ -118,36 +112,29 @@ TEST(PlanClockFace, FillsAwakeWhiteOverABlackDiscAndTheSpecialPeriodBlue) {
     EXPECT_FALSE(filled(QColor(0, 0, 255), 12.75));
 }
 
-TEST(DeviceChoiceDialog, ChoicesGiveTheKinds) {
-    DeviceChoiceDialog velora;
-    velora.accept();
-    EXPECT_EQ(velora.kind(), RecorderKind::VeloraAmbulatory);
-
-    DeviceChoiceDialog zem;
+TEST(DeviceChoiceDialog, ChoicesGiveTheKindsAndVeloraWithoutAStateAsksForOne) {
+    MessageRecorder messages;
+    DeviceChoiceDialog velora, zem, monitoring, none;
+    velora.accept(); // it opens on VELORA07 with the first state
     zem.zemButton()->click();
     EXPECT_FALSE(zem.stateList()->isEnabled());
     zem.accept();
-    EXPECT_EQ(zem.kind(), RecorderKind::ZemAbpm);
-
-    DeviceChoiceDialog monitoring;
     monitoring.stateList()->setCurrentRow(1);
     monitoring.accept();
-    EXPECT_EQ(monitoring.kind(), RecorderKind::VeloraMonitoring);
+    EXPECT_EQ((std::vector<RecorderKind>{velora.kind(), zem.kind(), monitoring.kind()}),
+              (std::vector<RecorderKind>{RecorderKind::VeloraAmbulatory, RecorderKind::ZemAbpm,
+                                         RecorderKind::VeloraMonitoring}));
     EXPECT_EQ(monitoring.result(), QDialog::Accepted);
-}
 
-TEST(DeviceChoiceDialog, VeloraWithoutAStateAsksForOne) {
-    MessageRecorder messages;
-    DeviceChoiceDialog d;
-    d.stateList()->clearSelection();
-    d.accept();
+    none.stateList()->clearSelection();
+    none.accept();
     EXPECT_EQ(messages.texts, QStringList{StringTable::label(57722)});
-    EXPECT_NE(d.result(), QDialog::Accepted);
-    // Choosing VELORA07 again selects the first entry.
-    d.zemButton()->click();
-    d.veloraButton()->click();
-    EXPECT_TRUE(d.stateList()->isEnabled());
-    EXPECT_EQ(d.stateList()->currentRow(), 0);
+    EXPECT_NE(none.result(), QDialog::Accepted);
+    // Choosing VELORA07 again enables the list and selects the first entry.
+    none.zemButton()->click();
+    none.veloraButton()->click();
+    EXPECT_TRUE(none.stateList()->isEnabled());
+    EXPECT_EQ(none.stateList()->currentRow(), 0);
 }
 
 TEST(MonitoringPlanDialog, BuildsTheClockPlanFromThePickers) {

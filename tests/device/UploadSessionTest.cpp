@@ -43,26 +43,23 @@ class UploadSessionTest : public ::testing::Test {
 };
 
 TEST_F(UploadSessionTest, EachKindSendsItsLengthAfterItsHandshakeEveryByteAcknowledged) {
-    ASSERT_EQ(Upload(zem, Recorder(0xAA)), UploadOutcome::Done);
-    EXPECT_EQ(channel.written["/dev/pts/9"].front(), 0xAA);
-    EXPECT_EQ(PlanBytesSent(),
-              std::vector<std::uint8_t>(zem.bytes().begin(), zem.bytes().end() - 1));
-    EXPECT_EQ(told.acknowledged.size(), 70u);
-    EXPECT_EQ(told.acknowledged.back(), 70);
-    EXPECT_EQ(channel.settings.BaudRate, 4800u);
-    EXPECT_FALSE(channel.isOpen());
-
-    for (const MeasurementPlan& plan :
-         {MeasurementPlan::Ambulatory({}, RecorderKind::VeloraAmbulatory, 0),
-          MeasurementPlan::Monitoring("Li", "7", {})}) {
-        ScriptedChannel velora;
-        velora.addPort("/dev/pts/9", Recorder(0x55));
-        UploadSession session(
-            velora, [] { return std::vector<std::string>{"/dev/pts/9"}; }, told, clock.timing());
-        ASSERT_EQ(session.run(plan), UploadOutcome::Done);
-        std::vector<std::uint8_t> expected{0x55};
-        expected.insert(expected.end(), plan.bytes().begin(), plan.bytes().end());
-        EXPECT_EQ(velora.written["/dev/pts/9"], expected);
+    // Kind 0: 70 bytes after 0xAA; kinds 1 and 2: all 71, the kind byte last, after 0x55.
+    const std::vector<std::pair<MeasurementPlan, int>> kinds{
+        {zem, 70},
+        {MeasurementPlan::Ambulatory({}, RecorderKind::VeloraAmbulatory, 0), 71},
+        {MeasurementPlan::Monitoring("Li", "7", {}), 71}};
+    for (const auto& [plan, length] : kinds) {
+        const std::uint8_t ack = length == 70 ? 0xAA : 0x55;
+        channel = ScriptedChannel();
+        told.acknowledged.clear();
+        ASSERT_EQ(Upload(plan, Recorder(ack)), UploadOutcome::Done);
+        std::vector<std::uint8_t> expected{ack};
+        expected.insert(expected.end(), plan.bytes().begin(), plan.bytes().begin() + length);
+        EXPECT_EQ(channel.written["/dev/pts/9"], expected);
+        EXPECT_EQ(told.acknowledged.size(), std::size_t(length));
+        EXPECT_EQ(told.acknowledged.back(), length);
+        EXPECT_EQ(channel.settings.BaudRate, 4800u);
+        EXPECT_FALSE(channel.isOpen());
     }
 }
 
