@@ -13,12 +13,9 @@ class DeviceSettingsTest : public ::testing::Test {
 };
 
 TEST_F(DeviceSettingsTest, MissingKeysAndPositionsOutsideTheirListsGiveTheDialogDefaults) {
-    {
-        CIniDocument doc(config);
-        doc.WriteInt("Config family", "Awake Time", 48);
-        doc.WriteInt("Config family", "Special End", 48); // the special lists have 49 entries
-        doc.WriteInt("Config family", "Asleep Span", -1);
-    }
+    // The special lists have 49 entries, the others fewer.
+    WriteFileBytes(config,
+                   "[Config family]\r\nAwake Time=48\r\nSpecial End=48\r\nAsleep Span=-1\r\n");
     const PlanChoices c = DeviceSettings(config, "Config family").loadPlan();
     // 07:00 is slot 14, 22:00 slot 44; 5 minutes is entry 1, 30 minutes entry 5.
     EXPECT_EQ(
@@ -45,11 +42,8 @@ TEST_F(DeviceSettingsTest, SavedChoicesGoUnderTheirKeysInTheGivenSection) {
 }
 
 TEST_F(DeviceSettingsTest, LinkKeysOfTheSection) {
-    {
-        CIniDocument doc(config);
-        doc.WriteString("Config ward", "Extra Ports", "/dev/pts/4;/dev/ttyS9");
-        doc.WriteInt("Config ward", "Trace Port", 1);
-    }
+    WriteFileBytes(config,
+                   "[Config ward]\r\nExtra Ports=/dev/pts/4;/dev/ttyS9\r\nTrace Port=1\r\n");
     EXPECT_EQ(DeviceSettings(config, "Config ward").extraPorts(), "/dev/pts/4;/dev/ttyS9");
     EXPECT_TRUE(DeviceSettings(config, "Config ward").tracePort());
     EXPECT_EQ(DeviceSettings(config, "Config family").extraPorts(), "");

@@ -103,36 +103,26 @@ TEST_F(DownloadSessionTest, EachMissingBytePositionHasItsOwnTruthfulOutcome) {
     const std::string shifted = Grouped("00 0000 00 5F 00 0000 5A 0000000");
     // Record 2 with only its pressures: failed, pulse 0x48, offset of reading 1.
     const std::string cutShort = Grouped("00 0000 00 48 00 0000 00 0000000");
-    const std::string saved1 = "saved 011003151230.awp ";
+    const std::string saved = "saved 011003151230.awp ";
+    using O = DownloadOutcome;
+    // clang-format off
     const std::vector<LineFault> faults{
-        {"silent after the echo", 0, true, DownloadOutcome::LinkLost, {"lost 1 header not 1"}, {}},
-        {"silent after user byte", 1, true, DownloadOutcome::LinkLost, {"lost 1 header not 1"}, {}},
-        {"silent after 5 bytes of record 2",
-         19,
-         true,
-         DownloadOutcome::LinkLost,
-         {saved1 + "d0 i1", "lost 1 1/3"},
-         {good0, cutShort}},
+        {"silent after the echo", 0, true, O::LinkLost, {"lost 1 header not 1"}, {}},
+        {"silent after user byte", 1, true, O::LinkLost, {"lost 1 header not 1"}, {}},
+        {"silent after 5 bytes of record 2", 19, true, O::LinkLost,
+            {saved + "d0 i1", "lost 1 1/3"}, {good0, cutShort}},
         // The count (3) is read as the user byte, the first record byte (0) as the count.
-        {"user byte lost", 0, false, DownloadOutcome::Damaged, {"unknown 1 03", "out of step"}, {}},
+        {"user byte lost", 0, false, O::Damaged, {"unknown 1 03", "out of step"}, {}},
         // A count read as 0 is no empty memory when the stream goes on after it.
-        {"count lost", 1, false, DownloadOutcome::Damaged, {"out of step"}, {}},
+        {"count lost", 1, false, O::Damaged, {"out of step"}, {}},
         // Record 1 takes the first byte of record 2 as its reserved byte and stays good; record
         // 2 is shifted; record 3 lacks its last byte, and the wait for it ends the download.
-        {"reserved byte lost",
-         13,
-         false,
-         DownloadOutcome::Damaged,
-         {saved1 + "d1 i1", "lost 1 2/3"},
-         {good0, shifted, shifted}},
+        {"reserved byte lost", 13, false, O::Damaged,
+            {saved + "d1 i1", "lost 1 2/3"}, {good0, shifted, shifted}},
         // Every record shifted: no good one to start a test from, so no file.
-        {"first record byte lost",
-         2,
-         false,
-         DownloadOutcome::Damaged,
-         {"nothing 1/3", "lost 1 2/3"},
-         {}},
+        {"first record byte lost", 2, false, O::Damaged, {"nothing 1/3", "lost 1 2/3"}, {}},
     };
+    // clang-format on
     for (const LineFault& f : faults) {
         SCOPED_TRACE(f.what);
         std::vector<std::uint8_t> stream = BlockBytes(1, Series(3));

@@ -3,7 +3,6 @@
 #include <QComboBox>
 
 #include "AppState.h"
-#include "CIniDocument.h"
 #include "DeviceCommands.h"
 #include "DeviceConfigurationDialog.h"
 #include "DownloadProgressDialog.h"
@@ -82,21 +81,14 @@ TEST(UploadProgressDialog, EndsWithOperationComplete) {
 
 TEST(DeviceConfiguration, ShowsTheRecorderKeysOfTheLastTestOrTheirDefaults) {
     TempDir dir;
-    {
-        CIniDocument doc(dir.file("r.awp"));
-        doc.WriteString("PATIENT DATA", "Test Count", "2");
-        const std::vector<std::pair<const char*, int>> keys{
-            {"IsDisplay", 0},         {"AwakeHour", 7},      {"AwakeMin", 30},
-            {"AwakeDuration", 15},    {"AsleepHour", 22},    {"AsleepDuration", 30},
-            {"SpecialHourStart", 13}, {"AsleepMinStart", 5}, {"SpecialHourEnd", 14},
-            {"SpecialMinEnd", 45}};
-        for (const auto& [key, value] : keys)
-            doc.WriteInt("TEST 2", key, value);
-        doc.WriteString("TEST 2", "AMU", "VELORA07");
-        doc.WriteInt("TEST 1", "AwakeHour", 1); // an earlier test is not shown
-        CIniDocument bare(dir.file("bare.awp"));
-        bare.WriteInt("PATIENT DATA", "Test Count", 1);
-    }
+    // An earlier test is not shown.
+    WriteFileBytes(
+        dir.file("r.awp"),
+        "[PATIENT DATA]\r\nTest Count=2\r\n[TEST 1]\r\nAwakeHour=1\r\n[TEST 2]\r\nAMU=VELORA07\r\n"
+        "IsDisplay=0\r\nAwakeHour=7\r\nAwakeMin=30\r\nAwakeDuration=15\r\nAsleepHour=22\r\n"
+        "AsleepDuration=30\r\nSpecialHourStart=13\r\nAsleepMinStart=5\r\nSpecialHourEnd=14\r\n"
+        "SpecialMinEnd=45\r\n");
+    WriteFileBytes(dir.file("bare.awp"), "[PATIENT DATA]\r\nTest Count=1\r\n");
     EXPECT_EQ(DeviceConfigurationDialog::BuildText(dir.file("r.awp")),
               "AMU 类型: VELORA07\r\n"
               "显示 （开/关）: 关\r\n"

@@ -58,24 +58,31 @@ TEST_F(AmbulatoryPlanDialogTest, TheShownEntriesBecomeThePlanAndAreShownNextTime
         d->list("Awake Span")->setCurrentText("15 分钟");
         d->list("Special Start")->setCurrentText("1:00");
         d->list("Special End")->setCurrentText("2:30");
+        d->list("Special Span")->setCurrentText("10 分钟");
+        d->list("Start Key")->setCurrentText("关");
         d->list("Display")->setCurrentText("关");
         messages.answers << QMessageBox::Yes;
         d->accept();
         ASSERT_EQ(d->result(), QDialog::Accepted);
         const auto& b = d->plan().bytes();
         EXPECT_EQ(std::string(b.begin(), b.begin() + 5), std::string("\xD5\xC5\xC8\xFD\0", 5));
-        // Display off, start key on, awake 6:00 every 15 minutes; special 1:00 to 2:30.
+        // Display and start key off, awake 6:00 every 15 minutes; special 1:00 to 2:30 every 10.
         EXPECT_EQ(std::vector<int>(b.begin() + 55, b.begin() + 60),
-                  (std::vector<int>{0xFF, 1, 6, 0, 15}));
+                  (std::vector<int>{0xFF, 0xFF, 6, 0, 15}));
         EXPECT_EQ(std::vector<int>(b.begin() + 63, b.begin() + 68),
-                  (std::vector<int>{1, 0, 0xFF, 2, 30}));
+                  (std::vector<int>{1, 0, 10, 2, 30}));
         EXPECT_EQ(b[70], 0x51);
     }
     auto again = Open();
     EXPECT_EQ(again->nameEdit()->text(), "张三");
-    EXPECT_EQ(again->list("Awake Time")->currentText(), "6:00");
-    EXPECT_EQ(again->list("Special End")->currentText(), "2:30");
-    EXPECT_EQ(again->list("Display")->currentText(), "关");
+    EXPECT_EQ(again->idEdit()->text(), "A1");
+    // List positions: 6:00 is 12, "15 分钟" 3, 22:00 44 and 30 minutes 5 (not touched), special
+    // 1:00 and 2:30 are 3 and 6 after "无", "10 分钟" 2, "关" 1.
+    const PlanChoices c = again->choices();
+    EXPECT_EQ(
+        (std::vector<int>{c.awakeTime, c.awakeSpan, c.asleepTime, c.asleepSpan, c.specialStart,
+                          c.specialEnd, c.specialSpan, c.startKey, c.display}),
+        (std::vector<int>{12, 3, 44, 5, 3, 6, 2, 1, 1}));
 }
 
 TEST_F(AmbulatoryPlanDialogTest, NameIsLimitedToTwentyNineBytes) {
