@@ -141,7 +141,9 @@ TEST(DeviceChoiceDialog, ChoicesGiveTheKindsAndVeloraWithoutAStateAsksForOne) {
     none.zemButton()->click();
     none.veloraButton()->click();
     EXPECT_TRUE(none.stateList()->isEnabled());
-    EXPECT_EQ(none.stateList()->currentRow(), 0);
+    none.accept();
+    EXPECT_EQ(none.result(), QDialog::Accepted);
+    EXPECT_EQ(none.kind(), RecorderKind::VeloraAmbulatory);
 }
 
 TEST(MonitoringPlanDialog, BuildsTheClockPlanFromThePickers) {
