@@ -68,15 +68,23 @@ TEST_F(DownloadProgressDialogTest, NoRecorderAsksRetryOrCancel) {
     EXPECT_EQ(messages.texts, QStringList{StringTable::label(57629)});
 }
 
-TEST(UploadProgressDialog, EndsWithOperationComplete) {
-    SimulatedRecorder recorder({"--baud", "0"});
-    MessageRecorder messages;
-    UploadProgressDialog dialog({MeasurementPlan::Ambulatory({.patientName = "A", .patientId = "1"},
-                                                             RecorderKind::ZemAbpm, 0),
-                                 QString::fromStdString(recorder.port()), QString()});
-    dialog.exec();
-    EXPECT_EQ(dialog.outcome(), UploadOutcome::Done);
-    EXPECT_EQ(messages.texts, QStringList{StringTable::label(57613)});
+TEST(UploadProgressDialog, EndsWithOperationCompleteOrConnectionFailed) {
+    // The pauses between unanswered reads are skipped: a lost acknowledgement takes 10 reads.
+    const DeviceTiming noPauses{[] { return std::time(nullptr); }, [](int) {}};
+    const std::vector<std::pair<const char*, QStringList>> runs{
+        {"", {StringTable::label(57613)}},
+        {"--no-ack-from 5", {StringTable::label(57622)}},
+        {"--silent", {StringTable::label(57629)}}, // the retry question, answered Cancel
+    };
+    for (const auto& [simulator, told] : runs) {
+        SimulatedRecorder recorder(Words(std::string("--baud 0 ") + simulator));
+        MessageRecorder messages;
+        messages.answers << QMessageBox::Cancel;
+        UploadProgressDialog dialog({MeasurementPlan::Ambulatory({}, RecorderKind::ZemAbpm, 0),
+                                     QString::fromStdString(recorder.port()), QString(), noPauses});
+        dialog.exec();
+        EXPECT_EQ(messages.texts, told) << simulator;
+    }
 }
 
 TEST(DeviceConfiguration, ShowsTheRecorderKeysOfTheLastTestOrTheirDefaults) {
