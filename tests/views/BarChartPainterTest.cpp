@@ -71,30 +71,6 @@ TEST(BarCharts, ValuesAboveTheLastBinGiveNoBarAndAnUpperEdgeFallsInItsBin) {
     EXPECT_EQ(percentLabels(2), (std::vector<QString>{"100.0%"}));
 }
 
-TEST(BarCharts, EachChartHasItsTitleScaleAndBinBounds) {
-    auto test = MakeTest(8 * 60, 7 * 60, 22 * 60, {});
-    RecordingPaintDevice device(kTarget.size());
-    QPainter painter(&device);
-    PaintBarCharts(painter, kTarget, ReadingSet{}, *test);
-    painter.end();
-    EXPECT_TRUE(device.hasText(QStringLiteral("收缩压 (mmHg)")));
-    EXPECT_TRUE(device.hasText(QStringLiteral("舒张压 (mmHg)")));
-    EXPECT_TRUE(device.hasText(QStringLiteral("心率 (bpm)")));
-    // 25 % to 100 % on each chart, 0 % unlabelled.
-    EXPECT_EQ(device.textsEqualTo(QStringLiteral("25%")).size(), 3u);
-    EXPECT_EQ(device.textsEqualTo(QStringLiteral("100%")).size(), 3u);
-    EXPECT_FALSE(device.hasText(QStringLiteral("0%")));
-    // Bounds 80 ... 210 only on the systolic chart, 40 ... 180 on the other two.
-    EXPECT_EQ(device.textsEqualTo(QStringLiteral("210")).size(), 1u);
-    EXPECT_EQ(device.textsEqualTo(QStringLiteral("40")).size(), 2u);
-    EXPECT_EQ(device.textsEqualTo(QStringLiteral("180")).size(), 3u);
-    // Five dotted lines across each back wall.
-    int dotted = 0;
-    for (const auto& line : device.lines())
-        if (line.pen.style == Qt::DotLine && line.line.dy() == 0) ++dotted;
-    EXPECT_EQ(dotted, 15);
-}
-
 TEST(BarCharts, NarrowChartsLabelOnlyBoundsThatFitSideBySideAndStaggerNeighbouringPercentages) {
     // At 450 pixels a bin is a few pixels wide. Systolic 115 and 125 fill the neighbouring
     // bins 3 and 4.
