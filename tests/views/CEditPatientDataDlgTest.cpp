@@ -36,16 +36,21 @@ const std::string kAddress = "Addr Count=2\r\nAddr1=Road 1\r\nAddr2=Town\r\n";
 
 } // namespace
 
-TEST_F(PatientSheet, FieldsShowTheStoredValues) {
+TEST_F(PatientSheet, FieldsShowTheStoredValuesAndCancelWritesNothing) {
     open(1, kAddress + "Phone=555\r\n");
+    const std::string before = ReadFileBytes(path);
     CEditPatientDataDlg sheet(state.record);
     EXPECT_EQ(sheet.patientPage()->nameEdit()->text(), QStringLiteral("Lin"));
     EXPECT_EQ(sheet.patientPage()->idEdit()->text(), QStringLiteral("P-7"));
     EXPECT_EQ(sheet.patientPage()->phoneEdit()->text(), QStringLiteral("555"));
     EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText(), QStringLiteral("Road 1\nTown"));
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Lin P-7 1/3/2026"));
+    sheet.patientPage()->nameEdit()->setText(QStringLiteral("Other"));
     sheet.patientPage()->addressEdit()->setPlainText(QString(520, QLatin1Char('a')));
     EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText().size(), 500);
+    sheet.reject();
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(state.record.patientName, "Lin");
 }
 
 // Patient data go to the patient section, notes to the loaded test ("TEST 2", the last) only.
@@ -120,16 +125,4 @@ TEST_F(PatientSheet, ValuesLeftAsTheyWereGoBackByteForByte) {
     EXPECT_EQ(stored("PATIENT DATA", "Addr Count"), "3");
     EXPECT_EQ(stored("PATIENT DATA", "Addr1"), odd); // an edit elsewhere leaves this line
     EXPECT_EQ(stored("PATIENT DATA", "Addr3"), "County");
-}
-
-TEST_F(PatientSheet, CancelWritesNothing) {
-    open(1, kAddress);
-    const std::string before = ReadFileBytes(path);
-    {
-        CEditPatientDataDlg sheet(state.record);
-        sheet.patientPage()->nameEdit()->setText(QStringLiteral("Other"));
-        sheet.reject();
-    }
-    EXPECT_EQ(ReadFileBytes(path), before);
-    EXPECT_EQ(state.record.patientName, "Lin");
 }

@@ -5,7 +5,7 @@
 
 #include "BpStatistics.h"
 #include "ClinicalTextList.h"
-#include "ReadingSets.h"
+#include "ReadingBuilders.h"
 #include "StatisticsDialog.h"
 
 namespace {
@@ -14,22 +14,11 @@ namespace {
 // reading excluded.
 BpStatistics AwakeOnly() {
     PatientRecord rec;
-    TestRecord& t = rec.test;
-    t.startMinuteOfDay = 8 * 60;
-    t.awakeStartMinute = 7 * 60;
-    t.asleepStartMinute = 22 * 60;
-    t.readingCount = 3;
-    const int values[3][4] = {{150, 95, 70, 0}, {130, 85, 80, 60}, {200, 120, 90, 90}};
-    for (int i = 0; i < 3; ++i) {
-        BpReading& r = t.readings[static_cast<std::size_t>(i)];
-        r.systolic = values[i][0];
-        r.diastolic = values[i][1];
-        r.pulseRate = values[i][2];
-        r.minutesFromStart = values[i][3];
-        r.included = i < 2 ? 1 : 0;
-    }
+    rec.test = *MakeTest(
+        8 * 60, 7 * 60, 22 * 60,
+        {Reading(150, 95, 70, 0), Reading(130, 85, 80, 60), Reading(200, 120, 90, 90, 0)});
     ReadingSets sets;
-    ClassifyReadings(t, sets);
+    ClassifyReadings(rec.test, sets);
     BpStatistics stats;
     ComputeStatistics(rec, sets, stats);
     return stats;
