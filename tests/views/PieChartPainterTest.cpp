@@ -85,10 +85,16 @@ TEST(PieCharts, BandsSplitTheReadingsAndTheTextsNameThem) {
     EXPECT_EQ(device.textsEqualTo(QStringLiteral("100.0%")).size(), 2u);
     EXPECT_FALSE(device.hasText(QStringLiteral("0.0%")));
 
-    // The lines beside the systolic pie.
-    for (const char* line : {"最高值: 141 (mmHg) (09:30)", "最低值: 99 (mmHg) (08:00)",
-                             "平均值: 120 (mmHg)", "140 以上", "100 以下"})
-        EXPECT_TRUE(device.hasText(QString::fromUtf8(line))) << line;
+    // The title and five lines beside the systolic pie, one under the other.
+    qreal above = -1e9;
+    for (const char* line :
+         {"收缩压 (mmHg)", "最高值: 141 (mmHg) (09:30)", "最低值: 99 (mmHg) (08:00)",
+          "平均值: 120 (mmHg)", "140 以上", "100 以下"}) {
+        const auto found = device.textsEqualTo(QString::fromUtf8(line));
+        ASSERT_EQ(found.size(), 1u) << line;
+        EXPECT_GE(found[0].position.y(), above + fm.height()) << line;
+        above = found[0].position.y();
+    }
     EXPECT_TRUE(device.hasText(QStringLiteral("最高值: 70 (bpm) (08:00)")));
     EXPECT_TRUE(device.hasText(QStringLiteral("60 以下")));
 }
