@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 
 #include "AppState.h"
 #include "CCurrentMedicProp.h"
@@ -36,16 +37,20 @@ const std::string kAddress = "Addr Count=2\r\nAddr1=Road 1\r\nAddr2=Town\r\n";
 
 } // namespace
 
-TEST_F(PatientSheet, FieldsShowTheStoredValuesAndCancelWritesNothing) {
+// The recorder's name field holds 29 characters.
+TEST_F(PatientSheet, FieldsShowTheStoredValuesTakeTheirLengthAndCancelWritesNothing) {
     open(1, kAddress + "Phone=555\r\n");
     const std::string before = ReadFileBytes(path);
     CEditPatientDataDlg sheet(state.record);
+    sheet.show();
     EXPECT_EQ(sheet.patientPage()->nameEdit()->text(), QStringLiteral("Lin"));
     EXPECT_EQ(sheet.patientPage()->idEdit()->text(), QStringLiteral("P-7"));
     EXPECT_EQ(sheet.patientPage()->phoneEdit()->text(), QStringLiteral("555"));
     EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText(), QStringLiteral("Road 1\nTown"));
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Lin P-7 1/3/2026"));
-    sheet.patientPage()->nameEdit()->setText(QStringLiteral("Other"));
+    sheet.patientPage()->nameEdit()->clear();
+    QTest::keyClicks(sheet.patientPage()->nameEdit(), QString(30, QLatin1Char('n')));
+    EXPECT_EQ(sheet.patientPage()->nameEdit()->text(), QString(29, QLatin1Char('n')));
     sheet.patientPage()->addressEdit()->setPlainText(QString(520, QLatin1Char('a')));
     EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText().size(), 500);
     sheet.reject();
@@ -75,23 +80,27 @@ TEST_F(PatientSheet, OkStoresEveryPageInItsPlace) {
         EXPECT_EQ(sheet.result(), QDialog::Accepted);
     }
     EXPECT_EQ(state.record.patientName, "\xCD\xF5\xB7\xBC"); // GBK of 王芳
-    EXPECT_EQ(stored("PATIENT DATA", "Name"), "\xCD\xF5\xB7\xBC");
-    // A cleared address stores count 0 and leaves the old lines.
-    EXPECT_EQ(stored("PATIENT DATA", "Addr Count"), "0");
-    EXPECT_EQ(stored("PATIENT DATA", "Addr1"), "Road 1");
-    // Single-line fields never write a line break.
+    const struct {
+        const char *section, *key, *value;
+    } values[] = {
+        {"PATIENT DATA", "Name", "\xCD\xF5\xB7\xBC"},
+        {"PATIENT DATA", "Addr Count", "0"}, // a cleared address leaves the old lines
+        {"PATIENT DATA", "Addr1", "Road 1"},
+        {"TEST 2", "ReferringPhys", "Dr A"}, // single-line fields never write a line break
+        {"TEST 2", "Medications Count", "3"},
+        {"TEST 2", "Medications1", "aspirin"},
+        {"TEST 2", "Medications3", "night: none"},
+        {"TEST 2", "InterprettingPhys", "Dr B"},
+        {"TEST 2", "Comments Count", "2"},
+        {"TEST 2", "Comments2", "c2"},
+        {"TEST 2", "Clinical Interp Count", "1"},
+        {"TEST 2", "Clinical Interp1", "normal"},
+    };
+    for (const auto& v : values)
+        EXPECT_EQ(stored(v.section, v.key), v.value) << v.key;
     const std::string phone = stored("PATIENT DATA", "Phone");
     EXPECT_EQ(phone.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(phone.substr(0, 2), "12");
-    EXPECT_EQ(stored("TEST 2", "ReferringPhys"), "Dr A");
-    EXPECT_EQ(stored("TEST 2", "Medications Count"), "3");
-    EXPECT_EQ(stored("TEST 2", "Medications1"), "aspirin");
-    EXPECT_EQ(stored("TEST 2", "Medications3"), "night: none");
-    EXPECT_EQ(stored("TEST 2", "InterprettingPhys"), "Dr B");
-    EXPECT_EQ(stored("TEST 2", "Comments Count"), "2");
-    EXPECT_EQ(stored("TEST 2", "Comments2"), "c2");
-    EXPECT_EQ(stored("TEST 2", "Clinical Interp Count"), "1");
-    EXPECT_EQ(stored("TEST 2", "Clinical Interp1"), "normal");
     EXPECT_NE(ReadFileBytes(path).find(firstTest), std::string::npos); // as it was
     CEditPatientDataDlg again(state.record);
     EXPECT_EQ(again.medicationPage()->medicationEdit()->lines(),

@@ -94,6 +94,7 @@ TEST_F(ViewTest, ARightClickCommentIsStoredAndOneLeftAsItWasIsNotWritten) {
 
     QTest::mouseMove(view.get(), QPoint(440, 400));
     WhenShown<CommentDialog>([](CommentDialog* d) {
+        EXPECT_EQ(d->editor()->maxLength(), 30);
         d->editor()->setText(QStringLiteral("dizzy"));
         d->accept();
     });

@@ -97,8 +97,12 @@ TEST_F(ChartDisplayTest, BandEditsKeepTheLowerLimitAtMostTheUpperOne) {
     RecordingPaintDevice device(view->size());
     QPainter painter(&device);
     charts().paint(painter);
-    for (const auto& t : device.texts())
-        EXPECT_TRUE(repaints[2][0].toRect().contains(t.position.toPoint())) << t.text.toStdString();
+    for (const auto& t : device.texts()) {
+        const QFontMetrics fm(t.font);
+        const QRect drawn(t.position.toPoint() - QPoint(0, fm.ascent()),
+                          QSize(fm.horizontalAdvance(t.text), fm.height()));
+        EXPECT_TRUE(repaints[2][0].toRect().contains(drawn)) << t.text.toStdString();
+    }
 }
 
 TEST_F(ChartDisplayTest, OpeningARecordStartsFromAllReadingsAndTheDefaultBands) {

@@ -92,6 +92,11 @@ TEST_F(ReadingsTable, EnterKeepsTheTypedCommentEscapeTheOldOneAndCancelWritesNot
     EXPECT_EQ(cell(0, 9), QStringLiteral("new"));
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), 0);
+    QLineEdit* editor = openCommentEditor(2);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QString(30, QLatin1Char('x')));
+    EXPECT_EQ(editor->text().size(), 25);
+    QTest::keyClick(editor, Qt::Key_Escape);
     clickCell(1, 0);
     dialog->reject();
     EXPECT_EQ(ReadFileBytes(path), before);
