@@ -123,17 +123,12 @@ TEST(ClinicalDipping, WithoutNightReadingsNothingNightlyIsComputed) {
     const auto test =
         MakeTest(8 * 60, k0700, k2200, {Reading(150, 90, 70, 0), Reading(140, 85, 70, 60)});
     const ClinicalSummary s = Summarise(*test);
-    EXPECT_FALSE(s.dipping.systolicRatio);
-    EXPECT_FALSE(s.dipping.systolicPercent);
-    EXPECT_FALSE(s.dipping.diastolicPercent);
-    EXPECT_FALSE(s.dipping.dippingClass);
-    EXPECT_FALSE(s.hypertensive[2]);
-    EXPECT_FALSE(s.isolatedNocturnal);
-    EXPECT_FALSE(s.meansOf(ClinicalPeriod::Night).systolic);
-    EXPECT_FALSE(s.morningSurge.sleepTrough);
-    EXPECT_FALSE(s.morningSurge.prewaking);
-    EXPECT_FALSE(s.systolic.sdNight);
-    EXPECT_FALSE(s.systolic.wsd);
+    const Dipping& d = s.dipping;
+    EXPECT_FALSE(d.systolicRatio || d.systolicPercent || d.diastolicPercent || d.dippingClass);
+    EXPECT_FALSE(s.hypertensive[2] || s.isolatedNocturnal ||
+                 s.meansOf(ClinicalPeriod::Night).systolic);
+    EXPECT_FALSE(s.morningSurge.sleepTrough || s.morningSurge.prewaking);
+    EXPECT_FALSE(s.systolic.sdNight || s.systolic.wsd);
     EXPECT_TRUE(s.systolic.sdDay);
 }
 
@@ -171,34 +166,27 @@ TEST(ClinicalMorningSurge, SetsAroundTheWakeUpInstantOfAnAwakeTimeOf0630) {
     }
 }
 
-TEST(ClinicalVariability, WeightedSdOfAFifteenHourDay) {
+TEST(ClinicalVariability, WeightedSdArvAndAasiOfAFifteenHourDay) {
     // Awake 07:00 to 22:00: 15 hours awake, 9 asleep. Day systolic 120, 130, 140 (SD 10),
     // night 100, 104, 108 (SD 4): (10 x 15 + 4 x 9) / 24 = 7.75. 24 hours: mean 117,
-    // squared deviations 1246 over 5.
+    // squared deviations 1246 over 5. Systolic steps 10, 10, 40, 4, 4: ARV 68 / 5; diastolic
+    // 80, 80, 80, 70, 70, 70: ARV 10 / 5. AASI: n = 6, Σx = 702, Σy = 450, Σxy = 53040,
+    // Σx² = 83380; slope = (6·53040 − 702·450) / (6·83380 − 702²) = 2340 / 7476.
     const auto test = MakeTest(8 * 60, k0700, k2200,
                                {Reading(120, 80, 70, 0), Reading(130, 80, 70, 60),
                                 Reading(140, 80, 70, 120), Reading(100, 70, 60, 15 * 60),
                                 Reading(104, 70, 60, 16 * 60), Reading(108, 70, 60, 17 * 60)});
-    const Variability v = Summarise(*test).systolic;
+    const ClinicalSummary s = Summarise(*test);
+    const Variability& v = s.systolic;
     EXPECT_DOUBLE_EQ(*v.sdDay, 10.0);
     EXPECT_DOUBLE_EQ(*v.sdNight, 4.0);
     EXPECT_DOUBLE_EQ(*v.wsd, 7.75);
     EXPECT_DOUBLE_EQ(*v.sd24h, std::sqrt(1246.0 / 5));
     EXPECT_DOUBLE_EQ(*v.cv24h, std::sqrt(1246.0 / 5) / 117 * 100);
-}
-
-TEST(ClinicalVariability, ArvAndAasiOfAHandMadeSeries) {
-    // Systolic 120, 130, 125, 140: steps 10, 5, 15, ARV 10. Diastolic 80, 78, 85, 85: steps
-    // 2, 7, 0, ARV 3. Regression: n = 4, Σx = 515, Σy = 328, Σxy = 42265, Σx² = 66525;
-    // slope = (4·42265 − 515·328) / (4·66525 − 515²) = 140 / 875 = 0.16, AASI 0.84.
-    const auto test = MakeTest(8 * 60, k0700, k2200,
-                               {Reading(120, 80, 70, 0), Reading(130, 78, 70, 30),
-                                Reading(125, 85, 70, 60), Reading(140, 85, 70, 90)});
-    const ClinicalSummary s = Summarise(*test);
-    EXPECT_DOUBLE_EQ(*s.systolic.arv, 10.0);
-    EXPECT_DOUBLE_EQ(*s.diastolic.arv, 3.0);
-    EXPECT_DOUBLE_EQ(*s.aasi, 1 - 0.16);
-
+    EXPECT_DOUBLE_EQ(*v.arv, 68.0 / 5);
+    EXPECT_DOUBLE_EQ(*s.diastolic.arv, 2.0);
+    EXPECT_DOUBLE_EQ(*s.aasi, 1 - 2340.0 / 7476);
+    // Equal systolic values have no regression line: no AASI.
     const auto flat =
         MakeTest(8 * 60, k0700, k2200, {Reading(120, 80, 70, 0), Reading(120, 70, 70, 30)});
     EXPECT_FALSE(Summarise(*flat).aasi);

@@ -47,10 +47,9 @@ TEST_F(ComputeStatisticsTest, TiesGoToTheLaterReading) {
     sets.awake = SetOf({Reading(150, 90), Reading(130, 85), Reading(150, 95), Reading(130, 88)});
     sets.included = sets.awake;
     Run();
-    EXPECT_EQ(stats.awake[Q::Systolic].maxIndex, 2);
-    EXPECT_EQ(stats.awake[Q::Systolic].minIndex, 3);
-    EXPECT_EQ(stats.awake[Q::Diastolic].maxIndex, 2);
-    EXPECT_EQ(stats.awake[Q::Diastolic].minIndex, 1);
+    const QuantitySummary &sys = stats.awake[Q::Systolic], &dia = stats.awake[Q::Diastolic];
+    EXPECT_EQ((std::array{sys.maxIndex, sys.minIndex, dia.maxIndex, dia.minIndex}),
+              (std::array{2, 3, 2, 1}));
 }
 
 TEST_F(ComputeStatisticsTest, MeansAreUnroundedFloatsAndTheTotalCountsEveryReading) {
@@ -76,12 +75,9 @@ TEST_F(ComputeStatisticsTest, EachPeriodIsJudgedAgainstItsOwnThresholds) {
     sets.included = SetOf(
         {Reading(140, 90), Reading(141, 91), Reading(130, 85), Reading(130, 85), Reading(120, 80)});
     Run();
-    EXPECT_EQ(stats.awakeSysOver, 1);
-    EXPECT_EQ(stats.awakeDiaOver, 1);
-    EXPECT_EQ(stats.asleepSysOver, 1);
-    EXPECT_EQ(stats.asleepDiaOver, 1);
-    EXPECT_EQ(stats.daySysOver, 2);
-    EXPECT_EQ(stats.dayDiaOver, 2);
+    EXPECT_EQ((std::array{stats.awakeSysOver, stats.awakeDiaOver, stats.asleepSysOver,
+                          stats.asleepDiaOver, stats.daySysOver, stats.dayDiaOver}),
+              (std::array{1, 1, 1, 1, 2, 2}));
     EXPECT_EQ(stats.thresholds.asleepSys, 120);
     EXPECT_DOUBLE_EQ(LoadPercent(stats.daySysOver, stats.includedCount), 40.0);
 }
