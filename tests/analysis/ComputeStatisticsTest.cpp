@@ -67,18 +67,19 @@ TEST_F(ComputeStatisticsTest, MeansAreUnroundedFloatsAndTheTotalCountsEveryReadi
 }
 
 TEST_F(ComputeStatisticsTest, EachPeriodIsJudgedAgainstItsOwnThresholds) {
-    record->thresholds = BpThresholds{140, 120, 90, 80};
+    // Asleep systolic 125 rather than the default 120, so the copy kept with the figures shows.
+    record->thresholds = BpThresholds{140, 125, 90, 80};
     // Awake: 140/90 sits on the thresholds (not over), 141/91 is over both.
     sets.awake = SetOf({Reading(140, 90), Reading(141, 91), Reading(130, 85)});
-    // Asleep: 130/85 is over both asleep thresholds, 120/80 is on them.
-    sets.asleep = SetOf({Reading(130, 85), Reading(120, 80)});
+    // Asleep: 130/85 is over both asleep thresholds, 125/80 is on them.
+    sets.asleep = SetOf({Reading(130, 85), Reading(125, 80)});
     sets.included = SetOf(
-        {Reading(140, 90), Reading(141, 91), Reading(130, 85), Reading(130, 85), Reading(120, 80)});
+        {Reading(140, 90), Reading(141, 91), Reading(130, 85), Reading(130, 85), Reading(125, 80)});
     Run();
     EXPECT_EQ((std::array{stats.awakeSysOver, stats.awakeDiaOver, stats.asleepSysOver,
                           stats.asleepDiaOver, stats.daySysOver, stats.dayDiaOver}),
               (std::array{1, 1, 1, 1, 2, 2}));
-    EXPECT_EQ(stats.thresholds.asleepSys, 120);
+    EXPECT_EQ(stats.thresholds.asleepSys, 125);
     EXPECT_DOUBLE_EQ(LoadPercent(stats.daySysOver, stats.includedCount), 40.0);
 }
 
