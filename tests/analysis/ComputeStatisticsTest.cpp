@@ -10,14 +10,9 @@ using Bins = std::vector<std::pair<int, int>>;
 
 class ComputeStatisticsTest : public ::testing::Test {
   protected:
-    void SetUp() override { record = std::make_unique<PatientRecord>(); }
+    void Run() { ComputeStatistics(*record, sets, stats); }
 
-    const BpStatistics& Run() {
-        ComputeStatistics(*record, sets, stats);
-        return stats;
-    }
-
-    std::unique_ptr<PatientRecord> record;
+    std::unique_ptr<PatientRecord> record = std::make_unique<PatientRecord>();
     ReadingSets sets;
     BpStatistics stats;
 };

@@ -67,20 +67,15 @@ TEST_F(ReadingSetStatsTest, EmptySetGivesZerosAndNoTimes) {
     EXPECT_EQ(stats.histogram(Q::Systolic), std::vector<double>(13, 0.0));
 }
 
-TEST_F(ReadingSetStatsTest, LoadFractionsKeepTheLimitsInsideTheBand) {
-    // Band 100-140: 150 above, 90 below, 100, 120 and 140 within.
-    Compute(
-        {Reading(90, 80), Reading(100, 80), Reading(120, 80), Reading(140, 80), Reading(150, 80)});
-    stats.computeLoadFractions(Q::Systolic, 140, 100);
-    const auto& f = stats.loadFractions(Q::Systolic);
-    EXPECT_DOUBLE_EQ(f.above, 0.2);
-    EXPECT_DOUBLE_EQ(f.within, 0.6);
-    EXPECT_DOUBLE_EQ(f.below, 0.2);
-}
-
-TEST_F(ReadingSetStatsTest, HistogramBinsAreOpenBelowClosedAboveAndNeverPastTheLastBin) {
+TEST_F(ReadingSetStatsTest, LoadBandsHoldTheirLimitsHistogramBinsAreOpenBelowClosedAbove) {
     Compute({Reading(80, 70), Reading(90, 70), Reading(91, 70), Reading(200, 70), Reading(205, 70),
              Reading(210, 70), Reading(211, 70)});
+    // Band 90-200: 80 below; 90, 91 and 200 within; 205, 210 and 211 above.
+    stats.computeLoadFractions(Q::Systolic, 200, 90);
+    const auto& f = stats.loadFractions(Q::Systolic);
+    EXPECT_DOUBLE_EQ(f.above, 3.0 / 7);
+    EXPECT_DOUBLE_EQ(f.within, 3.0 / 7);
+    EXPECT_DOUBLE_EQ(f.below, 1.0 / 7);
     // (80, 210] by 10: 13 bins. 80 and 211 are outside; 90 in bin 0, 91 in bin 1, 200 in
     // bin 11, 205 and 210 in bin 12.
     stats.computeHistogram(Q::Systolic, 80, 210, 10);

@@ -19,8 +19,6 @@ std::unique_ptr<TestRecord> SecondTest() {
 } // namespace
 
 TEST(SleepPeriods, SlotTextsHaveHoursWithoutLeadingZero) {
-    EXPECT_EQ(SleepPeriods::SlotText(0), "0:00");
-    EXPECT_EQ(SleepPeriods::SlotText(1), "0:30");
     EXPECT_EQ(SleepPeriods::SlotText(14), "7:00");
     EXPECT_EQ(SleepPeriods::SlotText(47), "23:30");
     EXPECT_EQ(SleepPeriods::SlotText(48), "");

@@ -325,7 +325,6 @@ TEST_F(ReportPages, ClinicalSummaryPageShowsTheFiguresOfTheDialog) {
     for (const Text& t : device.texts())
         if (Top(t) >= 36 * 60) paragraph += t.text;
     EXPECT_EQ(paragraph.remove(' '), QString(texts.interpretation).remove(' '));
-    EXPECT_TRUE(texts.interpretation.contains(QStringLiteral("ACC/AHA 2017")));
 
     // On a narrow page the table columns give way to wider texts: none runs into the next.
     RecordingPaintDevice narrow(QSize(450, H));
