@@ -114,6 +114,30 @@ TEST_F(ReportPages, PatientDataRowsFollowTheAddressAndMedicationLines) {
     EXPECT_TRUE(hasLine({1700, 4020, 100, 4020}));
 }
 
+TEST_F(ReportPages, HeadingUnderlinesStayBelowTheirTextInEitherFontOrder) {
+    // At 600 dpi on this page the large font (96 px) is taller than a row (60 px): the layout's
+    // underline one row below the heading's top would cross the text.
+    load(MakeTest(420, 420, 1320, {Reading(120, 80)}));
+    for (const bool cjkFirst : {false, true}) {
+        ReportContext c = context();
+        c.style = ReportStyle::ForResolution(600, 96, cjkFirst);
+        draw(PageKinds::Demographics, c);
+        for (const char* heading : {"患者统计", "目前用药情况", "医师诊断"}) {
+            const std::vector<Text> found = device.textsEqualTo(QString::fromUtf8(heading));
+            ASSERT_EQ(found.size(), 1u) << heading;
+            // Its underline: the horizontal line from the same x nearest to its baseline.
+            const QLineF* underline = nullptr;
+            for (const auto& l : device.lines())
+                if (l.line.y1() == l.line.y2() && l.line.x1() == found[0].position.x() &&
+                    (!underline || std::abs(l.line.y1() - found[0].position.y()) <
+                                       std::abs(underline->y1() - found[0].position.y())))
+                    underline = &l.line;
+            ASSERT_NE(underline, nullptr) << heading;
+            EXPECT_GT(underline->y1(), found[0].position.y()) << heading << cjkFirst;
+        }
+    }
+}
+
 TEST_F(ReportPages, HeaderAndDataRowsWithFailedValuesAsDashesAndTheirClockTime) {
     // From 07:00: a failed reading at 07:05, an excluded one, 120/120 at 07:35, one at 12:30.
     load(MakeTest(420, 420, 1320,
