@@ -5,6 +5,7 @@
 
 #include "CIniDocument.h"
 #include "PageKinds.h"
+#include "ThresholdRules.h"
 
 namespace {
 
@@ -205,7 +206,7 @@ bool ConfigStore::deleteAllUsers() {
 
 namespace {
 
-BpThresholds ThresholdsOf(const CIniDocument& doc, const std::string& section) {
+BpThresholds StoredThresholdsOf(const CIniDocument& doc, const std::string& section) {
     const BpThresholds defaults;
     BpThresholds t;
     t.awakeSys = doc.GetInt(section, kAwakeSys, defaults.awakeSys);
@@ -213,6 +214,14 @@ BpThresholds ThresholdsOf(const CIniDocument& doc, const std::string& section) {
     t.awakeDia = doc.GetInt(section, kAwakeDia, defaults.awakeDia);
     t.asleepDia = doc.GetInt(section, kAsleepDia, defaults.asleepDia);
     return t;
+}
+
+// Thresholds the thresholds page would refuse never reach the analysis (the trend scale
+// computes with them): the whole set gives way to the defaults, as the page's Defaults button
+// would set them.
+BpThresholds ThresholdsOf(const CIniDocument& doc, const std::string& section) {
+    const BpThresholds stored = StoredThresholdsOf(doc, section);
+    return CheckThresholds(stored) == ThresholdCheck::Accepted ? stored : BpThresholds{};
 }
 
 } // namespace
@@ -229,6 +238,10 @@ BpThresholds ConfigStore::currentThresholds() const {
 
 BpThresholds ConfigStore::CurrentThresholdsIn(const CIniDocument& doc) {
     return ThresholdsOf(doc, doc.GetString(kPreviousConfig, kCurrentConfig, kNoString));
+}
+
+BpThresholds ConfigStore::StoredCurrentThresholdsIn(const CIniDocument& doc) {
+    return StoredThresholdsOf(doc, doc.GetString(kPreviousConfig, kCurrentConfig, kNoString));
 }
 
 bool ConfigStore::writeThresholds(const std::string& section, const BpThresholds& t) {

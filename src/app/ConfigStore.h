@@ -114,7 +114,10 @@ class ConfigStore {
     BpThresholds currentThresholds() const;
     // The current configuration's thresholds from a store the caller opened (and will not
     // write), for readers that must leave the file untouched.
+    // Thresholds the thresholds page would refuse give the defaults.
     static BpThresholds CurrentThresholdsIn(const CIniDocument& doc);
+    // The four values as the file holds them (missing keys give the defaults), unchecked.
+    static BpThresholds StoredCurrentThresholdsIn(const CIniDocument& doc);
     bool writeThresholds(const std::string& section, const BpThresholds& thresholds);
 
     // "Guideline" of the current configuration, whose thresholds judge the clinical summary:

@@ -88,7 +88,7 @@ std::string ReadThresholds(const std::optional<std::string>& configPath, BpThres
     if (!IsRegularFile(*configPath)) return *configPath + ": not a configuration file";
     const CIniDocument doc(*configPath);
     if (!doc.isReadable()) return *configPath + ": cannot read the configuration file";
-    const BpThresholds stored = ConfigStore::CurrentThresholdsIn(doc);
+    const BpThresholds stored = ConfigStore::StoredCurrentThresholdsIn(doc);
     // Thresholds the thresholds page would refuse never reach the analysis.
     switch (CheckThresholds(stored)) {
     case ThresholdCheck::Accepted:

@@ -6,8 +6,7 @@ namespace {
 
 int Position(const CIniDocument& doc, const std::string& section, const char* key, int fallback,
              int entries) {
-    const int value = doc.GetInt(section, key, fallback);
-    return value >= 0 && value < entries ? value : fallback;
+    return doc.GetIntInRange(section, key, 0, entries - 1, fallback);
 }
 
 } // namespace

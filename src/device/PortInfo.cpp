@@ -17,13 +17,6 @@ void AddOnce(std::vector<std::string>& list, const std::string& path) {
 
 } // namespace
 
-std::string PortInfo::PortNameFromFriendlyName(const std::string& friendly) {
-    const auto open = friendly.rfind('(');
-    if (open == std::string::npos || open < 1 || friendly.empty() || friendly.back() != ')')
-        return {};
-    return friendly.substr(open + 1, friendly.size() - open - 2);
-}
-
 void PortInfo::complete() {
     if (friendlyName.empty()) friendlyName = portName;
     if (!description.empty()) return;

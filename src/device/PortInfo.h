@@ -11,9 +11,6 @@ struct PortInfo {
     int usb = 0;              // 1 when the port sits on a USB device
     std::string description;
 
-    // The text between "(" and ")" of a friendly name, taken only when "(" is not the first
-    // character and ")" is the last one; empty otherwise.
-    static std::string PortNameFromFriendlyName(const std::string& friendlyName);
     // Fills the gaps: no friendly name takes the port name; no description takes the
     // friendly name, cut before " (" when the friendly name ends with ")".
     void complete();

@@ -24,7 +24,6 @@ void UploadWorker::run() {
     const std::string extra = m_job.extraPorts.toStdString();
     Relay relay(*this);
     UploadSession session(
-        link.channel(), [extra] { return PortDiscovery::candidates(extra); }, relay,
-        DeviceTiming::System());
+        link.channel(), [extra] { return PortDiscovery::candidates(extra); }, relay, m_job.timing);
     m_outcome = session.run(m_job.plan);
 }

@@ -15,6 +15,7 @@ class UploadWorker : public QThread {
         MeasurementPlan plan;
         QString extraPorts;
         QString tracePath;
+        DeviceTiming timing = DeviceTiming::System();
     };
 
     explicit UploadWorker(Job job, QObject* parent = nullptr);

@@ -268,6 +268,12 @@ int CIniDocument::GetInt(const std::string& section, const std::string& key,
     return AtoI(span.chunk->text.substr(span.valueBegin, span.valueEnd - span.valueBegin));
 }
 
+int CIniDocument::GetIntInRange(const std::string& section, const std::string& key, int low,
+                                int high, int defaultValue) const {
+    const int value = GetInt(section, key, defaultValue);
+    return value >= low && value <= high ? value : defaultValue;
+}
+
 void CIniDocument::AppendSection(const std::string& section, const std::string& line) {
     if (!m_chunks.empty()) {
         Chunk& last = m_chunks.back();

@@ -36,6 +36,10 @@ class CIniDocument {
     std::string GetString(const std::string& section, const std::string& key,
                           const std::string& defaultText) const;
     int GetInt(const std::string& section, const std::string& key, int defaultValue) const;
+    // GetInt held to low ... high: a value outside reads as the default, as a missing key does,
+    // so a damaged number never reaches the caller's arithmetic.
+    int GetIntInRange(const std::string& section, const std::string& key, int low, int high,
+                      int defaultValue) const;
     // True when the text holds a header for the section.
     bool HasSection(const std::string& section) const;
 

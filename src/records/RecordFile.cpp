@@ -19,8 +19,9 @@ void LoadTest(const CIniDocument& doc, const BpThresholds& thresholds, PatientRe
     test.beginDateText =
         CutGbk(doc.GetString(sec, "TestBeginDate", "no String"), kMaxDateTextBytes);
     test.endDateText = CutGbk(doc.GetString(sec, "TestEndDate", "no String"), kMaxDateTextBytes);
-    test.hourBegin = doc.GetInt(sec, "HourBegin", 0);
-    test.minBegin = doc.GetInt(sec, "MinBegin", 0);
+    // Numbers outside their ranges read as missing ones, before any arithmetic on them.
+    test.hourBegin = doc.GetIntInRange(sec, "HourBegin", 0, 23, 0);
+    test.minBegin = doc.GetIntInRange(sec, "MinBegin", 0, 59, 0);
     test.startMinuteOfDay = test.hourBegin * 60 + test.minBegin;
 
     int count = doc.GetInt(sec, "Count", 0);
@@ -39,11 +40,12 @@ void LoadTest(const CIniDocument& doc, const BpThresholds& thresholds, PatientRe
     record.patientId = CutGbk(doc.GetString(kPatientSection, "ID", kNoString), kMaxIdBytes);
     record.patientName = CutGbk(doc.GetString(kPatientSection, "Name", kNoString), kMaxNameBytes);
 
-    test.yearBegin = doc.GetInt(sec, "YearBegin", 0);
-    test.monthBegin = doc.GetInt(sec, "MonthBegin", 0);
-    test.dayBegin = doc.GetInt(sec, "DayBegin", 0);
-    test.awakeStartMinute = doc.GetInt(sec, "Awake Time", 14) * 30;
-    test.asleepStartMinute = doc.GetInt(sec, "Asleep Time", 44) * 30;
+    test.yearBegin = doc.GetIntInRange(sec, "YearBegin", 0, 9999, 0);
+    test.monthBegin = doc.GetIntInRange(sec, "MonthBegin", 1, 12, 0);
+    test.dayBegin = doc.GetIntInRange(sec, "DayBegin", 1, 31, 0);
+    // Half-hour slots 0 ... 47; missing: 7:00 and 22:00.
+    test.awakeStartMinute = doc.GetIntInRange(sec, "Awake Time", 0, 47, 14) * 30;
+    test.asleepStartMinute = doc.GetIntInRange(sec, "Asleep Time", 0, 47, 44) * 30;
 
     record.thresholds = thresholds;
     record.isLoaded = 1;

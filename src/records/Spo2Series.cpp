@@ -58,15 +58,18 @@ Spo2ReadResult ReadSpo2Series(const CIniDocument& doc, Spo2Series& series) {
         return Spo2ReadResult::Damaged;
     const std::uint32_t length = HexField(pack.data() + pack.size() - 8, 8);
     if (length > kMaxSpo2Seconds) return Spo2ReadResult::Damaged;
-    // The records must not overlap the trailer.
+    // The records must not overlap the trailer, and hold nothing but hexadecimal digits: a
+    // record with anything else in it was damaged as surely as a bad trailer.
     if (static_cast<std::size_t>(count) * 12 + 8 > pack.size()) return Spo2ReadResult::Damaged;
+    if (!AllHex(pack.data(), count * 12)) return Spo2ReadResult::Damaged;
 
-    series.year = doc.GetInt(section, "YearBegin", 0);
-    series.month = doc.GetInt(section, "MonthBegin", 0);
-    series.day = doc.GetInt(section, "DayBegin", 0);
-    series.hour = doc.GetInt(section, "HourBegin", 0);
-    series.minute = doc.GetInt(section, "MinBegin", 0);
-    series.second = doc.GetInt(section, "SecBegin", 0);
+    // The start is only shown and counted on from; numbers outside their ranges read as 0.
+    series.year = doc.GetIntInRange(section, "YearBegin", 0, 9999, 0);
+    series.month = doc.GetIntInRange(section, "MonthBegin", 1, 12, 0);
+    series.day = doc.GetIntInRange(section, "DayBegin", 1, 31, 0);
+    series.hour = doc.GetIntInRange(section, "HourBegin", 0, 23, 0);
+    series.minute = doc.GetIntInRange(section, "MinBegin", 0, 59, 0);
+    series.second = doc.GetIntInRange(section, "SecBegin", 0, 59, 0);
     series.spo2.assign(length, 0);
     series.pulse.assign(length, 0);
 

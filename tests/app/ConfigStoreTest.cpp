@@ -145,17 +145,27 @@ TEST_F(ConfigStoreTest, StartUpKeepsTheFolderAndThePageSelectionAndSwitchesBackT
     EXPECT_EQ(Get("Config family", "Data Page"), "0");
 }
 
-TEST_F(ConfigStoreTest, ThresholdsDefaultPerMissingKeyAndFollowTheCurrentConfig) {
+// Accepted: systolic 50 ... 280, diastolic 40 ... 240, each systolic above its diastolic; a
+// missing key reads as its default, and a set the thresholds page would refuse gives way to
+// all four defaults (140, 120, 90, 80).
+TEST_F(ConfigStoreTest,
+       ThresholdsDefaultPerMissingKeyOrAsAWholeWhenRefusedAndFollowTheCurrentConfig) {
     EXPECT_EQ(store.currentSection(), "no string");
     EXPECT_EQ(store.currentThresholds().awakeSys, 140);
     WriteFileBytes(store.filePath(),
                    "[Previous Config]\r\nCurrent Config=Config X\r\n"
-                   "[Config X]\r\nAwake Sys Thresh=150\r\nAsleep Dia Thresh=75\r\n");
-    const BpThresholds t = store.currentThresholds();
-    EXPECT_EQ(t.awakeSys, 150);
+                   "[Config X]\r\nAwake Sys Thresh=280\r\nAsleep Dia Thresh=40\r\n");
+    BpThresholds t = store.currentThresholds();
+    EXPECT_EQ(t.awakeSys, 280);
     EXPECT_EQ(t.asleepSys, 120);
     EXPECT_EQ(t.awakeDia, 90);
-    EXPECT_EQ(t.asleepDia, 75);
+    EXPECT_EQ(t.asleepDia, 40);
+    WriteFileBytes(store.filePath(),
+                   "[Previous Config]\r\nCurrent Config=Config X\r\n"
+                   "[Config X]\r\nAwake Sys Thresh=280\r\nAsleep Sys Thresh=281\r\n");
+    t = store.currentThresholds();
+    EXPECT_EQ(t.awakeSys, 140);
+    EXPECT_EQ(t.asleepSys, 120);
 
     ASSERT_TRUE(store.writeThresholds("Config X", BpThresholds{135, 115, 85, 70}));
     const BpThresholds back = store.thresholds("Config X");

@@ -1,10 +1,10 @@
-// abpm-cli download and upload against tools/recorder-sim.
+// abpm-cli download and upload against tools/recorder-sim: the command's own exit statuses,
+// messages and options.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <filesystem>
 
-#include "CIniDocument.h"
-#include "ChildProcess.h"
 #include "SimulatedRecorder.h"
 #include "TempDir.h"
 
@@ -12,158 +12,110 @@ namespace {
 
 class CliLinkTest : public ::testing::Test {
   protected:
-    // Runs abpm-cli with the arguments; standard input is not a terminal, so no question is
-    // asked.
-    int Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), ABPM_CLI);
-        ChildProcess cli(args);
-        const int status = cli.wait(60000);
-        out = cli.out();
-        err = cli.err();
-        return status;
+    // Runs abpm-cli with the words and then the extra arguments; its standard input is no
+    // terminal, so no question is asked.
+    int Cli(const std::string& words, const std::vector<std::string>& extra = {}) {
+        QProcess cli;
+        cli.start(ABPM_CLI, Arguments(Words(words)) << Arguments(extra));
+        if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit) return -1;
+        out = cli.readAllStandardOutput().toStdString();
+        err = cli.readAllStandardError().toStdString();
+        return cli.exitCode();
     }
-    std::vector<std::string> RecordFiles() {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
-            if (e.path().extension() == ".awp") names.push_back(e.path().string());
-        std::sort(names.begin(), names.end());
-        return names;
+    std::size_t RecordFiles(const std::string& folder) {
+        std::size_t files = 0;
+        for (const auto& e : std::filesystem::directory_iterator(folder))
+            files += e.path().extension() == ".awp";
+        return files;
     }
 
     TempDir dir;
     std::string out, err;
 };
 
-TEST_F(CliLinkTest, DownloadOfAllMemoriesWritesEveryReadingAndPrintsThePaths) {
-    const std::vector<std::vector<SimReading>> memories{
-        VariedMemory(255, 3), {}, VariedMemory(17, 9)};
-    WriteFileBytes(dir.file("readings.txt"), ReadingsFile(memories));
-    SimulatedRecorder recorder({"--readings", dir.file("readings.txt"), "--baud", "0"});
-
-    ASSERT_EQ(Cli({"download", "--port", recorder.port(), "--user", "all", "--out", dir.path(),
-                   "--trace", dir.file("trace.txt")}),
+TEST_F(CliLinkTest, DownloadOfAllMemoriesPrintsEachSavedPathAndTracesEveryByte) {
+    SimulatedRecorder recorder({"--generate", "3,0,2", "--baud", "0"});
+    ASSERT_EQ(Cli("download --user all --port " + recorder.port() + " --out " + dir.path() +
+                  " --trace " + dir.file("trace.txt")),
               0)
         << err;
-    const std::vector<std::string> files = RecordFiles();
-    ASSERT_EQ(files.size(), 2u);
-    EXPECT_NE(out.find("File was saved : \"" + files[0] + "\"\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("user 2 has no blood-pressure data\n"), std::string::npos);
-    EXPECT_NE(out.find("File was saved : \"" + files[1] + "\"\n"), std::string::npos);
-    for (std::size_t f = 0; f < 2; ++f) {
-        const std::vector<SimReading>& sent = memories[f * 2];
-        CIniDocument doc(files[f]);
-        ASSERT_EQ(doc.GetInt("TEST 1", "Count", 0), static_cast<int>(sent.size()));
-        for (std::size_t i = 0; i < sent.size(); ++i)
-            EXPECT_EQ(doc.GetString("TEST 1", std::to_string(i + 1), ""), sent[i].expectedText());
-    }
-    // The trace holds the command, its echo and every received byte.
+    std::vector<std::string> lines;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        if (e.path().extension() == ".awp")
+            lines.push_back("File was saved : \"" + e.path().string() + "\"\n");
+    ASSERT_EQ(lines.size(), 2u);
+    for (const std::string& line : lines)
+        EXPECT_NE(out.find(line), std::string::npos) << out;
+    EXPECT_NE(out.find("user 2 has no blood-pressure data\n"), std::string::npos) << out;
+    // 1 echo + 3 headers of 2 + 5 records of 12, each byte read on its own.
     const std::string trace = ReadFileBytes(dir.file("trace.txt"));
     EXPECT_NE(trace.find(" tx 14\n"), std::string::npos);
     std::size_t received = 0;
     for (std::size_t p = trace.find(" rx "); p != std::string::npos; p = trace.find(" rx ", p + 1))
         if (trace.compare(p, 6, " rx - ") != 0) ++received;
-    EXPECT_EQ(received, 3271u); // every byte was read on its own
+    EXPECT_EQ(received, 67u);
 }
 
-TEST_F(CliLinkTest, AnEmptyMemoryEndsWithStatusFour) {
-    SimulatedRecorder recorder({"--generate", "5,0,0", "--baud", "0"});
-    EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--user", "2", "--out", dir.path()}), 4);
-    EXPECT_NE(err.find("no blood-pressure data received"), std::string::npos);
-    EXPECT_TRUE(RecordFiles().empty());
-}
-
-TEST_F(CliLinkTest, ASilentRecorderEndsWithStatusThreeAfterTheRetries) {
-    SimulatedRecorder recorder({"--silent"});
-    EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--retries", "1", "--out", dir.path()}),
-              3);
-    EXPECT_NE(err.find("retrying"), std::string::npos);
-    EXPECT_NE(err.find("no recorder answered on " + recorder.port()), std::string::npos);
-    // Two rounds of one probe each.
-    recorder.process().wait(0);
-    EXPECT_TRUE(RecordFiles().empty());
-}
-
-TEST_F(CliLinkTest, AMissingOutputFolderIsBadInputAndNothingIsAsked) {
-    SimulatedRecorder recorder({"--generate", "2,0,0", "--baud", "0"});
-    EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--out", dir.file("missing")}), 2);
-    EXPECT_NE(err.find("no such folder"), std::string::npos);
-    EXPECT_EQ(recorder.nextEvent(300), "");
-}
-
-// Memories of 3 readings each: the stream is the echo at 0, then per memory the user byte,
-// the count and 36 record bytes, so memory 2 begins at 39 and memory 3 at 77; 115 bytes.
-TEST_F(CliLinkTest, EveryLostByteOnTheLineEndsWithItsOwnStatus) {
+// The memories of "--generate 3,3,3": the stream is the echo at 0, then per memory the user
+// byte, the count and 36 record bytes, so memory 2 begins at 39 and memory 3 at 77; 115 bytes.
+TEST_F(CliLinkTest, EachDownloadFaultEndsWithItsOwnStatusAndMessage) {
     struct Row {
-        const char* option; // --drop or --cut
-        const char* position;
+        const char* sim;  // options of the simulated recorder
+        const char* args; // after "download"; PORT and DIR stand for the terminal and a folder
         int status;
-        std::size_t files;
-        int sent;         // what the simulator counted as sent
         const char* says; // in what abpm-cli printed
+        std::size_t files;
+        int sent; // bytes the simulator sent for the command; -1: no download asked
     };
+    const char* const all = "--port PORT --out DIR --user all";
     const std::vector<Row> rows{
         // The user byte 11 arrives where the echo of 14 should.
-        {"--drop", "0", 3, 0, 114, "did not echo the command (it sent 0x11)"},
+        {"--drop 0", all, 3, "did not echo the command (it sent 0x11)", 0, 114},
         // Memory 2's count is read as its user byte.
-        {"--drop", "39", 7, 1, 114, "unknown user byte 0x03 where user 2's memory"},
+        {"--drop 39", all, 7, "unknown user byte 0x03 where user 2's memory", 1, 114},
         // Inside memory 2: its readings 2 and 3 are read a byte late, memory 3's header too.
-        {"--drop", "50", 7, 2, 114, "2 reading(s) were read out of step"},
+        {"--drop 50", all, 7, "2 reading(s) were read out of step", 2, 114},
         // The very last byte: the last reading waits for it in vain.
-        {"--drop", "114", 6, 3, 114, "user 3, 2 of 3 readings received whole"},
-        {"--cut", "77", 6, 2, 77, "not downloaded: user 3"},
+        {"--drop 114", all, 6, "user 3, 2 of 3 readings received whole", 3, 114},
+        {"--cut 77", all, 6, "not downloaded: user 3", 2, 77},
+        // Memory 2 of "--generate 3,0,3": echo, user byte and a count of 0.
+        {"--generate 3,0,3", "--port PORT --out DIR --user 2", 4, "no blood-pressure data received",
+         0, 3},
+        {"--silent", "--port PORT --out DIR --retries 1", 3,
+         "no recorder answered on PORT, retrying", 0, -1},
+        {"--silent", "--port DIR/ttyNONE --out DIR", 3, "no such port: DIR/ttyNONE", 0, -1},
+        // Nothing is sent when the folder is missing.
+        {"", "--port PORT --out DIR/missing", 2, "no such folder", 0, -1},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.option) + " " + row.position);
         TempDir folder;
-        SimulatedRecorder recorder(
-            {"--generate", "3,3,3", "--baud", "0", row.option, row.position});
-        EXPECT_EQ(
-            Cli({"download", "--port", recorder.port(), "--user", "all", "--out", folder.path()}),
-            row.status)
-            << out << err;
-        EXPECT_NE((out + err).find(row.says), std::string::npos) << out << err;
-        EXPECT_EQ(recorder.nextEvent(),
-                  "download 14 memories 3 sent " + std::to_string(row.sent) + " bytes");
-        std::size_t files = 0;
-        for (const auto& e : std::filesystem::directory_iterator(folder.path()))
-            files += e.path().extension() == ".awp";
-        EXPECT_EQ(files, row.files);
+        SimulatedRecorder recorder(Words(std::string("--generate 3,3,3 --baud 0 ") + row.sim));
+        const auto fill = [&](std::string text) {
+            for (auto at = text.find("PORT"); at != std::string::npos; at = text.find("PORT"))
+                text.replace(at, 4, recorder.port());
+            for (auto at = text.find("DIR"); at != std::string::npos; at = text.find("DIR"))
+                text.replace(at, 3, folder.path());
+            return text;
+        };
+        SCOPED_TRACE(row.args + std::string(" / ") + row.sim);
+        EXPECT_EQ(Cli("download " + fill(row.args)), row.status) << out << err;
+        EXPECT_NE((out + err).find(fill(row.says)), std::string::npos) << out << err;
+        const std::string command = row.status == 4 ? "12 memories 1" : "14 memories 3";
+        EXPECT_EQ(recorder.nextEvent(row.sent < 0 ? 300 : 20000),
+                  row.sent < 0
+                      ? ""
+                      : "download " + command + " sent " + std::to_string(row.sent) + " bytes");
+        EXPECT_EQ(RecordFiles(folder.path()), row.files);
     }
-}
-
-TEST_F(CliLinkTest, AMissingPortIsNamedAsSuch) {
-    EXPECT_EQ(Cli({"download", "--port", dir.file("ttyNONE"), "--out", dir.path()}), 3);
-    EXPECT_NE(err.find("no such port: " + dir.file("ttyNONE")), std::string::npos) << err;
-    EXPECT_EQ(err.find("no recorder answered"), std::string::npos) << err;
 }
 
 TEST_F(CliLinkTest, UploadOfAnAmbulatoryPlanSendsTheChosenValues) {
     SimulatedRecorder recorder({"--baud", "4800", "--plan-out", dir.file("plan.bin")});
-    ASSERT_EQ(Cli({"upload",
-                   "--port",
-                   recorder.port(),
-                   "--kind",
-                   "0",
-                   "--name",
-                   "Li Si",
-                   "--id",
-                   "ID7",
-                   "--awake",
-                   "06:30",
-                   "--asleep",
-                   "23:00",
-                   "--awake-interval",
-                   "15",
-                   "--asleep-interval",
-                   "none",
-                   "--special-start",
-                   "12:00",
-                   "--special-end",
-                   "13:30",
-                   "--special-interval",
-                   "10",
-                   "--display",
-                   "off"}),
+    ASSERT_EQ(Cli("upload --port " + recorder.port() +
+                      " --kind 0 --id ID7 --awake 06:30 --asleep 23:00 --awake-interval 15 "
+                      "--asleep-interval none --special-start 12:00 --special-end 13:30 "
+                      "--special-interval 10 --display off",
+                  {"--name", "Li Si"}),
               0)
         << err;
     EXPECT_EQ(recorder.nextEvent(), "upload AA received 70 of 70 bytes acknowledged 70");
@@ -175,40 +127,28 @@ TEST_F(CliLinkTest, UploadOfAnAmbulatoryPlanSendsTheChosenValues) {
     EXPECT_EQ(plan.substr(53, 16), expected);
 }
 
-TEST_F(CliLinkTest, UploadOfAMonitoringPlanSetsTheClock) {
-    SimulatedRecorder recorder({"--baud", "4800", "--plan-out", dir.file("plan.bin")});
-    ASSERT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "2", "--name", "Wu", "--id", "9",
-                   "--clock", "2024-02-29 07:08:09"}),
-              0)
-        << err;
-    const std::string plan = ReadFileBytes(dir.file("plan.bin"));
-    ASSERT_EQ(plan.size(), 71u);
-    EXPECT_EQ(plan.substr(41, 7), (std::string{0x07, '\xE8', 2, 29, 7, 8, 9}));
-    EXPECT_EQ(plan[70], 0x52);
-}
-
-TEST_F(CliLinkTest, ALateAcknowledgementStillCompletesTheUpload) {
-    SimulatedRecorder recorder({"--baud", "0", "--late-ack", "3:400"});
-    EXPECT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "1", "--name", "A", "--id", "1"}),
+TEST_F(CliLinkTest, UploadOfAMonitoringPlanSetsTheClockEvenWithALateAcknowledgement) {
+    SimulatedRecorder recorder(
+        {"--baud", "0", "--late-ack", "3:400", "--plan-out", dir.file("plan.bin")});
+    ASSERT_EQ(Cli("upload --kind 2 --name Wu --id 9 --port " + recorder.port(),
+                  {"--clock", "2024-02-29 07:08:09"}),
               0)
         << err;
     EXPECT_EQ(recorder.nextEvent(), "upload 55 received 71 of 71 bytes acknowledged 71");
+    const std::string plan = ReadFileBytes(dir.file("plan.bin"));
+    ASSERT_EQ(plan.size(), 71u);
+    EXPECT_EQ(plan.substr(41, 7), (std::string{0x07, '\xE8', 2, 29, 7, 8, 9}));
 }
 
-TEST_F(CliLinkTest, BadPlanOptionsAreRefusedBeforeAnythingIsSent) {
+TEST_F(CliLinkTest, BadOptionsAreRefusedBeforeAnythingIsSent) {
     SimulatedRecorder recorder({"--baud", "0"});
-    EXPECT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "1", "--name", "A", "--id", "1",
-                   "--awake", "07:15"}),
-              2);
-    EXPECT_NE(err.find("--awake"), std::string::npos);
-    EXPECT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "1", "--name", "", "--id", "1"}),
-              2);
-    EXPECT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "0", "--name",
-                   std::string(30, 'x'), "--id", "1"}),
-              2);
-    EXPECT_EQ(Cli({"upload", "--port", recorder.port(), "--kind", "2", "--name", "A", "--id", "1"}),
-              2);
-    EXPECT_EQ(Cli({"download", "--port", recorder.port(), "--user", "5"}), 2);
+    const std::string port = " --port " + recorder.port();
+    EXPECT_EQ(Cli("upload --kind 1 --name A --id 1 --awake 07:15" + port), 2);
+    EXPECT_EQ(Cli("upload --kind 1 --id 1" + port, {"--name", ""}), 2);
+    EXPECT_EQ(Cli("upload --kind 0 --id 1 --name " + std::string(30, 'x') + port), 2);
+    EXPECT_EQ(Cli("upload --kind 2 --name A --id 1" + port), 2);
+    EXPECT_NE(err.find("--clock"), std::string::npos) << err;
+    EXPECT_EQ(Cli("download --user 5" + port), 2);
     EXPECT_EQ(recorder.nextEvent(300), "");
 }
 

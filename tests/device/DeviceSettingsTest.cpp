@@ -12,69 +12,41 @@ class DeviceSettingsTest : public ::testing::Test {
     std::string config = dir.file("OblCofig.ini");
 };
 
-TEST_F(DeviceSettingsTest, MissingKeysGiveTheDialogDefaults) {
+TEST_F(DeviceSettingsTest, MissingKeysAndPositionsOutsideTheirListsGiveTheDialogDefaults) {
+    // The special lists have 49 entries, the others fewer.
+    WriteFileBytes(config,
+                   "[Config family]\r\nAwake Time=48\r\nSpecial End=48\r\nAsleep Span=-1\r\n");
     const PlanChoices c = DeviceSettings(config, "Config family").loadPlan();
-    EXPECT_EQ(c.patientName, "");
-    EXPECT_EQ(c.patientId, "");
-    EXPECT_EQ(c.awakeTime, 14);
-    EXPECT_EQ(c.awakeSpan, 1);
-    EXPECT_EQ(c.asleepTime, 44);
-    EXPECT_EQ(c.asleepSpan, 5);
-    EXPECT_EQ(c.specialStart, 0);
-    EXPECT_EQ(c.specialEnd, 0);
-    EXPECT_EQ(c.specialSpan, 0);
-    EXPECT_EQ(c.startKey, 0);
-    EXPECT_EQ(c.display, 0);
+    // 07:00 is slot 14, 22:00 slot 44; 5 minutes is entry 1, 30 minutes entry 5.
+    EXPECT_EQ(
+        (std::vector<int>{c.awakeTime, c.awakeSpan, c.asleepTime, c.asleepSpan, c.specialStart,
+                          c.specialEnd, c.specialSpan, c.startKey, c.display}),
+        (std::vector<int>{14, 1, 44, 5, 0, 48, 0, 0, 0}));
+    EXPECT_EQ(c.patientName + c.patientId, "");
 }
 
 TEST_F(DeviceSettingsTest, SavedChoicesGoUnderTheirKeysInTheGivenSection) {
-    PlanChoices c;
-    c.patientName = "\xC0\xEE"; // GBK bytes are kept as they are
-    c.patientId = "X1";
-    c.awakeTime = 12;
-    c.asleepSpan = 9;
-    c.specialStart = 3;
-    c.display = 1;
+    // Name (GBK bytes kept as they are), identifier, then the list positions in key order.
+    const PlanChoices c{"\xC0\xEE", "X1", 12, 2, 40, 9, 3, 7, 4, 0, 1};
     ASSERT_TRUE(DeviceSettings(config, "Config ward").savePlan(c));
 
-    CIniDocument doc(config);
-    EXPECT_EQ(doc.GetString("Config ward", "PatientName", ""), "\xC0\xEE");
-    EXPECT_EQ(doc.GetString("Config ward", "PatientID", ""), "X1");
-    EXPECT_EQ(doc.GetInt("Config ward", "Awake Time", -1), 12);
-    EXPECT_EQ(doc.GetInt("Config ward", "Awake Span", -1), 1);
-    EXPECT_EQ(doc.GetInt("Config ward", "Asleep Time", -1), 44);
-    EXPECT_EQ(doc.GetInt("Config ward", "Asleep Span", -1), 9);
-    EXPECT_EQ(doc.GetInt("Config ward", "Special Start", -1), 3);
-    EXPECT_EQ(doc.GetInt("Config ward", "Special End", -1), 0);
-    EXPECT_EQ(doc.GetInt("Config ward", "Special Span", -1), 0);
-    EXPECT_EQ(doc.GetInt("Config ward", "Start Key", -1), 0);
-    EXPECT_EQ(doc.GetInt("Config ward", "Display", -1), 1);
+    const CIniDocument doc(config);
+    const std::vector<std::pair<const char*, std::string>> keys{
+        {"PatientName", "\xC0\xEE"}, {"PatientID", "X1"},   {"Awake Time", "12"},
+        {"Awake Span", "2"},         {"Asleep Time", "40"}, {"Asleep Span", "9"},
+        {"Special Start", "3"},      {"Special End", "7"},  {"Special Span", "4"},
+        {"Start Key", "0"},          {"Display", "1"}};
+    for (const auto& [key, value] : keys)
+        EXPECT_EQ(doc.GetString("Config ward", key, "missing"), value) << key;
     EXPECT_EQ(doc.GetString("Config family", "Awake Time", "none"), "none");
 }
 
-TEST_F(DeviceSettingsTest, APositionOutsideItsListFallsBackToTheDefault) {
-    {
-        CIniDocument doc(config);
-        doc.WriteInt("Config family", "Awake Time", 48);
-        doc.WriteInt("Config family", "Special End", 48);
-        doc.WriteInt("Config family", "Asleep Span", -1);
-    }
-    const PlanChoices c = DeviceSettings(config, "Config family").loadPlan();
-    EXPECT_EQ(c.awakeTime, 14);
-    EXPECT_EQ(c.specialEnd, 48); // the special lists have 49 entries
-    EXPECT_EQ(c.asleepSpan, 5);
-}
-
 TEST_F(DeviceSettingsTest, LinkKeysOfTheSection) {
-    EXPECT_EQ(DeviceSettings(config, "Config ward").extraPorts(), "");
-    {
-        CIniDocument doc(config);
-        doc.WriteString("Config ward", "Extra Ports", "/dev/pts/4;/dev/ttyS9");
-        doc.WriteInt("Config ward", "Trace Port", 1);
-    }
-    const DeviceSettings ward(config, "Config ward");
-    EXPECT_EQ(ward.extraPorts(), "/dev/pts/4;/dev/ttyS9");
-    EXPECT_TRUE(ward.tracePort());
+    WriteFileBytes(config,
+                   "[Config ward]\r\nExtra Ports=/dev/pts/4;/dev/ttyS9\r\nTrace Port=1\r\n");
+    EXPECT_EQ(DeviceSettings(config, "Config ward").extraPorts(), "/dev/pts/4;/dev/ttyS9");
+    EXPECT_TRUE(DeviceSettings(config, "Config ward").tracePort());
+    EXPECT_EQ(DeviceSettings(config, "Config family").extraPorts(), "");
     EXPECT_FALSE(DeviceSettings(config, "Config family").tracePort());
 }
 

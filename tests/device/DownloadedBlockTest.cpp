@@ -7,8 +7,6 @@
 
 namespace {
 
-using Quality = DownloadedBlock::Quality;
-
 DeviceRecord Record(const RawReading& r, std::size_t received = DeviceRecord::kSize) {
     DeviceRecord::Bytes bytes{};
     const std::vector<std::uint8_t> raw = RecordBytes(r);
@@ -18,59 +16,81 @@ DeviceRecord Record(const RawReading& r, std::size_t received = DeviceRecord::kS
 }
 
 // RawReading's defaults are 120/80 mmHg, pulse 72, mean 95 on 2010-03-15 10:00.
-RawReading At(int year, int month, int day, int hour, int minute) {
+RawReading At(int year, int month, int day, int hour = 10, int minute = 0) {
     return {.year = year, .month = month, .day = day, .hour = hour, .minute = minute};
 }
 
-TEST(DownloadedBlock, RecordsWithImpossibleTimesAreDamaged) {
+TEST(DownloadedBlock, ReadingTextOfARecordAfterAGoodFirstOne) {
     struct Case {
         const char* what;
-        RawReading reading;
-        Quality quality;
+        RawReading first, second;
+        const char* text; // of the second, in its groups: T1-2, S, D, pulse, M, T3-6, error
     };
-    // Each case follows a good first record at 2010-03-15 10:00.
+    // A failed reading keeps pulse (0x48) and error, S, D and M are 0. A damaged record (an
+    // impossible time) is failed at the offset of the good one before it, 0 here. Each date
+    // case starts just before its impossible date, which the C library would otherwise turn
+    // into a time a day or so later and take as good.
+    const char* const failed = "00 0000 00 48 00 0000 00 0000000";
+    const RawReading start; // 2010-03-15 10:00
     const std::vector<Case> cases{
-        {"next minute", At(2010, 3, 15, 10, 1), Quality::Good},
-        {"month 13", At(2010, 13, 15, 10, 0), Quality::Damaged},
-        {"month 0", At(2010, 0, 15, 10, 0), Quality::Damaged},
-        {"day 0", At(2010, 3, 0, 10, 0), Quality::Damaged},
-        {"31 April", At(2010, 4, 31, 10, 0), Quality::Damaged},
-        {"29 February of a common year", At(2010, 2, 29, 10, 0), Quality::Damaged},
-        {"hour 24", At(2010, 3, 15, 24, 0), Quality::Damaged},
-        {"minute 60", At(2010, 3, 15, 10, 60), Quality::Damaged},
-        {"a minute before the start", At(2010, 3, 15, 9, 59), Quality::Damaged},
-        {"seven days after the start", At(2010, 3, 22, 10, 0), Quality::Good},
-        {"seven days and a minute after", At(2010, 3, 22, 10, 1), Quality::Damaged},
+        {"S above 270 counts as 0, so S > M fails", start, {.systolic = 300}, failed},
+        {"S of 270 is kept", start, {.systolic = 270}, "00 010E 50 48 5F 0000 00 0000000"},
+        {"M above S", start, {.mean = 130}, failed},
+        {"M not above D", start, {.mean = 80}, failed},
+        {"error byte as received", start, {.error = 9}, "00 0078 50 48 5F 0000 09 0000000"},
+        {"next minute", start, {.minute = 1}, "00 0078 50 48 5F 0001 00 0000000"},
+        {"a day and a minute", start, {.day = 16, .minute = 1}, "00 0078 50 48 5F 1441 00 0000000"},
+        {"seven days: 010080", start, {.day = 22}, "01 0078 50 48 5F 0080 00 0000000"},
+        {"seven days and a minute", start, {.day = 22, .minute = 1}, failed},
+        {"a minute before the start", start, {.hour = 9, .minute = 59}, failed},
+        {"hour 24", start, {.hour = 24}, failed},
+        {"minute 60", start, {.minute = 60}, failed},
+        {"29 February of a common year", At(2010, 2, 28), At(2010, 2, 29), failed},
+        {"29 February of a leap year", At(2012, 2, 28), At(2012, 2, 29),
+         "00 0078 50 48 5F 1440 00 0000000"},
+        {"31 April", At(2010, 4, 30), At(2010, 4, 31), failed},
+        {"day 0", At(2010, 2, 28), At(2010, 3, 0), failed},
+        {"month 13", At(2010, 12, 31), At(2010, 13, 1), failed},
+        {"month 0", At(2009, 12, 31), At(2010, 0, 31), failed},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         DownloadedBlock block(1, 2, 0);
-        block.add(Record(At(2010, 3, 15, 10, 0)));
-        block.add(Record(c.reading));
-        EXPECT_EQ(block.qualities().back(), c.quality);
+        block.add(Record(c.first));
+        block.add(Record(c.second));
+        EXPECT_EQ(block.readingTexts().at(1), Grouped(c.text)) << c.what;
     }
-    // 29 February exists in a leap year.
-    DownloadedBlock leap(1, 2, 0);
-    leap.add(Record(At(2012, 2, 28, 23, 0)));
-    leap.add(Record(At(2012, 2, 29, 1, 0)));
-    EXPECT_EQ(leap.qualities().back(), Quality::Good);
 }
 
 TEST(DownloadedBlock, DamagedReadingsAreFailedAtThePreviousGoodTimeAndTheTestStartsAtTheFirstGood) {
-    DownloadedBlock block(1, 6, 0);
-    block.add(Record(At(2010, 15, 3, 10, 0)));    // damaged before any good record
-    block.add(Record(At(2010, 3, 15, 10, 0)));    // first good: the start
-    block.add(Record(At(2010, 3, 15, 10, 15)));   // good, 15 minutes
-    block.add(Record(At(2003, 3, 15, 10, 30)));   // years before the start: damaged
-    block.add(Record(At(2010, 3, 15, 10, 45)));   // good, 45 minutes
-    block.add(Record(At(2010, 3, 15, 11, 0), 7)); // five bytes never came
-    EXPECT_EQ(block.count(Quality::Damaged), 2);
-    EXPECT_EQ(block.count(Quality::Incomplete), 1);
+    DownloadedBlock block(2, 6, 0);
+    block.add(Record(At(2010, 15, 5, 9, 0)));    // damaged before any good record
+    block.add(Record(At(2010, 3, 5, 9, 7)));     // first good: the start
+    block.add(Record(At(2010, 3, 5, 9, 22)));    // good, 15 minutes
+    block.add(Record(At(2003, 3, 5, 9, 37)));    // years before the start: damaged
+    block.add(Record(At(2010, 3, 5, 9, 52)));    // good, 45 minutes
+    block.add(Record(At(2010, 3, 5, 10, 7), 7)); // five bytes never came
+    EXPECT_EQ(block.count(DownloadedBlock::Quality::Damaged), 2);
+    EXPECT_EQ(block.count(DownloadedBlock::Quality::Incomplete), 1);
 
     TempDir dir;
     ASSERT_TRUE(block.writeTo(dir.file("r.awp")));
-    EXPECT_EQ(CIniDocument(dir.file("r.awp")).GetString("TEST 1", "TestBeginDate", ""),
-              "15/3/2010 10:00");
+    // The header comes from the first good record: day first, the minute with two digits.
+    const CIniDocument doc(dir.file("r.awp"));
+    const std::vector<std::array<std::string, 3>> header{
+        {"PATIENT DATA", "Name", "num2"},
+        {"PATIENT DATA", "ID", "02"},
+        {"PATIENT DATA", "Count", "6"},
+        {"PATIENT DATA", "Test Count", "1"},
+        {"TEST 1", "TestBeginDate", "5/3/2010 9:07"},
+        {"TEST 1", "YearBegin", "2010"},
+        {"TEST 1", "MonthBegin", "3"},
+        {"TEST 1", "DayBegin", "5"},
+        {"TEST 1", "HourBegin", "9"},
+        {"TEST 1", "MinBegin", "7"},
+        {"TEST 1", "Count", "6"},
+        {"TEST 1", "AMU", "VELORA07"}};
+    for (const auto& [section, key, value] : header)
+        EXPECT_EQ(doc.GetString(section, key, "missing"), value) << key;
     // Offsets "%06d" at characters 0-1 and 12-15; 120/80 mmHg, pulse 72, mean 95 when good.
     const std::vector<std::string> expected{
         Grouped("00 0000 00 48 00 0000 00 0000000"), // failed, offset 0 (no good one before)

@@ -16,4 +16,12 @@ struct FakeTiming {
 };
 
 // A UTC calendar time (the tests run with TZ=UTC).
-std::time_t UtcTime(int year, int month, int day, int hour, int minute, int second = 0);
+inline std::time_t UtcTime(int year, int month, int day, int hour, int minute) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    return timegm(&t);
+}

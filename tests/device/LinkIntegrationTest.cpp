@@ -1,83 +1,60 @@
-// The real serial channel against tools/recorder-sim on a pseudo-terminal.
+// The protocols over the real serial channel against tools/recorder-sim on a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <filesystem>
 
-#include "CIniDocument.h"
 #include "DownloadSession.h"
+#include "FakeTiming.h"
+#include "RecorderScript.h"
 #include "SerialChannel.h"
 #include "SimulatedRecorder.h"
 #include "TempDir.h"
+#include "TestObservers.h"
 #include "UploadSession.h"
 
 namespace {
 
-struct QuietDownload : DownloadObserver {
-    int questions = 0;
-    std::vector<std::string> messages;
-    void progress(int, int) override {}
-    bool retryAfterNoDevice(const std::vector<PortFault>&) override {
-        ++questions;
-        return false;
-    }
-    void noData() override { messages.push_back("no data"); }
-    void userHasNoData(int user) override { messages.push_back("empty " + std::to_string(user)); }
-    void unknownUserByte(int, std::uint8_t) override { messages.push_back("unknown"); }
-    void fileSaved(const SavedMemory& m) override {
-        messages.push_back("saved " + std::to_string(m.damaged + m.incomplete));
-    }
-    void nothingIntact(int, int) override { messages.push_back("nothing"); }
-    std::string folderAfterFailedSave(const std::string&, int) override { return {}; }
-    bool discardUnsaved(int, int) override { return true; }
-    void linkLost(const LinkLoss&) override { messages.push_back("lost"); }
-    void outOfStep() override { messages.push_back("out of step"); }
-};
-
-struct QuietUpload : UploadObserver {
-    int questions = 0;
-    void progress(int, int) override {}
-    bool retryAfterNoDevice(const std::vector<PortFault>&) override {
-        ++questions;
-        return false;
-    }
-};
-
-// The readings of a record file against what the simulator was given.
-void ExpectReadings(const std::string& path, const std::vector<SimReading>& sent) {
-    CIniDocument doc(path);
-    ASSERT_EQ(doc.GetInt("TEST 1", "Count", -1), static_cast<int>(sent.size()));
-    for (std::size_t i = 0; i < sent.size(); ++i)
-        EXPECT_EQ(doc.GetString("TEST 1", std::to_string(i + 1), "missing"), sent[i].expectedText())
-            << "reading " << i + 1;
+std::vector<std::string> ExpectedTexts(const std::vector<SimReading>& sent) {
+    std::vector<std::string> texts;
+    for (const SimReading& r : sent)
+        texts.push_back(r.expectedText());
+    return texts;
 }
 
+// The clock is fixed (the files are 0u1003151230.awp); pauses are not needed here.
 class LinkIntegrationTest : public ::testing::Test {
   protected:
-    DeviceTiming timing{[] { return std::time(nullptr); }, [](int) {}};
+    DownloadOutcome Download(int selection, const SimulatedRecorder& recorder) {
+        DownloadSession session(
+            channel,
+            [&] {
+                return std::vector<std::string>{"/dev/no-such-port", recorder.port()};
+            },
+            told, clock.timing());
+        const DownloadOutcome outcome = session.run(selection, dir.path());
+        saved = session.savedFiles();
+        return outcome;
+    }
+
+    FakeTiming clock{UtcTime(2010, 3, 15, 12, 30), {}};
     TempDir dir;
     SerialChannel channel;
+    DownloadTold told;
+    std::vector<std::string> saved;
 };
 
-TEST_F(LinkIntegrationTest, DownloadsThreeMemoriesLineByLine) {
+TEST_F(LinkIntegrationTest, DownloadsThreeMemoriesByteByByte) {
     const std::vector<std::vector<SimReading>> memories{
         VariedMemory(255, 0), {}, VariedMemory(17, 5)};
     WriteFileBytes(dir.file("readings.txt"), ReadingsFile(memories));
     SimulatedRecorder recorder({"--readings", dir.file("readings.txt"), "--baud", "0"});
-    QuietDownload observer;
-    // A missing port first: probing goes on to the recorder.
-    DownloadSession session(
-        channel,
-        [&] {
-            return std::vector<std::string>{"/dev/no-such-port", recorder.port()};
-        },
-        observer, timing);
 
-    ASSERT_EQ(session.run(4, dir.path()), DownloadOutcome::Completed);
-    EXPECT_EQ(observer.messages, (std::vector<std::string>{"saved 0", "empty 2", "saved 0"}));
-    ASSERT_EQ(session.savedFiles().size(), 2u);
-    ExpectReadings(session.savedFiles()[0], memories[0]);
-    ExpectReadings(session.savedFiles()[1], memories[2]);
+    ASSERT_EQ(Download(4, recorder), DownloadOutcome::Completed);
+    EXPECT_EQ(told.messages,
+              (std::vector<std::string>{"saved 011003151230.awp d0 i0", "user 2 empty",
+                                        "saved 031003151230.awp d0 i0"}));
+    EXPECT_EQ(ReadingTexts(saved.at(0)), ExpectedTexts(memories[0]));
+    EXPECT_EQ(ReadingTexts(saved.at(1)), ExpectedTexts(memories[2]));
     // 1 echo + 3 headers of 2 + 272 records of 12
     EXPECT_EQ(recorder.nextEvent(), "download 14 memories 3 sent 3271 bytes");
     EXPECT_FALSE(channel.isOpen());
@@ -87,25 +64,18 @@ TEST_F(LinkIntegrationTest, APacedDownloadArrivesWhole) {
     const std::vector<std::vector<SimReading>> memories{{}, VariedMemory(30, 2)};
     WriteFileBytes(dir.file("readings.txt"), ReadingsFile(memories));
     SimulatedRecorder recorder({"--readings", dir.file("readings.txt"), "--baud", "9600"});
-    QuietDownload observer;
-    DownloadSession session(
-        channel, [&] { return std::vector<std::string>{recorder.port()}; }, observer, timing);
-    ASSERT_EQ(session.run(2, dir.path()), DownloadOutcome::Completed);
-    ExpectReadings(session.savedFiles().at(0), memories[1]);
+    ASSERT_EQ(Download(2, recorder), DownloadOutcome::Completed);
+    EXPECT_EQ(ReadingTexts(saved.at(0)), ExpectedTexts(memories[1]));
 }
 
 TEST_F(LinkIntegrationTest, UploadDeliversTheExactPlanBytes) {
     SimulatedRecorder recorder({"--baud", "4800", "--plan-out", dir.file("plan.bin")});
-    PlanChoices choices;
-    choices.patientName = "Zhang San";
-    choices.patientId = "P-0042";
-    choices.specialStart = 5;
-    choices.specialEnd = 9;
-    const MeasurementPlan plan =
-        MeasurementPlan::Ambulatory(choices, RecorderKind::VeloraAmbulatory, std::time(nullptr));
-    QuietUpload observer;
+    const MeasurementPlan plan = MeasurementPlan::Ambulatory(
+        {.patientName = "Zhang San", .patientId = "P-0042", .specialStart = 5, .specialEnd = 9},
+        RecorderKind::VeloraAmbulatory, std::time(nullptr));
+    UploadTold told;
     UploadSession session(
-        channel, [&] { return std::vector<std::string>{recorder.port()}; }, observer, timing);
+        channel, [&] { return std::vector<std::string>{recorder.port()}; }, told, clock.timing());
 
     ASSERT_EQ(session.run(plan), UploadOutcome::Done);
     EXPECT_EQ(recorder.nextEvent(), "upload 55 received 71 of 71 bytes acknowledged 71");
@@ -116,19 +86,14 @@ TEST_F(LinkIntegrationTest, UploadDeliversTheExactPlanBytes) {
 
 TEST_F(LinkIntegrationTest, ASilentRecorderLeadsToTheNoDevicePath) {
     SimulatedRecorder recorder({"--silent"});
-    QuietDownload download;
-    DownloadSession downloadSession(
-        channel, [&] { return std::vector<std::string>{recorder.port()}; }, download, timing);
-    EXPECT_EQ(downloadSession.run(4, dir.path()), DownloadOutcome::NoDevice);
-    EXPECT_EQ(download.questions, 1);
+    EXPECT_EQ(Download(4, recorder), DownloadOutcome::NoDevice);
+    // The missing candidate is named; the silent recorder is no fault.
+    EXPECT_EQ(told.messages, std::vector<std::string>{"no device, 1 fault(s)"});
 
-    QuietUpload upload;
-    UploadSession uploadSession(
-        channel, [&] { return std::vector<std::string>{recorder.port()}; }, upload, timing);
-    PlanChoices choices;
-    choices.patientName = "A";
-    choices.patientId = "1";
-    EXPECT_EQ(uploadSession.run(MeasurementPlan::Ambulatory(choices, RecorderKind::ZemAbpm, 0)),
+    UploadTold upload;
+    UploadSession session(
+        channel, [&] { return std::vector<std::string>{recorder.port()}; }, upload, clock.timing());
+    EXPECT_EQ(session.run(MeasurementPlan::Ambulatory({}, RecorderKind::ZemAbpm, 0)),
               UploadOutcome::NoDevice);
     EXPECT_EQ(upload.questions, 1);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));

@@ -5,152 +5,95 @@
 
 namespace {
 
-using O = MeasurementPlan;
+using Plan = MeasurementPlan;
 
-PlanChoices Choices() {
-    PlanChoices c;
-    c.patientName = "Wang";
-    c.patientId = "A12";
-    return c;
+std::vector<int> Slice(const Plan::Bytes& b, std::size_t from, std::size_t to) {
+    return std::vector<int>(b.begin() + from, b.begin() + to);
 }
 
-TEST(MeasurementPlan, DefaultTimesAndIntervalsLandAtTheirOffsets) {
-    PlanChoices c = Choices();
-    c.awakeSpan = 3; // "15 分钟"
-    const auto b =
-        O::Ambulatory(c, RecorderKind::VeloraAmbulatory, UtcTime(2010, 3, 15, 12, 30)).bytes();
-    EXPECT_EQ(b[O::kAwakeStart], 7);
-    EXPECT_EQ(b[O::kAwakeStart + 1], 0);
-    EXPECT_EQ(b[O::kAwakeInterval], 15);
-    EXPECT_EQ(b[O::kAsleepStart], 22);
-    EXPECT_EQ(b[O::kAsleepStart + 1], 0);
-    EXPECT_EQ(b[O::kAsleepInterval], 30);
-    EXPECT_EQ(b[O::kConstantOne], 1);
-    EXPECT_EQ(b[O::kConstant24], 0x18);
-    EXPECT_EQ(b[O::kDisplay], 0x01);
-    EXPECT_EQ(b[O::kStartKey], 0x01);
-    EXPECT_EQ(b[O::kReserved], 0);
-    EXPECT_EQ(b[O::kKindByte], 0x51);
-}
-
-TEST(MeasurementPlan, NoneEntriesBecomeFF) {
-    PlanChoices c = Choices();
-    c.awakeSpan = 0;
-    const auto b = O::Ambulatory(c, RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 12, 30)).bytes();
-    EXPECT_EQ(b[63], 0xFF);
-    EXPECT_EQ(b[64], 0xFF);
-    EXPECT_EQ(b[65], 0xFF);
-    EXPECT_EQ(b[66], 0xFF);
-    EXPECT_EQ(b[67], 0xFF);
-    EXPECT_EQ(b[59], 0xFF);
-    EXPECT_EQ(b[70], 0); // kind 0 has no kind byte
-}
-
-TEST(MeasurementPlan, SpecialPeriodAndSwitches) {
-    PlanChoices c = Choices();
-    c.specialStart = 27; // slot 26: 13:00
-    c.specialEnd = 30;   // slot 29: 14:30
-    c.specialSpan = 9;   // 120 minutes
-    c.display = 1;
-    c.startKey = 1;
-    const auto b = O::Ambulatory(c, RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 12, 30)).bytes();
-    EXPECT_EQ(b[63], 13);
-    EXPECT_EQ(b[64], 0);
-    EXPECT_EQ(b[65], 120);
-    EXPECT_EQ(b[66], 14);
-    EXPECT_EQ(b[67], 30);
-    EXPECT_EQ(b[55], 0xFF);
-    EXPECT_EQ(b[56], 0xFF);
+TEST(MeasurementPlan, ChoicesLandAtTheirOffsets) {
+    struct Case {
+        const char* what;
+        PlanChoices choices;
+        std::vector<int> bytes53to69; // worked out from the list positions by hand
+    };
+    const int FF = 0xFF;
+    const std::vector<Case> cases{
+        // 07:00 (slot 14) every 5 minutes, 22:00 (slot 44) every 30, no special period; the
+        // start 12:35 is awake.
+        {"first use", {}, {1, 0x18, 1, 1, 7, 0, 5, 22, 0, 30, FF, FF, FF, FF, FF, 0, 1}},
+        // Slot 13 is 06:30 (every 15 minutes, entry 3), asleep interval "none"; special entries
+        // 27 and 30 are slots 26 and 29, 13:00 and 14:30, every 120 minutes (entry 9); start
+        // key off, display on.
+        {"all set",
+         {"Li", "7", 13, 3, 44, 0, 27, 30, 9, 1, 0},
+         {1, 0x18, 1, FF, 6, 30, 15, 22, 0, FF, 13, 0, 120, 14, 30, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        const Plan plan = Plan::Ambulatory(c.choices, RecorderKind::VeloraAmbulatory,
+                                           UtcTime(2010, 3, 15, 12, 30));
+        EXPECT_EQ(Slice(plan.bytes(), 53, 70), c.bytes53to69) << c.what;
+        EXPECT_EQ(plan.bytes()[70], 0x51) << c.what;
+    }
+    EXPECT_EQ(Plan::Ambulatory({}, RecorderKind::ZemAbpm, 0).bytes()[70], 0); // no kind byte
+    PlanChoices outside;
+    outside.awakeTime = 48; // the lists have 48 entries
+    EXPECT_THROW(Plan::Ambulatory(outside, RecorderKind::ZemAbpm, 0), std::out_of_range);
 }
 
 TEST(MeasurementPlan, ClockAndStartFiveMinutesLaterRollOverTheYear) {
     const auto b =
-        O::Ambulatory(Choices(), RecorderKind::ZemAbpm, UtcTime(2010, 12, 31, 23, 58)).bytes();
+        Plan::Ambulatory({}, RecorderKind::ZemAbpm, UtcTime(2010, 12, 31, 23, 58)).bytes();
     // 2010 = 0x07DA, 2011 = 0x07DB, big-endian.
-    const std::vector<int> now{0x07, 0xDA, 12, 31, 23, 58};
-    const std::vector<int> start{0x07, 0xDB, 1, 1, 0, 3};
-    EXPECT_EQ(std::vector<int>(b.begin() + 41, b.begin() + 47), now);
-    EXPECT_EQ(std::vector<int>(b.begin() + 47, b.begin() + 53), start);
+    EXPECT_EQ(Slice(b, 41, 53), (std::vector<int>{0x07, 0xDA, 12, 31, 23, 58, //
+                                                  0x07, 0xDB, 1, 1, 0, 3}));
 }
 
-TEST(MeasurementPlan, NameAndIdentifierFillTheirFields) {
-    PlanChoices c = Choices();
-    c.patientName = std::string(29, 'N');
-    c.patientId = std::string(10, '9');
-    const auto b = O::Ambulatory(c, RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 12, 30)).bytes();
-    EXPECT_EQ(std::string(b.begin(), b.begin() + 29), std::string(29, 'N'));
-    EXPECT_EQ(b[29], 0);
-    EXPECT_EQ(std::string(b.begin() + 30, b.begin() + 40), std::string(10, '9'));
-    EXPECT_EQ(b[40], 0);
-}
+TEST(MeasurementPlan, TextsFillTheirFieldsWithoutSplittingACharacter) {
+    const auto ambulatory =
+        Plan::Ambulatory({.patientName = std::string(29, 'N'), .patientId = std::string(10, '9')},
+                         RecorderKind::ZemAbpm, 0);
+    EXPECT_EQ(std::string(ambulatory.bytes().begin(), ambulatory.bytes().begin() + 41),
+              std::string(29, 'N') + '\0' + std::string(10, '9') + '\0');
 
-TEST(MeasurementPlan, MonitoringPlanCutsTextsWithoutSplittingACharacter) {
-    const std::string zhang = "\xD5\xC5"; // GBK, two bytes
     std::string name, id;
     for (int i = 0; i < 16; ++i)
-        name += zhang; // 32 bytes
-    for (int i = 0; i < 6; ++i)
-        id += zhang; // 12 bytes
-    const MonitoringClock clock{2024, 2, 29, 23, 59, 58};
-    const MeasurementPlan plan = O::Monitoring(name, id, clock);
-    const auto& b = plan.bytes();
-
+        name += "\xD5\xC5"; // GBK "张", two bytes: 32 bytes in all
+    id = name.substr(0, 12);
+    const Plan monitoring = Plan::Monitoring(name, id, {2024, 2, 29, 23, 59, 58});
+    const auto& b = monitoring.bytes();
     EXPECT_EQ(std::string(b.begin(), b.begin() + 30), name.substr(0, 30));
     // 11 bytes would split the sixth character: five characters and a zero byte.
-    EXPECT_EQ(std::string(b.begin() + 30, b.begin() + 40), id.substr(0, 10));
-    EXPECT_EQ(b[40], 0);
-    const std::vector<int> clockBytes{0x07, 0xE8, 2, 29, 23, 59, 58, 0};
-    EXPECT_EQ(std::vector<int>(b.begin() + 41, b.begin() + 49), clockBytes);
-    for (std::size_t i = 49; i < 70; ++i)
-        EXPECT_EQ(b[i], 0) << "offset " << i;
-    EXPECT_EQ(b[70], 0x52);
-    EXPECT_EQ(plan.sentLength(), 71);
-    EXPECT_EQ(plan.acknowledgeByte(), 0x55);
+    EXPECT_EQ(std::string(b.begin() + 30, b.begin() + 41), id.substr(0, 10) + '\0');
+    // The clock with its second at 47, then zeros up to the kind byte.
+    std::vector<int> rest{0x07, 0xE8, 2, 29, 23, 59, 58};
+    rest.resize(29, 0);
+    rest.push_back(0x52);
+    EXPECT_EQ(Slice(b, 41, 71), rest);
 }
 
-TEST(MeasurementPlan, KindDecidesLengthAndAcknowledgeByte) {
-    EXPECT_EQ(O::Ambulatory(Choices(), RecorderKind::ZemAbpm, 0).sentLength(), 70);
-    EXPECT_EQ(O::Ambulatory(Choices(), RecorderKind::ZemAbpm, 0).acknowledgeByte(), 0xAA);
-    EXPECT_EQ(O::Ambulatory(Choices(), RecorderKind::VeloraAmbulatory, 0).sentLength(), 71);
-    EXPECT_EQ(O::Ambulatory(Choices(), RecorderKind::VeloraAmbulatory, 0).acknowledgeByte(), 0x55);
-}
-
-TEST(MeasurementPlan, PositionsOutsideTheirListsAreRefused) {
-    PlanChoices c = Choices();
-    c.awakeTime = 48;
-    EXPECT_THROW(O::Ambulatory(c, RecorderKind::ZemAbpm, 0), std::out_of_range);
-}
-
-TEST(PeriodCode, StartInsideAwakeWrappingMidnight) {
-    PlanChoices c = Choices();
-    c.awakeTime = 44;  // 22:00
-    c.asleepTime = 14; // 07:00
-    // Measurement starts 5 minutes after the clock: 23:00 and 12:00.
-    EXPECT_EQ(O::Ambulatory(c, RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 22, 55))
-                  .bytes()[O::kPeriodCode],
-              1);
-    EXPECT_EQ(O::Ambulatory(c, RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 11, 55))
-                  .bytes()[O::kPeriodCode],
-              2);
-}
-
-TEST(PeriodCode, ClassifiesTheMeasurementStartNotTheClock) {
+TEST(MeasurementPlan, PeriodCodeOfTheMeasurementStart) {
+    const int h = 60;
+    struct Case {
+        int t, awake, asleep, specialStart, specialEnd, code;
+    };
+    const Case cases[] = {
+        {23 * h, 22 * h, 7 * h, -1, -1, 1}, // awake wrapping midnight
+        {12 * h, 22 * h, 7 * h, -1, -1, 2},
+        {13 * h, 7 * h, 22 * h, 12 * h, 14 * h, 3}, // the special period wins
+        {14 * h, 7 * h, 22 * h, 12 * h, 14 * h, 3}, // its ends are inclusive
+        {15 * h, 7 * h, 22 * h, 12 * h, 14 * h, 1},
+        {3 * h, 7 * h, 22 * h, -1, 14 * h, 2}, // only an end given: no special period
+        {30, 7 * h, 22 * h, 23 * h, 1 * h, 3}, // a special period across midnight
+        {22 * h + 30, 7 * h, 22 * h, 23 * h, 1 * h, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Plan::PeriodCode(c.t, c.awake, c.asleep, c.specialStart, c.specialEnd), c.code)
+            << c.t;
     // Awake from 07:00 to 22:00: the clock at 21:58 is awake, the start at 22:03 is not.
-    EXPECT_EQ(O::Ambulatory(Choices(), RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 21, 58))
-                  .bytes()[O::kPeriodCode],
+    EXPECT_EQ(Plan::Ambulatory({}, RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 21, 58))
+                  .bytes()[Plan::kPeriodCode],
               2);
-}
-
-TEST(PeriodCode, SpecialPeriodWinsAndNeedsBothEnds) {
-    const int a = 7 * 60, b = 22 * 60;
-    EXPECT_EQ(O::PeriodCode(13 * 60, a, b, 12 * 60, 14 * 60), 3);
-    EXPECT_EQ(O::PeriodCode(14 * 60, a, b, 12 * 60, 14 * 60), 3); // ends are inclusive
-    EXPECT_EQ(O::PeriodCode(15 * 60, a, b, 12 * 60, 14 * 60), 1);
-    // Only an end given: no special period (the start bytes say none).
-    EXPECT_EQ(O::PeriodCode(3 * 60, a, b, -1, 14 * 60), 2);
-    // A special period across midnight.
-    EXPECT_EQ(O::PeriodCode(30, a, b, 23 * 60, 60), 3);
-    EXPECT_EQ(O::PeriodCode(22 * 60 + 30, a, b, 23 * 60, 60), 2);
 }
 
 } // namespace

@@ -1,34 +1,21 @@
 #include "ScriptedChannel.h"
 
-void ScriptedChannel::addPort(const std::string& name, Responder responder) {
-    m_ports[name].responder = std::move(responder);
-}
-
-void ScriptedChannel::addRefusingPort(const std::string& name, OpenError error) {
-    m_refusing[name] = std::move(error);
-}
-
-int ScriptedChannel::open(const LineSettings& settings) {
-    m_events.push_back("open " + m_name);
-    m_openError = {};
+int ScriptedChannel::open(const LineSettings& s) {
+    events.push_back("open " + m_name);
     const auto refusing = m_refusing.find(m_name);
-    if (refusing != m_refusing.end()) {
-        m_openError = refusing->second;
-        return -1;
-    }
-    auto it = m_ports.find(m_name);
-    if (it == m_ports.end()) {
-        m_openError = {OpenError::Missing, {}};
-        return -1;
-    }
-    it->second.input.clear();
+    const auto port = m_ports.find(m_name);
+    m_openError = refusing != m_refusing.end() ? refusing->second
+                  : port == m_ports.end()      ? OpenError{OpenError::Missing, {}}
+                                               : OpenError{};
+    if (m_openError.kind != OpenError::None) return -1;
+    port->second.input.clear();
     m_open = true;
-    m_settings = settings;
+    settings = s;
     return 3;
 }
 
 void ScriptedChannel::close() {
-    if (m_open) m_events.push_back("close " + m_name);
+    if (m_open) events.push_back("close " + m_name);
     m_open = false;
 }
 
@@ -44,14 +31,14 @@ int ScriptedChannel::read(std::uint8_t* buffer, std::uint32_t count) {
         buffer[n++] = input.front().byte;
         input.pop_front();
     }
-    if (n < count) ++m_timedOut;
+    if (n < count) ++timedOutReads;
     return static_cast<int>(n);
 }
 
 int ScriptedChannel::write(std::uint32_t count, const std::uint8_t* buffer) {
     if (!m_open) return 0;
     Port& port = m_ports[m_name];
-    std::vector<std::uint8_t>& log = m_written[m_name];
+    std::vector<std::uint8_t>& log = written[m_name];
     for (std::uint32_t i = 0; i < count; ++i) {
         if (port.responder)
             for (const Answer& a : port.responder(buffer[i], log))

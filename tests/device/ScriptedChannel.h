@@ -21,9 +21,11 @@ class ScriptedChannel : public ByteChannel {
         std::function<std::vector<Answer>(std::uint8_t byte, const std::vector<std::uint8_t>&)>;
 
     // A port that opens; without a responder it never answers. Other names are missing.
-    void addPort(const std::string& name, Responder responder = {});
+    void addPort(const std::string& name, Responder responder = {}) {
+        m_ports[name].responder = std::move(responder);
+    }
     // A port that exists but does not open, for the given reason.
-    void addRefusingPort(const std::string& name, OpenError error);
+    void addRefusingPort(const std::string& name, OpenError error) { m_refusing[name] = error; }
 
     void setPortName(const std::string& name) override { m_name = name; }
     const std::string& portName() const override { return m_name; }
@@ -33,15 +35,13 @@ class ScriptedChannel : public ByteChannel {
     bool isOpen() const override { return m_open; }
     int read(std::uint8_t* buffer, std::uint32_t count) override;
     int write(std::uint32_t count, const std::uint8_t* buffer) override;
-    void note(const std::string& text) override { m_notes.push_back(text); }
+    void note(const std::string& text) override { notes.push_back(text); }
 
-    // What happened, in order: "open NAME", "close NAME".
-    const std::vector<std::string>& events() const { return m_events; }
-    const std::vector<std::uint8_t>& written(const std::string& name) { return m_written[name]; }
-    const LineSettings& lastSettings() const { return m_settings; }
-    int timedOutReads() const { return m_timedOut; }
-    // Lines the protocol left for the trace.
-    const std::vector<std::string>& notes() const { return m_notes; }
+    std::vector<std::string> events; // what happened, in order: "open NAME", "close NAME"
+    std::map<std::string, std::vector<std::uint8_t>> written; // by port
+    LineSettings settings;                                    // of the last open
+    int timedOutReads = 0;
+    std::vector<std::string> notes; // lines the protocol left for the trace
 
   private:
     struct Port {
@@ -51,13 +51,8 @@ class ScriptedChannel : public ByteChannel {
     std::map<std::string, Port> m_ports;
     std::map<std::string, OpenError> m_refusing;
     OpenError m_openError;
-    std::map<std::string, std::vector<std::uint8_t>> m_written;
-    std::vector<std::string> m_events;
-    std::vector<std::string> m_notes;
     std::string m_name;
     bool m_open = false;
-    LineSettings m_settings;
-    int m_timedOut = 0;
 };
 
 // Answers bytes as plain answers without delay.

@@ -1,20 +1,37 @@
 #include "SimulatedRecorder.h"
 
+#include <QDeadlineTimer>
 #include <cstdio>
+#include <sstream>
 #include <stdexcept>
 
-SimulatedRecorder::SimulatedRecorder(std::vector<std::string> options) {
-    options.insert(options.begin(), RECORDER_SIM);
-    options.push_back("--exit-after");
-    options.push_back("120");
-    m_process = std::make_unique<ChildProcess>(options);
-    const auto line = m_process->readLine(10000);
-    if (!line || line->rfind("/dev/", 0) != 0) throw std::runtime_error("recorder-sim: no port");
-    m_port = *line;
+QStringList Arguments(const std::vector<std::string>& args) {
+    QStringList out;
+    for (const std::string& a : args)
+        out << QString::fromStdString(a);
+    return out;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        out.push_back(word);
+    return out;
+}
+
+SimulatedRecorder::SimulatedRecorder(const std::vector<std::string>& options) {
+    m_process.start(RECORDER_SIM, Arguments(options) << "--exit-after"
+                                                     << "120");
+    m_port = nextEvent(10000);
+    if (m_port.rfind("/dev/", 0) != 0) throw std::runtime_error("recorder-sim: no port");
 }
 
 std::string SimulatedRecorder::nextEvent(int timeoutMs) {
-    return m_process->readLine(timeoutMs).value_or("");
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!m_process.canReadLine() && m_process.waitForReadyRead(deadline.remainingTime())) {
+    }
+    return m_process.canReadLine() ? m_process.readLine().trimmed().toStdString() : "";
 }
 
 std::string SimReading::fileLine(int startMinuteOfDay) const {

@@ -1,25 +1,30 @@
 #pragma once
 
-#include <memory>
+#include <QProcess>
 #include <string>
 #include <vector>
-
-#include "ChildProcess.h"
 
 // tools/recorder-sim started for one test: the terminal path is read from its first line.
 class SimulatedRecorder {
   public:
-    explicit SimulatedRecorder(std::vector<std::string> options);
+    explicit SimulatedRecorder(const std::vector<std::string>& options);
+    ~SimulatedRecorder() {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
 
     const std::string& port() const { return m_port; }
     // The next event line ("download ...", "upload ...", "plan written ..."), or "" at the limit.
     std::string nextEvent(int timeoutMs = 20000);
-    ChildProcess& process() { return *m_process; }
 
   private:
-    std::unique_ptr<ChildProcess> m_process;
+    QProcess m_process;
     std::string m_port;
 };
+
+QStringList Arguments(const std::vector<std::string>& args);
+// The blank-separated words of text.
+std::vector<std::string> Words(const std::string& text);
 
 // One reading line of a readings file and the reading text the download must write for it,
 // worked out from the rules: S above 270 counts as 0, S > M > D or all three are 0, the time

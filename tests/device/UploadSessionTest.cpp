@@ -3,137 +3,102 @@
 #include "FakeTiming.h"
 #include "MeasurementPlan.h"
 #include "ScriptedChannel.h"
+#include "TestObservers.h"
 #include "UploadSession.h"
 
 namespace {
 
-struct RecordingObserver : UploadObserver {
-    std::vector<int> acknowledged;
-    int questions = 0;
-    int retriesLeft = 0;
-    void progress(int, int done) override { acknowledged.push_back(done); }
-    bool retryAfterNoDevice(const std::vector<PortFault>&) override {
-        ++questions;
-        return retriesLeft-- > 0;
-    }
-};
+using Answers = std::vector<ScriptedChannel::Answer>;
 
-// A recorder that echoes the handshake byte and acknowledges plan byte i after
-// delays[i] empty reads (-1: never).
-ScriptedChannel::Responder Recorder(std::uint8_t ack, std::map<int, int> delays = {}) {
-    return [ack, delays](std::uint8_t b, const std::vector<std::uint8_t>& before) {
-        if (before.empty()) return b == ack ? Plain({ack}) : std::vector<ScriptedChannel::Answer>{};
-        const int index = static_cast<int>(before.size()) - 1;
-        const auto it = delays.find(index);
-        if (it == delays.end()) return Plain({ack});
-        if (it->second < 0) return std::vector<ScriptedChannel::Answer>{};
-        return std::vector<ScriptedChannel::Answer>{{ack, it->second}};
+// Echoes the handshake and then answers plan byte i (from 0) with the answers of i in
+// script, the acknowledge byte at once when i is not in it.
+ScriptedChannel::Responder Recorder(std::uint8_t ack, std::map<int, Answers> script = {}) {
+    return [ack, script](std::uint8_t b, const std::vector<std::uint8_t>& before) {
+        if (before.empty()) return b == ack ? Plain({ack}) : Answers{};
+        const auto it = script.find(static_cast<int>(before.size()) - 1);
+        return it == script.end() ? Plain({ack}) : it->second;
     };
-}
-
-MeasurementPlan Plan(RecorderKind kind) {
-    PlanChoices c;
-    c.patientName = "Li";
-    c.patientId = "7";
-    return MeasurementPlan::Ambulatory(c, kind, 1268656200); // 2010-03-15 12:30 UTC
 }
 
 class UploadSessionTest : public ::testing::Test {
   protected:
-    UploadOutcome Upload(const MeasurementPlan& plan) {
+    UploadOutcome Upload(const MeasurementPlan& plan, ScriptedChannel::Responder recorder = {}) {
+        channel.addPort("/dev/pts/9", std::move(recorder));
         UploadSession session(
-            channel, [] { return std::vector<std::string>{"/dev/pts/9"}; }, observer,
-            clock.timing());
+            channel, [] { return std::vector<std::string>{"/dev/pts/9"}; }, told, clock.timing());
         const UploadOutcome outcome = session.run(plan);
         acknowledged = session.acknowledged();
         return outcome;
     }
     std::vector<std::uint8_t> PlanBytesSent() {
-        const std::vector<std::uint8_t>& all = channel.written("/dev/pts/9");
+        const std::vector<std::uint8_t>& all = channel.written["/dev/pts/9"];
         return {all.begin() + 1, all.end()}; // after the handshake byte
     }
 
     ScriptedChannel channel;
-    RecordingObserver observer;
+    UploadTold told;
     FakeTiming clock;
     int acknowledged = 0;
+    const MeasurementPlan zem = MeasurementPlan::Ambulatory({}, RecorderKind::ZemAbpm, 0);
 };
 
-TEST_F(UploadSessionTest, KindZeroSendsSeventyBytesAcknowledgedWithAA) {
-    channel.addPort("/dev/pts/9", Recorder(0xAA));
-    const MeasurementPlan plan = Plan(RecorderKind::ZemAbpm);
-    ASSERT_EQ(Upload(plan), UploadOutcome::Done);
-
-    EXPECT_EQ(channel.written("/dev/pts/9").front(), 0xAA);
-    EXPECT_EQ(PlanBytesSent(),
-              std::vector<std::uint8_t>(plan.bytes().begin(), plan.bytes().begin() + 70));
-    EXPECT_EQ(observer.acknowledged.size(), 70u);
-    EXPECT_EQ(observer.acknowledged.back(), 70);
-    EXPECT_EQ(channel.lastSettings().BaudRate, 4800u);
-    EXPECT_FALSE(channel.isOpen());
+TEST_F(UploadSessionTest, EachKindSendsItsLengthAfterItsHandshakeEveryByteAcknowledged) {
+    // Kind 0: 70 bytes after 0xAA; kinds 1 and 2: all 71, the kind byte last, after 0x55.
+    const std::vector<std::pair<MeasurementPlan, int>> kinds{
+        {zem, 70},
+        {MeasurementPlan::Ambulatory({}, RecorderKind::VeloraAmbulatory, 0), 71},
+        {MeasurementPlan::Monitoring("Li", "7", {}), 71}};
+    for (const auto& [plan, length] : kinds) {
+        const std::uint8_t ack = length == 70 ? 0xAA : 0x55;
+        channel = ScriptedChannel();
+        told.acknowledged.clear();
+        ASSERT_EQ(Upload(plan, Recorder(ack)), UploadOutcome::Done);
+        std::vector<std::uint8_t> expected{ack};
+        expected.insert(expected.end(), plan.bytes().begin(), plan.bytes().begin() + length);
+        EXPECT_EQ(channel.written["/dev/pts/9"], expected);
+        EXPECT_EQ(told.acknowledged.size(), std::size_t(length));
+        EXPECT_EQ(told.acknowledged.back(), length);
+        EXPECT_EQ(channel.settings.BaudRate, 4800u);
+        EXPECT_FALSE(channel.isOpen());
+    }
 }
 
-TEST_F(UploadSessionTest, KindsOneAndTwoSendSeventyOneBytesWithTheKindByte) {
-    channel.addPort("/dev/pts/9", Recorder(0x55));
-    ASSERT_EQ(Upload(Plan(RecorderKind::VeloraAmbulatory)), UploadOutcome::Done);
-    EXPECT_EQ(PlanBytesSent().size(), 71u);
-    EXPECT_EQ(PlanBytesSent().back(), 0x51);
-
-    ScriptedChannel second;
-    second.addPort("/dev/pts/9", Recorder(0x55));
-    UploadSession session(
-        second, [] { return std::vector<std::string>{"/dev/pts/9"}; }, observer, clock.timing());
-    ASSERT_EQ(session.run(MeasurementPlan::Monitoring("Li", "7", {})), UploadOutcome::Done);
-    EXPECT_EQ(second.written("/dev/pts/9").size(), 1u + 71u);
-    EXPECT_EQ(second.written("/dev/pts/9").back(), 0x52);
-}
-
-TEST_F(UploadSessionTest, ALateAcknowledgementIsAcceptedWithoutSendingTheByteAgain) {
-    channel.addPort("/dev/pts/9", Recorder(0x55, {{5, 3}})); // three empty reads first
-    const MeasurementPlan plan = Plan(RecorderKind::VeloraAmbulatory);
-    ASSERT_EQ(Upload(plan), UploadOutcome::Done);
-
-    EXPECT_EQ(PlanBytesSent(), std::vector<std::uint8_t>(plan.bytes().begin(), plan.bytes().end()));
-    EXPECT_EQ(clock.waits, (std::vector<int>{2000, 2000, 2000}));
-}
-
-TEST_F(UploadSessionTest, TenMissingAcknowledgementsEndTheUpload) {
-    channel.addPort("/dev/pts/9", Recorder(0xAA, {{4, -1}}));
-    EXPECT_EQ(Upload(Plan(RecorderKind::ZemAbpm)), UploadOutcome::AcknowledgementLost);
-
+TEST_F(UploadSessionTest, AByteIsNeverSentTwiceAndTenReadsWithoutTheAcknowledgementEndTheUpload) {
+    struct Case {
+        const char* what;
+        Answers answersToByte4;
+        UploadOutcome outcome;
+        int pauses; // of 2 s each
+    };
+    const std::vector<Case> cases{
+        {"late by three reads", {{0xAA, 3}}, UploadOutcome::Done, 3},
+        {"junk first: one of the ten reads", Plain({0x00, 0xAA}), UploadOutcome::Done, 1},
+        // Nine pauses between the ten reads and a last one before the port closes.
+        {"never", {}, UploadOutcome::AcknowledgementLost, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        channel = ScriptedChannel();
+        clock.waits.clear();
+        const UploadOutcome outcome = Upload(zem, Recorder(0xAA, {{4, c.answersToByte4}}));
+        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(clock.waits, std::vector<int>(c.pauses, 2000));
+        const std::size_t sent = outcome == UploadOutcome::Done ? 70 : 5;
+        EXPECT_EQ(PlanBytesSent(),
+                  std::vector<std::uint8_t>(zem.bytes().begin(), zem.bytes().begin() + sent));
+        EXPECT_FALSE(channel.isOpen());
+    }
     EXPECT_EQ(acknowledged, 4);
-    EXPECT_EQ(PlanBytesSent().size(), 5u); // byte 4 went out once, nothing after it
-    EXPECT_EQ(channel.timedOutReads(), 10);
-    // Nine pauses between the ten reads and a last one before the port closes.
-    EXPECT_EQ(clock.waits, std::vector<int>(10, 2000));
-    EXPECT_FALSE(channel.isOpen());
-}
-
-TEST_F(UploadSessionTest, AWrongAnswerCountsAsOneOfTheTenReads) {
-    channel.addPort("/dev/pts/9", [](std::uint8_t b, const std::vector<std::uint8_t>& before) {
-        if (before.empty()) return Plain({b});
-        if (before.size() == 1) return Plain({0x00, 0xAA}); // junk, then the acknowledgement
-        return Plain({0xAA});
-    });
-    ASSERT_EQ(Upload(Plan(RecorderKind::ZemAbpm)), UploadOutcome::Done);
-    EXPECT_EQ(clock.waits, std::vector<int>{2000});
-}
-
-TEST_F(UploadSessionTest, OnlyThePortEchoingTheAcknowledgeByteIsTaken) {
-    channel.addPort("/dev/pts/9", [](std::uint8_t b, const std::vector<std::uint8_t>&) {
-        return b == 0x55 ? Plain({0x11}) : std::vector<ScriptedChannel::Answer>{};
-    });
-    EXPECT_EQ(Upload(Plan(RecorderKind::VeloraAmbulatory)), UploadOutcome::NoDevice);
-    EXPECT_EQ(channel.written("/dev/pts/9"), std::vector<std::uint8_t>{0x55});
-    EXPECT_EQ(observer.questions, 1);
+    EXPECT_EQ(channel.timedOutReads, 10);
 }
 
 TEST_F(UploadSessionTest, RetryProbesAgainAfterASecond) {
-    observer.retriesLeft = 1;
-    EXPECT_EQ(Upload(Plan(RecorderKind::ZemAbpm)), UploadOutcome::NoDevice);
-    EXPECT_EQ(observer.questions, 2);
+    told.retriesLeft = 1;
+    EXPECT_EQ(Upload(zem), UploadOutcome::NoDevice);
+    EXPECT_EQ(told.questions, 2);
     EXPECT_EQ(clock.waits, std::vector<int>{1000});
-    EXPECT_EQ(channel.events(), (std::vector<std::string>{"open /dev/pts/9", "open /dev/pts/9"}));
+    EXPECT_EQ(channel.events, (std::vector<std::string>{"open /dev/pts/9", "close /dev/pts/9",
+                                                        "open /dev/pts/9", "close /dev/pts/9"}));
 }
 
 } // namespace

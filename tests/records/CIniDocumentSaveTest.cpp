@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -145,25 +150,68 @@ TEST(CIniDocumentSave, AMissingFileAppearsOnlyAtTheSave) {
     EXPECT_EQ(ReadFileBytes(path), "");
 }
 
-// Saves of a new record killed at any moment leave no record or the whole record, and the
-// copies they leave behind carry the target's name and go at the next save of it.
-TEST(CIniDocumentSave, AKilledSaveLeavesNoRecordOrTheWholeRecordAndNoCopiesForLong) {
-    TempDir dir;
-    const std::string path = dir.file("011003151230.awp");
-    std::string expected;
-    for (int n = 1; n <= 400; ++n) // keys written later stand higher up
-        expected = std::to_string(n) + "=00007D50485F0000000000000\r\n" + expected;
-    expected = "[TEST 1]\r\n" + expected;
-    for (int kill = 0; kill < 25; ++kill) {
-        std::filesystem::remove(path);
+namespace {
+
+constexpr int kReadings = 400;
+
+// A reading text with its time digits and exclusion flag; the other fields stay fixed.
+std::string Reading(int n, bool excluded) {
+    char text[32];
+    std::snprintf(text, sizeof text, "00007D50485F%04d000000%c00", n, excluded ? '1' : '0');
+    return text;
+}
+
+// A record as the download leaves it (keys written later stand higher up), with every reading
+// included or every one excluded.
+std::string RecordText(bool excluded) {
+    std::string body;
+    for (int n = 1; n <= kReadings; ++n)
+        body = std::to_string(n) + "=" + Reading(n, excluded) + "\r\n" + body;
+    return "[TEST 1]\r\n" + body;
+}
+
+struct KilledSaves {
+    int oldContent = 0; // the kill came before the save was through
+    int newContent = 0;
+};
+
+// Once per kill: restores the file to `before` (none: no file), lets a child process load it,
+// make the edit and save, and kills the child with SIGKILL a random time after the save began.
+// The file must then hold `before` or `after`, byte for byte. Delays run from 0 to twice the
+// time a save takes here, so kills land before, during and after the save.
+KilledSaves KillSaves(const std::string& path, const std::optional<std::string>& before,
+                      const std::string& after, int createNew,
+                      const std::function<void(CIniDocument&)>& edit, int kills) {
+    const auto restore = [&] {
+        if (before)
+            WriteFileBytes(path, *before);
+        else
+            std::filesystem::remove(path);
+    };
+    std::vector<long long> took;
+    for (int i = 0; i < 5; ++i) {
+        restore();
+        CIniDocument doc(path, createNew);
+        edit(doc);
+        const auto start = std::chrono::steady_clock::now();
+        doc.Save();
+        took.push_back(std::chrono::duration_cast<std::chrono::microseconds>(
+                           std::chrono::steady_clock::now() - start)
+                           .count());
+    }
+    std::sort(took.begin(), took.end());
+    std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<long long> delay(0, std::max(200LL, 2 * took[2]));
+
+    KilledSaves seen;
+    for (int kill = 0; kill < kills; ++kill) {
+        restore();
         int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
+        if (::pipe(ready) != 0) ADD_FAILURE() << "pipe";
         const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
         if (child == 0) {
-            CIniDocument doc(path, 1);
-            for (int n = 1; n <= 400; ++n)
-                doc.WriteString("TEST 1", std::to_string(n), "00007D50485F0000000000000");
+            CIniDocument doc(path, createNew);
+            edit(doc);
             [[maybe_unused]] const ssize_t sent = ::write(ready[1], "s", 1);
             doc.Save();
             ::_exit(0);
@@ -172,14 +220,50 @@ TEST(CIniDocumentSave, AKilledSaveLeavesNoRecordOrTheWholeRecordAndNoCopiesForLo
         ::close(ready[1]);
         [[maybe_unused]] const ssize_t got = ::read(ready[0], &byte, 1);
         ::close(ready[0]);
-        // From the start of the save to well after its end.
-        std::this_thread::sleep_for(std::chrono::microseconds(200 * kill));
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
-        if (FileExists(path)) {
-            ASSERT_TRUE(ReadFileBytes(path) == expected) << kill;
-        }
+        const std::optional<std::string> now =
+            FileExists(path) ? std::optional(ReadFileBytes(path)) : std::nullopt;
+        if (now == before)
+            ++seen.oldContent;
+        else if (now == after)
+            ++seen.newContent;
+        else
+            ADD_FAILURE() << "kill " << kill << " left neither the old nor the new content";
     }
+    return seen;
+}
+
+} // namespace
+
+// Saves killed at any moment leave the old content or the new one whole: an edited record
+// stays readable, a new record is there whole or not at all. The copies the kills leave behind
+// carry the target's name and go at its next save.
+TEST(CIniDocumentSave, AKilledSaveLeavesTheOldOrTheNewRecordWholeAndNoCopiesForLong) {
+    TempDir dir;
+    const std::string path = dir.file("011003151230.awp");
+    const KilledSaves edited = KillSaves(
+        path, RecordText(false), RecordText(true), 0,
+        [](CIniDocument& doc) {
+            for (int n = 1; n <= kReadings; ++n)
+                doc.WriteString("TEST 1", std::to_string(n), Reading(n, true));
+        },
+        200);
+    EXPECT_EQ(edited.oldContent + edited.newContent, 200);
+    // Both outcomes, or the kills missed the save.
+    EXPECT_GT(edited.oldContent, 0);
+    EXPECT_GT(edited.newContent, 0);
+
+    const KilledSaves created = KillSaves(
+        path, std::nullopt, RecordText(false), 1,
+        [](CIniDocument& doc) {
+            for (int n = 1; n <= kReadings; ++n)
+                doc.WriteString("TEST 1", std::to_string(n), Reading(n, false));
+        },
+        25);
+    EXPECT_EQ(created.oldContent + created.newContent, 25);
+
     const std::string prefix = CIniDocument::TemporaryPrefix("011003151230.awp");
     for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
         const std::string name = e.path().filename().string();

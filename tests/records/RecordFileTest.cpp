@@ -67,6 +67,43 @@ TEST(RecordFile, MissingKeysGiveTheDefaults) {
     EXPECT_EQ(rec.thresholds.awakeSys, 140);
 }
 
+// A number outside its range loads as if its key were missing, before any arithmetic on it:
+// hour 0 ... 23, minute 0 ... 59, day 1 ... 31, month 1 ... 12, year up to 9999, half-hour
+// slots 0 ... 47 (missing: 14 awake, 44 asleep).
+TEST(RecordFile, NumbersOutsideTheirRangesLoadAsTheDefaults) {
+    struct Case {
+        const char* line;
+        int TestRecord::*field;
+        int expected;
+    };
+    const Case cases[] = {
+        {"HourBegin=35791395", &TestRecord::startMinuteOfDay, 15}, // 0 * 60 + 15
+        {"HourBegin=24", &TestRecord::hourBegin, 0},
+        {"HourBegin=23", &TestRecord::startMinuteOfDay, 23 * 60 + 15},
+        {"MinBegin=60", &TestRecord::startMinuteOfDay, 9 * 60},
+        {"MinBegin=-1", &TestRecord::minBegin, 0},
+        {"DayBegin=32", &TestRecord::dayBegin, 0},
+        {"MonthBegin=13", &TestRecord::monthBegin, 0},
+        {"YearBegin=-2026", &TestRecord::yearBegin, 0},
+        {"Awake Time=2147483647", &TestRecord::awakeStartMinute, 14 * 30},
+        {"Awake Time=48", &TestRecord::awakeStartMinute, 14 * 30},
+        {"Asleep Time=-1", &TestRecord::asleepStartMinute, 44 * 30},
+        {"Asleep Time=0", &TestRecord::asleepStartMinute, 0},
+    };
+    TempDir dir;
+    const std::string path = dir.file("r.awp");
+    for (const Case& c : cases) {
+        // The first line of a key is the one read.
+        WriteFileBytes(path, std::string("[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\n") +
+                                 c.line +
+                                 "\r\nHourBegin=9\r\nMinBegin=15\r\nDayBegin=3\r\nMonthBegin=3\r\n"
+                                 "YearBegin=2026\r\nAwake Time=12\r\nAsleep Time=47\r\n");
+        PatientRecord rec;
+        RecordFile::LoadTest(path, BpThresholds{}, rec);
+        EXPECT_EQ(rec.test.*c.field, c.expected) << c.line;
+    }
+}
+
 TEST(RecordFile, SecondLoadLeavesNothingOfTheFirst) {
     TempDir dir;
     const std::string big = dir.file("big.awp");

@@ -6,12 +6,15 @@
 
 namespace {
 
-Spo2ReadResult ReadPack(const std::string& count, const std::string& pack, Spo2Series& series) {
+const char* const kStart =
+    "YearBegin=2026\r\nMonthBegin=3\r\nDayBegin=20\r\nHourBegin=23\r\nMinBegin=5\r\nSecBegin=9\r\n";
+
+Spo2ReadResult ReadPack(const std::string& count, const std::string& pack, Spo2Series& series,
+                        const std::string& start = kStart) {
     TempDir dir;
     const std::string path = dir.file("s.awp");
-    WriteFileBytes(path, "[SPO2 DATA]\r\nYearBegin=2026\r\nMonthBegin=3\r\nDayBegin=20\r\n"
-                         "HourBegin=23\r\nMinBegin=5\r\nSecBegin=9\r\nDataCount=" +
-                             count + "\r\nDATA PACK=" + pack + "\r\n");
+    WriteFileBytes(path, "[SPO2 DATA]\r\n" + start + "DataCount=" + count +
+                             "\r\nDATA PACK=" + pack + "\r\n");
     const CIniDocument doc(path);
     return ReadSpo2Series(doc, series);
 }
@@ -54,7 +57,7 @@ TEST(Spo2Series, PositionsOutsideTheSeriesAreSkipped) {
     EXPECT_EQ(s.spo2[2], 94);
 }
 
-TEST(Spo2Series, MissingPackMeansNoDataAndBadTrailerIsDamage) {
+TEST(Spo2Series, MissingPackMeansNoDataAndBadTrailerOrRecordIsDamage) {
     TempDir dir;
     const std::string path = dir.file("n.awp");
     WriteFileBytes(path, "[PATIENT DATA]\r\nTest Count=1\r\n");
@@ -68,6 +71,18 @@ TEST(Spo2Series, MissingPackMeansNoDataAndBadTrailerIsDamage) {
     EXPECT_EQ(ReadPack("0", "FFFFFFFF", s), Spo2ReadResult::Damaged); // absurd length
     // A trailer that would overlap the last record.
     EXPECT_EQ(ReadPack("1", "603C000000010003", s), Spo2ReadResult::Damaged);
+    // Records with anything but hexadecimal digits in them.
+    EXPECT_EQ(ReadPack("1", "603C0000000G00000001", s), Spo2ReadResult::Damaged);
+    EXPECT_EQ(ReadPack("1", "6 3C0000000100000001", s), Spo2ReadResult::Damaged);
     EXPECT_EQ(ReadPack("0", "00000000", s), Spo2ReadResult::Loaded);
     EXPECT_EQ(s.length(), 0u);
+}
+
+TEST(Spo2Series, AStartOutsideTheCalendarReadsAsZero) {
+    Spo2Series s;
+    ASSERT_EQ(ReadPack("0", "00000000", s,
+                       "YearBegin=2026\r\nMonthBegin=13\r\nDayBegin=20\r\nHourBegin=24\r\n"
+                       "MinBegin=5\r\nSecBegin=-1\r\n"),
+              Spo2ReadResult::Loaded);
+    EXPECT_EQ(s.startText(), "2026-0-20 0:5:0");
 }
