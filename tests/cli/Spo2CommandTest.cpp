@@ -157,6 +157,7 @@ TEST(Spo2Command, OptionsSetTheThresholdsAndTheRecordIsOnlyRead) {
     EXPECT_EQ(events({"--drop=6", "--min-duration", "12"}, "desaturationEvents"), 5);
     // Pulse: the dips fall 9 bpm over 12 s.
     EXPECT_EQ(events({"--pulse-change", "10"}, "pulseEvents"), 0);
+    EXPECT_EQ(events({"--pulse-min-duration", "12"}, "pulseEvents"), 4);
     EXPECT_EQ(events({"--pulse-min-duration", "13"}, "pulseEvents"), 0);
 
     // Critical level 85: ends 84 and 80; the first sample below 85 is 96 - 12, 22 s after

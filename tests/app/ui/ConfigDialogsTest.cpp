@@ -76,9 +76,15 @@ TEST(ThresholdsPage, ValidatesSavesEachFieldWithTheGuidelineAndShowsThemAgain) {
 
 TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     Config c;
+    CIniDocument(c.store.filePath())
+        .WriteString("Config family", "Extra Ports", "/dev/pts/7; ;/dev/ttyUSB0");
     CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);
     auto* page = static_cast<CComputerSettingsPage*>(dlg.page(CConfigDialog::ComputerPage));
-    ASSERT_GE(page->portList()->count(), 5);
+    // The extra ports follow the five COM entries; the blank one is dropped.
+    ASSERT_EQ(page->portList()->count(), 7);
+    EXPECT_EQ(page->portList()->itemText(4), QStringLiteral("COM 5"));
+    EXPECT_EQ(page->portList()->itemText(5), QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(page->portList()->itemText(6), QStringLiteral("/dev/ttyUSB0"));
     page->portList()->setCurrentText(QStringLiteral("COM 3"));
     page->deviceList()->setCurrentIndex(1);
     page->useDefaultPath()->setChecked(true);
@@ -98,20 +104,6 @@ TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     page2->cancel();
     EXPECT_EQ(ReadFileBytes(c.store.filePath()), before);
     EXPECT_EQ(again.result(), QDialog::Rejected);
-}
-
-TEST(ComputerSettingsPage, ExtraPortsFollowTheFiveComEntries) {
-    Config c;
-    {
-        CIniDocument doc(c.store.filePath());
-        doc.WriteString("Config family", "Extra Ports", "/dev/pts/7; ;/dev/ttyUSB0");
-    }
-    CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);
-    auto* page = static_cast<CComputerSettingsPage*>(dlg.page(CConfigDialog::ComputerPage));
-    ASSERT_EQ(page->portList()->count(), 7); // the blank entry is dropped
-    EXPECT_EQ(page->portList()->itemText(4), QStringLiteral("COM 5"));
-    EXPECT_EQ(page->portList()->itemText(5), QStringLiteral("/dev/pts/7"));
-    EXPECT_EQ(page->portList()->itemText(6), QStringLiteral("/dev/ttyUSB0"));
 }
 
 TEST(UserNameDialog, AddDeleteAndAddAgain) {

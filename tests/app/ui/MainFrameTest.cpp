@@ -39,21 +39,21 @@ TEST(Startup, StoredFolderThatVanishedFallsBackWithAMessage) {
     EXPECT_EQ(app.state().patientFileFolder, f.start.path());
 }
 
-TEST(MainFrame, RecordCommandsWaitForARecordAndTheStatusBarShowsItsPatient) {
+TEST(MainFrame, RecordCommandsWaitForARecordWhosePatientTheStatusBarShows) {
     ShellFolders f;
     CAbpmApp app(f.programPath(), f.startPath());
     ASSERT_TRUE(app.initInstance());
     CMainFrame* frame = app.frame();
-    int trendRuns = 0;
-    frame->setHandler(Cmd::BpTrend, [&] { ++trendRuns; });
+    int sleepRuns = 0;
+    frame->setHandler(Cmd::SleepPeriods, [&] { ++sleepRuns; });
     const int recordCommands[] = {Cmd::BpTrend,   Cmd::SleepPeriods, Cmd::PrintPreview, Cmd::Print,
                                   Cmd::SaveAsPdf, Cmd::ExportCsv,    Cmd::BarCharts};
     for (int id : recordCommands)
         EXPECT_FALSE(frame->action(id)->isEnabled()) << id;
     EXPECT_TRUE(frame->action(Cmd::Open)->isEnabled());
     EXPECT_TRUE(frame->action(Cmd::PrinterSetup)->isEnabled());
-    EXPECT_FALSE(frame->runCommand(Cmd::BpTrend));
-    EXPECT_EQ(trendRuns, 0);
+    EXPECT_FALSE(frame->runCommand(Cmd::SleepPeriods));
+    EXPECT_EQ(sleepRuns, 0);
     EXPECT_EQ(frame->statusLabel()->text(), StringTable::text(57822) + "   " +
                                                 StringTable::text(57823) + "   " +
                                                 StringTable::text(57824));
@@ -64,25 +64,19 @@ TEST(MainFrame, RecordCommandsWaitForARecordAndTheStatusBarShowsItsPatient) {
     ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
     for (int id : recordCommands)
         EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
-    EXPECT_TRUE(frame->runCommand(Cmd::BpTrend));
-    EXPECT_EQ(trendRuns, 1);
+    EXPECT_TRUE(frame->runCommand(Cmd::SleepPeriods));
+    EXPECT_EQ(sleepRuns, 1);
     const QString text = frame->statusLabel()->text();
     EXPECT_TRUE(text.startsWith(StringTable::text(57822) + QStringLiteral("张伟   ")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(StringTable::text(57823) + QStringLiteral("0012345")));
     EXPECT_TRUE(text.endsWith(StringTable::text(57824) + QStringLiteral("10/3/2026 8:40")));
-}
 
-TEST(MainFrame, ChartCommandsSelectTheirDisplaysAndTheTrendBringsTheBarBack) {
-    ShellFolders f;
-    CAbpmApp app(f.programPath(), f.startPath());
-    ASSERT_TRUE(app.initInstance());
-    CMainFrame* frame = app.frame();
-    ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
-    const std::pair<int, COBLView::DisplayMode> commands[] = {{Cmd::BarCharts, COBLView::BarCharts},
-                                                              {Cmd::PieCharts, COBLView::PieCharts},
-                                                              {Cmd::FitLine, COBLView::FitLine}};
-    for (const auto& [command, mode] : commands) {
+    // The chart commands select their displays without the control bar; the trend brings it back.
+    const std::pair<int, COBLView::DisplayMode> charts[] = {{Cmd::BarCharts, COBLView::BarCharts},
+                                                            {Cmd::PieCharts, COBLView::PieCharts},
+                                                            {Cmd::FitLine, COBLView::FitLine}};
+    for (const auto& [command, mode] : charts) {
         EXPECT_TRUE(frame->runCommand(command)) << command;
         EXPECT_EQ(frame->view()->displayMode(), mode);
         EXPECT_TRUE(frame->view()->controlBar()->isHidden());
