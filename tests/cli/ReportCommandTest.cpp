@@ -17,25 +17,28 @@ QString PdfText(const std::string& pdf) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// 51 readings every 30 minutes from 08:00; the last one is excluded.
-SampleTest FiftyOneReadings() {
-    SampleTest t;
-    for (int i = 0; i < 51; ++i)
-        t.readings.push_back(
-            {110 + i % 10, 70 + i % 5, 60 + i % 7, 90, 30 * i, 0, i == 50, false, ""});
-    return t;
-}
+// A record of 51 readings every 30 minutes from 08:00, the last one excluded, as r.awp.
+struct FiftyOneReadings {
+    TempDir dir;
+    QString record = path("r.awp");
+    FiftyOneReadings() {
+        SampleTest t;
+        for (int i = 0; i < 51; ++i)
+            t.readings.push_back(
+                {110 + i % 10, 70 + i % 5, 60 + i % 7, 90, 30 * i, 0, i == 50, false, ""});
+        WriteFileBytes(dir.file("r.awp"), RecordText({t}));
+    }
+    QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
+};
 
 } // namespace
 
 TEST(ReportCommand, PdfTextHoldsTheHeaderTheFiguresAndEveryDataRow) {
-    TempDir dir;
-    WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
-    const CliRun run = RunCli({"report", QString::fromStdString(dir.file("r.awp")), "--pdf",
-                               QString::fromStdString(dir.file("r.pdf")), "--pages",
+    const FiftyOneReadings r;
+    const CliRun run = RunCli({"report", r.record, "--pdf", r.path("r.pdf"), "--pages",
                                "demographics,statistics,summary,data"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QString text = PdfText(dir.file("r.pdf"));
+    const QString text = PdfText(r.dir.file("r.pdf"));
     EXPECT_EQ(text.count(QStringLiteral("动态血压报告")), 5); // 3 text pages, 45 + 5 rows
     EXPECT_TRUE(text.contains(QStringLiteral("患者姓名: Lin")));
     // 50 of 51 analysed; the last reading 1500 minutes after the start.
@@ -91,10 +94,8 @@ TEST(ReportCommand, ClinicalPagePrintsTheFiguresOfStatsUnderTheGuidelineChosen) 
 }
 
 TEST(ReportCommand, BadInputAndAnUnwritableTarget) {
-    TempDir dir;
-    WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
-    const QString record = QString::fromStdString(dir.file("r.awp"));
-    const QString pdf = QString::fromStdString(dir.file("r.pdf"));
+    const FiftyOneReadings r;
+    const QString pdf = r.path("r.pdf");
     struct Case {
         QStringList args;
         int status;
@@ -105,19 +106,18 @@ TEST(ReportCommand, BadInputAndAnUnwritableTarget) {
         {{"--pdf", pdf, "--spo2", "full", "--window", "0"}, 2, "--window"},
         {{"--pdf", pdf, "--period", "noon"}, 2, "--period"},
         {{"--pdf", pdf, "--guideline", "jnc7"}, 2, "--guideline"},
-        {{"--pdf", pdf, "--config", QString::fromStdString(dir.file("none.ini"))}, 2, "none.ini"},
+        {{"--pdf", pdf, "--config", r.path("none.ini")}, 2, "none.ini"},
         {{}, 2, "usage"},
-        {{"--pdf", QString::fromStdString(dir.file("no/such/dir/r.pdf"))}, 5, "r.pdf"},
+        {{"--pdf", r.path("no/such/dir/r.pdf")}, 5, "r.pdf"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        const CliRun run = RunCli(QStringList{"report", record} + c.args);
+        const CliRun run = RunCli(QStringList{"report", r.record} + c.args);
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
     }
-    EXPECT_FALSE(FileExists(dir.file("r.pdf")));
-    EXPECT_EQ(RunCli({"report", QString::fromStdString(dir.file("gone.awp")), "--pdf", pdf}).status,
-              2);
+    EXPECT_FALSE(FileExists(r.dir.file("r.pdf")));
+    EXPECT_EQ(RunCli({"report", r.path("gone.awp"), "--pdf", pdf}).status, 2);
 }
 
 TEST(ReportCommand, Spo2PagesPrintWhatAbpmCliSpo2Prints) {
@@ -176,14 +176,12 @@ TEST(ReportCommand, Spo2PagesPrintWhatAbpmCliSpo2Prints) {
 // asleep. The asleep systolic values 119, 110 ... 119, 110 ... 115 put 15 of 17 (88.2 %) into
 // the bin above 110; of all 50 readings it would be 45 (90.0 %).
 TEST(ReportCommand, EveryBpPageWithTheChartsOfThePeriodChosen) {
-    TempDir dir;
-    WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
-    const CliRun run = RunCli({"report", QString::fromStdString(dir.file("r.awp")), "--pdf",
-                               QString::fromStdString(dir.file("r.pdf")), "--pages",
+    const FiftyOneReadings r;
+    const CliRun run = RunCli({"report", r.record, "--pdf", r.path("r.pdf"), "--pages",
                                "colour-trend,bar-trend,bar-chart,pie,fit-line,frequency,hr-map-pp",
                                "--period", "night"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QString text = PdfText(dir.file("r.pdf"));
+    const QString text = PdfText(r.dir.file("r.pdf"));
     EXPECT_EQ(text.count(QStringLiteral("动态血压报告")), 7);
     for (const char* expected : {"柱状图 (晚上)", "88.2%", "饼图 (晚上)", "拟合线",
                                  "睡眠收缩压(N = 17)", "0.0% 读入 > 120 mmHg", "心率(N = 50)"})
@@ -191,12 +189,10 @@ TEST(ReportCommand, EveryBpPageWithTheChartsOfThePeriodChosen) {
 }
 
 TEST(ExportCommand, WritesOneCsvLinePerReading) {
-    TempDir dir;
-    WriteFileBytes(dir.file("r.awp"), RecordText({FiftyOneReadings()}));
-    const CliRun run = RunCli({"export", QString::fromStdString(dir.file("r.awp")), "--csv",
-                               QString::fromStdString(dir.file("r.csv"))});
+    const FiftyOneReadings r;
+    const CliRun run = RunCli({"export", r.record, "--csv", r.path("r.csv")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const std::string csv = ReadFileBytes(dir.file("r.csv"));
+    const std::string csv = ReadFileBytes(r.dir.file("r.csv"));
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 52);
     EXPECT_NE(csv.find("\r\n51,2026-03-02,09:00,110,70,61,90,40,awake,0,0,0,\r\n"),
               std::string::npos);

@@ -106,54 +106,44 @@ TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     EXPECT_EQ(again.result(), QDialog::Rejected);
 }
 
-TEST(UserNameDialog, AddDeleteAndAddAgain) {
+TEST(UserNameDialog, OkAddsEscapeDeletesOnlyAfterYesAndABlankNameIsRefused) {
     Config c;
-    ModalAnswerer answer(QMessageBox::Yes);
     int setups = 0;
+    CUserNameDialog dlg(c.store, c.state);
+    dlg.setNewUserSetup([&] { ++setups; });
+    dlg.show();
     {
-        CUserNameDialog dlg(c.store, c.state);
-        dlg.setNewUserSetup([&] { ++setups; });
+        ModalAnswerer answer(QMessageBox::No);
+        dlg.nameList()->setEditText(QStringLiteral("   "));
+        dlg.ok();
+        EXPECT_TRUE(dlg.isVisible());
         dlg.nameList()->setEditText(QStringLiteral("  A "));
         dlg.ok();
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    }
-    EXPECT_EQ(setups, 1); // a new user sets up the first configuration page
-    EXPECT_EQ(c.get("Previous Config", "Current Config"), "Config A");
-    EXPECT_EQ(c.state.currentUserName, "A");
-    {
-        CUserNameDialog dlg(c.store, c.state);
-        dlg.setNewUserSetup([&] { ++setups; });
-        ASSERT_EQ(dlg.nameList()->count(), 1);
-        dlg.show();
-        QTest::keyClick(&dlg, Qt::Key_Escape); // Escape deletes the selected user, after asking
-        EXPECT_TRUE(dlg.isVisible());
-        EXPECT_EQ(dlg.nameList()->count(), 0);
-        EXPECT_EQ(c.get("Config A", "Config Name"), "<missing>");
-        dlg.nameList()->setEditText(QStringLiteral("A"));
-        dlg.ok();
-    }
-    EXPECT_EQ(answer.texts, QStringList{StringTable::text(57610) + QStringLiteral("A?")});
-    CUserNameDialog dlg(c.store, c.state);
-    EXPECT_EQ(dlg.nameList()->count(), 1);
-    EXPECT_EQ(setups, 2);
-}
+        EXPECT_EQ(setups, 1); // a new user sets up the first configuration page
+        EXPECT_EQ(c.state.currentUserName, "A");
 
-TEST(UserNameDialog, EscapeAnsweredNoKeepsEverythingAndEmptyNameIsRefused) {
-    Config c;
-    c.store.selectUser("B");
-    const std::string before = ReadFileBytes(c.store.filePath());
-    ModalAnswerer answer(QMessageBox::No);
-    CUserNameDialog dlg(c.store, c.state);
-    dlg.show();
-    QTest::keyClick(&dlg, Qt::Key_Escape);
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_EQ(dlg.nameList()->count(), 1);
-    EXPECT_EQ(ReadFileBytes(c.store.filePath()), before);
-    dlg.nameList()->setEditText(QStringLiteral("   "));
-    dlg.ok();
-    ASSERT_EQ(answer.texts.size(), 2);
-    EXPECT_EQ(answer.texts[1], StringTable::text(57609));
-    EXPECT_TRUE(dlg.isVisible());
+        CUserNameDialog again(c.store, c.state);
+        again.show();
+        const std::string before = ReadFileBytes(c.store.filePath());
+        QTest::keyClick(&again, Qt::Key_Escape); // Escape deletes the selected user, after asking
+        EXPECT_TRUE(again.isVisible());
+        EXPECT_EQ(again.nameList()->count(), 1);
+        EXPECT_EQ(ReadFileBytes(c.store.filePath()), before);
+        EXPECT_EQ(answer.texts, (QStringList{StringTable::text(57609),
+                                             StringTable::text(57610) + QStringLiteral("A?")}));
+    }
+    CUserNameDialog again(c.store, c.state);
+    again.setNewUserSetup([&] { ++setups; });
+    again.show();
+    ModalAnswerer answer(QMessageBox::Yes);
+    QTest::keyClick(&again, Qt::Key_Escape);
+    EXPECT_TRUE(again.isVisible());
+    EXPECT_EQ(again.nameList()->count(), 0);
+    again.nameList()->setEditText(QStringLiteral("A"));
+    again.ok();
+    EXPECT_EQ(setups, 2);
+    EXPECT_EQ(CUserNameDialog(c.store, c.state).nameList()->count(), 1);
 }
 
 TEST(OpenCommand, UseDefaultPathDecidesWhetherTheFolderIsStored) {
