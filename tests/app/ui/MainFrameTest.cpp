@@ -16,21 +16,19 @@
 #include "ShellFixtures.h"
 #include "StringTable.h"
 
-TEST(Startup, FirstStartWritesTheFamilyConfigurationInTheStartFolder) {
+// The configuration lives in the start folder, not the program folder.
+TEST(Startup, FirstStartWritesTheFamilyConfigurationAndAVanishedFolderFallsBackWithAMessage) {
     ShellFolders f;
-    CAbpmApp app(f.programPath(), f.startPath());
-    ASSERT_TRUE(app.initInstance());
-    const CIniDocument doc(f.start.file("OblCofig.ini"));
-    EXPECT_EQ(doc.GetString("Previous Config", "Current Config", ""), "Config family");
-    EXPECT_EQ(doc.GetString("Config family", "Patient File Path", ""), f.start.path());
-    EXPECT_EQ(app.state().patientFileFolder, f.start.path());
-    EXPECT_EQ(app.state().record.isLoaded, 0);
-}
-
-TEST(Startup, StoredFolderThatVanishedFallsBackWithAMessage) {
-    ShellFolders f;
-    WriteFileBytes(f.start.file("OblCofig.ini"),
-                   "[Config family]\r\nPatient File Path=/no/such/folder\r\n");
+    {
+        CAbpmApp app(f.programPath(), f.startPath());
+        ASSERT_TRUE(app.initInstance());
+        EXPECT_EQ(Value(f.start.file("OblCofig.ini"), "Previous Config", "Current Config"),
+                  "Config family");
+        EXPECT_EQ(app.state().patientFileFolder, f.start.path());
+        EXPECT_EQ(app.state().record.isLoaded, 0);
+    }
+    CIniDocument(f.start.file("OblCofig.ini"))
+        .WriteString("Config family", "Patient File Path", "/no/such/folder");
     ModalAnswerer answer(QMessageBox::Ok);
     CAbpmApp app(f.programPath(), f.startPath());
     ASSERT_TRUE(app.initInstance());
@@ -57,9 +55,6 @@ TEST(MainFrame, RecordCommandsWaitForARecordWhosePatientTheStatusBarShows) {
     EXPECT_EQ(frame->statusLabel()->text(), StringTable::text(57822) + "   " +
                                                 StringTable::text(57823) + "   " +
                                                 StringTable::text(57824));
-    // Toolbar buttons show the short words, the menu the full command.
-    EXPECT_EQ(frame->action(Cmd::Download)->iconText(), StringTable::text(57782));
-    EXPECT_EQ(frame->action(Cmd::Download)->text(), StringTable::text(32812));
 
     ASSERT_TRUE(app.openRecordFile(QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp")));
     for (int id : recordCommands)
