@@ -53,6 +53,11 @@ inline QJsonValue At(QJsonValue value, const QString& path) {
     return value;
 }
 
+// Failures print the JSON text, not the value's bytes.
+inline void PrintTo(const QJsonValue& value, std::ostream* os) {
+    *os << QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).constData();
+}
+
 struct Member {
     const char* path;
     QJsonValue value;
@@ -65,8 +70,7 @@ inline void ExpectMembers(const QJsonObject& json, std::initializer_list<Member>
         if (m.value.isDouble())
             EXPECT_NEAR(actual.toDouble(NAN), m.value.toDouble(), 1e-6) << m.path;
         else
-            EXPECT_EQ(actual, m.value)
-                << m.path << ": " << QJsonDocument(QJsonArray{actual}).toJson().constData();
+            EXPECT_EQ(actual, m.value) << m.path;
     }
 }
 
