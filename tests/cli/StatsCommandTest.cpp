@@ -115,7 +115,7 @@ TEST(StatsCommand, EveryMemberOfTheFixture) {
     // 150): pre-waking reading 7 (121); trough 121 with 125. Night systolic 125, 121: SD
     // sqrt(8); diastolic steps 10, 5, 8, 4, 14; the AASI takes the regression sums above.
     ExpectMembers(json.value("clinical").toObject(), {
-        {"guideline", "ESH2023"}, {"failedCount", 1}, {"successPercent", 87.5},
+        {"guideline", "ESH2023"}, {"totalCount", 8}, {"failedCount", 1}, {"successPercent", 87.5},
         {"valid", false}, {"means/day/count", 4}, {"means/day/diastolic", 90.5},
         {"means/day/heartRate", 71.25}, {"thresholds/night", QJsonArray{120, 70}},
         {"hypertension/night", true}, {"hypertension/isolatedNocturnal", false},
