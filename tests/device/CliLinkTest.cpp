@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <filesystem>
 
+#include "MeasurementPlan.h"
 #include "SimulatedRecorder.h"
 #include "TempDir.h"
 
@@ -138,6 +139,9 @@ TEST_F(CliLinkTest, UploadOfAMonitoringPlanSetsTheClockEvenWithALateAcknowledgem
     const std::string plan = ReadFileBytes(dir.file("plan.bin"));
     ASSERT_EQ(plan.size(), 71u);
     EXPECT_EQ(plan.substr(41, 7), (std::string{0x07, '\xE8', 2, 29, 7, 8, 9}));
+    // The whole plan arrives as sent, the late byte once.
+    const MeasurementPlan sent = MeasurementPlan::Monitoring("Wu", "9", {2024, 2, 29, 7, 8, 9});
+    EXPECT_EQ(plan, std::string(sent.bytes().begin(), sent.bytes().end()));
 }
 
 TEST_F(CliLinkTest, BadOptionsAreRefusedBeforeAnythingIsSent) {

@@ -55,13 +55,6 @@ TEST_F(DownloadSessionTest, NoRecorderAsksAndWaitsASecondBeforeEachNewRound) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
-TEST_F(DownloadSessionTest, AnEmptySingleMemoryEndsWithNoDataAndNoFile) {
-    EXPECT_EQ(Download(2, Blocks({{2, 0}})), DownloadOutcome::NoData);
-    EXPECT_EQ(told.messages, Texts{"no data"});
-    EXPECT_FALSE(channels[0].isOpen());
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
 // The stream of memory 1 holding Series(3), as it follows the echo: user byte at 0, count at
 // 1, record k (from 0) at 2 + 12k. Record k: S = 110 + k, D 80, pulse 72 (0x48), M 95 (0x5F),
 // 2010-03-15 10:00 + 15k minutes, error 0, reserved byte 0x5A.

@@ -10,7 +10,6 @@
 #include "SimulatedRecorder.h"
 #include "TempDir.h"
 #include "TestObservers.h"
-#include "UploadSession.h"
 
 namespace {
 
@@ -68,25 +67,6 @@ TEST(LinkIntegration, DownloadsThreeMemoriesByteByByte) {
     // 1 echo + 3 headers of 2 + 272 records of 12
     EXPECT_EQ(recorder.nextEvent(), "download 14 memories 3 sent 3271 bytes");
     EXPECT_FALSE(channel.isOpen());
-}
-
-TEST(LinkIntegration, UploadDeliversTheExactPlanBytes) {
-    TempDir dir;
-    SimulatedRecorder recorder({"--baud", "4800", "--plan-out", dir.file("plan.bin")});
-    const MeasurementPlan plan = MeasurementPlan::Ambulatory(
-        {.patientName = "Zhang San", .patientId = "P-0042", .specialStart = 5, .specialEnd = 9},
-        RecorderKind::VeloraAmbulatory, std::time(nullptr));
-    SerialChannel channel;
-    UploadTold told;
-    FakeTiming clock;
-    UploadSession session(
-        channel, [&] { return std::vector<std::string>{recorder.port()}; }, told, clock.timing());
-
-    ASSERT_EQ(session.run(plan), UploadOutcome::Done);
-    EXPECT_EQ(recorder.nextEvent(), "upload 55 received 71 of 71 bytes acknowledged 71");
-    EXPECT_EQ(recorder.nextEvent(), "plan written " + dir.file("plan.bin"));
-    EXPECT_EQ(ReadFileBytes(dir.file("plan.bin")),
-              std::string(plan.bytes().begin(), plan.bytes().end()));
 }
 
 } // namespace
