@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <filesystem>
 
+#include "MeasurementPlan.h"
 #include "SimulatedRecorder.h"
 #include "TempDir.h"
 
@@ -22,10 +23,16 @@ class CliLinkTest : public ::testing::Test {
         err = cli.readAllStandardError().toStdString();
         return cli.exitCode();
     }
-    std::size_t RecordFiles(const std::string& folder) {
+    // The record files in folder; abpm-cli must have named each.
+    std::size_t SavedFiles(const std::string& folder) {
         std::size_t files = 0;
         for (const auto& e : std::filesystem::directory_iterator(folder))
-            files += e.path().extension() == ".awp";
+            if (e.path().extension() == ".awp") {
+                ++files;
+                EXPECT_NE(out.find("File was saved : \"" + e.path().string() + "\""),
+                          std::string::npos)
+                    << out;
+            }
         return files;
     }
 
@@ -39,13 +46,7 @@ TEST_F(CliLinkTest, DownloadOfAllMemoriesPrintsEachSavedPathAndTracesEveryByte) 
                   " --trace " + dir.file("trace.txt")),
               0)
         << err;
-    std::vector<std::string> lines;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
-        if (e.path().extension() == ".awp")
-            lines.push_back("File was saved : \"" + e.path().string() + "\"\n");
-    ASSERT_EQ(lines.size(), 2u);
-    for (const std::string& line : lines)
-        EXPECT_NE(out.find(line), std::string::npos) << out;
+    EXPECT_EQ(SavedFiles(dir.path()), 2u);
     EXPECT_NE(out.find("user 2 has no blood-pressure data\n"), std::string::npos) << out;
     // 1 echo + 3 headers of 2 + 5 records of 12, each byte read on its own.
     const std::string trace = ReadFileBytes(dir.file("trace.txt"));
@@ -105,7 +106,7 @@ TEST_F(CliLinkTest, EachDownloadFaultEndsWithItsOwnStatusAndMessage) {
                   row.sent < 0
                       ? ""
                       : "download " + command + " sent " + std::to_string(row.sent) + " bytes");
-        EXPECT_EQ(RecordFiles(folder.path()), row.files);
+        EXPECT_EQ(SavedFiles(folder.path()), row.files);
     }
 }
 
@@ -138,6 +139,9 @@ TEST_F(CliLinkTest, UploadOfAMonitoringPlanSetsTheClockEvenWithALateAcknowledgem
     const std::string plan = ReadFileBytes(dir.file("plan.bin"));
     ASSERT_EQ(plan.size(), 71u);
     EXPECT_EQ(plan.substr(41, 7), (std::string{0x07, '\xE8', 2, 29, 7, 8, 9}));
+    // The whole plan arrives as sent, the late byte once.
+    const MeasurementPlan sent = MeasurementPlan::Monitoring("Wu", "9", {2024, 2, 29, 7, 8, 9});
+    EXPECT_EQ(plan, std::string(sent.bytes().begin(), sent.bytes().end()));
 }
 
 TEST_F(CliLinkTest, BadOptionsAreRefusedBeforeAnythingIsSent) {

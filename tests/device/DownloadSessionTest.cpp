@@ -14,13 +14,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::vector<std::uint8_t> Joined(std::initializer_list<std::vector<std::uint8_t>> parts) {
-    std::vector<std::uint8_t> out;
-    for (const auto& p : parts)
-        out.insert(out.end(), p.begin(), p.end());
-    return out;
-}
-
 // Every download runs at 2010-03-15 12:30, so user u's file is "0u1003151230.awp".
 class DownloadSessionTest : public ::testing::Test {
   protected:
@@ -44,24 +37,10 @@ class DownloadSessionTest : public ::testing::Test {
     std::vector<std::string> saved;
 };
 
-TEST_F(DownloadSessionTest, AllUsersWithAnEmptyMiddleMemoryWritesTwoFilesAndClosesThePort) {
-    EXPECT_EQ(Download(4, Joined({BlockBytes(1, Series(2)), BlockBytes(2, {}),
-                                  BlockBytes(3, Series(1))})),
-              DownloadOutcome::Completed);
-
-    EXPECT_EQ(told.messages, (Texts{"saved 011003151230.awp d0 i0", "user 2 empty",
-                                    "saved 031003151230.awp d0 i0"}));
-    EXPECT_EQ(told.progressCalls, (std::vector<std::pair<int, int>>{{2, 1}, {2, 2}, {1, 1}}));
-    EXPECT_EQ(ReadingTexts(saved.at(1)).size(), 1u);
-    EXPECT_EQ(channels[0].written["/dev/ttyUSB0"], std::vector<std::uint8_t>{0x14});
-    EXPECT_EQ(channels[0].settings.BaudRate, 9600u);
-    EXPECT_FALSE(channels[0].isOpen());
-}
-
 TEST_F(DownloadSessionTest, ASecondDownloadInTheSameMinuteReplacesTheFile) {
-    ASSERT_EQ(Download(1, BlockBytes(1, Series(3))), DownloadOutcome::Completed);
+    ASSERT_EQ(Download(1, Blocks({{1, 3}})), DownloadOutcome::Completed);
     const std::vector<std::string> first = saved;
-    ASSERT_EQ(Download(1, BlockBytes(1, Series(2))), DownloadOutcome::Completed);
+    ASSERT_EQ(Download(1, Blocks({{1, 2}})), DownloadOutcome::Completed);
     EXPECT_EQ(saved, first);
     EXPECT_EQ(ReadingTexts(first.at(0)).size(), 2u);
     EXPECT_EQ(CIniDocument(first.at(0)).GetString("TEST 1", "3", "gone"), "gone");
@@ -73,13 +52,6 @@ TEST_F(DownloadSessionTest, NoRecorderAsksAndWaitsASecondBeforeEachNewRound) {
     EXPECT_EQ(Download(1, {}), DownloadOutcome::NoDevice);
     EXPECT_EQ(told.messages, Texts(3, "no device, 1 fault(s)"));
     EXPECT_EQ(clock.waits, (std::vector<int>{1000, 1000}));
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
-TEST_F(DownloadSessionTest, AnEmptySingleMemoryEndsWithNoDataAndNoFile) {
-    EXPECT_EQ(Download(2, BlockBytes(2, {})), DownloadOutcome::NoData);
-    EXPECT_EQ(told.messages, Texts{"no data"});
-    EXPECT_FALSE(channels[0].isOpen());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
@@ -125,7 +97,7 @@ TEST_F(DownloadSessionTest, EachMissingBytePositionHasItsOwnTruthfulOutcome) {
     // clang-format on
     for (const LineFault& f : faults) {
         SCOPED_TRACE(f.what);
-        std::vector<std::uint8_t> stream = BlockBytes(1, Series(3));
+        std::vector<std::uint8_t> stream = Blocks({{1, 3}});
         if (f.silentFrom)
             stream.resize(f.position);
         else
@@ -141,18 +113,17 @@ TEST_F(DownloadSessionTest, EachMissingBytePositionHasItsOwnTruthfulOutcome) {
 }
 
 TEST_F(DownloadSessionTest, ARecorderFallingSilentAtAMemoryHeaderNamesTheMemoriesNotDownloaded) {
-    EXPECT_EQ(Download(4, BlockBytes(1, Series(2))), DownloadOutcome::LinkLost);
+    EXPECT_EQ(Download(4, Blocks({{1, 2}})), DownloadOutcome::LinkLost);
     EXPECT_EQ(told.messages, (Texts{"saved 011003151230.awp d0 i0", "lost 2 header not 2,3"}));
 }
 
 TEST_F(DownloadSessionTest, NoMemoryReplacesAFileThisDownloadWrote) {
     // Memory 2 comes with the user byte of memory 1, memory 3 with one that names no user.
-    std::vector<std::uint8_t> third = BlockBytes(3, Series(1));
-    third[0] = 0x7F;
+    std::vector<std::uint8_t> stream = Blocks({{1, 3}, {1, 2}, {3, 1}});
+    stream[stream.size() - 14] = 0x7F; // memory 3: user byte, count, one record
     WriteFileBytes(dir.file("011003151230-2.awp"), "someone else's");
 
-    EXPECT_EQ(Download(4, Joined({BlockBytes(1, Series(3)), BlockBytes(1, Series(2)), third})),
-              DownloadOutcome::Damaged);
+    EXPECT_EQ(Download(4, stream), DownloadOutcome::Damaged);
     // An unknown user byte names the memory expected there, never the one before.
     EXPECT_EQ(told.messages,
               (Texts{"saved 011003151230.awp d0 i0", "saved 011003151230-3.awp d0 i0",
@@ -162,6 +133,12 @@ TEST_F(DownloadSessionTest, NoMemoryReplacesAFileThisDownloadWrote) {
     EXPECT_EQ(ReadFileBytes(dir.file("011003151230-2.awp")), "someone else's");
     ASSERT_FALSE(channels[0].notes.empty());
     EXPECT_EQ(channels[0].notes.front(), "damaged transfer: unknown user byte 7F for user 3");
+    // One all-memories command at 9600 baud; progress is (readings, received) per memory.
+    EXPECT_EQ(channels[0].written["/dev/ttyUSB0"], std::vector<std::uint8_t>{0x14});
+    EXPECT_EQ(channels[0].settings.BaudRate, 9600u);
+    EXPECT_EQ(told.progressCalls,
+              (std::vector<std::pair<int, int>>{{3, 1}, {3, 2}, {3, 3}, {2, 1}, {2, 2}, {1, 1}}));
+    EXPECT_FALSE(channels[0].isOpen());
 }
 
 TEST_F(DownloadSessionTest, AFailedWriteAsksOnceMoreBeforeTheReadingsAreGivenUp) {
@@ -169,7 +146,7 @@ TEST_F(DownloadSessionTest, AFailedWriteAsksOnceMoreBeforeTheReadingsAreGivenUp)
     std::filesystem::create_directory(dir.path() + "/other");
     // No folder, keep the readings; then another folder.
     told.otherFolders = {"", dir.path() + "/other"};
-    EXPECT_EQ(Download(2, BlockBytes(2, Series(2)), missing), DownloadOutcome::Completed);
+    EXPECT_EQ(Download(2, Blocks({{2, 2}}), missing), DownloadOutcome::Completed);
     const std::string file2 = missing + "/021003151230.awp";
     EXPECT_EQ(told.messages,
               (Texts{"failed " + file2 + " user 2", "discard 2 2", "failed " + file2 + " user 2",
@@ -178,7 +155,7 @@ TEST_F(DownloadSessionTest, AFailedWriteAsksOnceMoreBeforeTheReadingsAreGivenUp)
 
     // Given up after the question: nothing saved, and the outcome says so.
     told.messages.clear();
-    EXPECT_EQ(Download(1, BlockBytes(1, Series(2)), missing), DownloadOutcome::SaveFailed);
+    EXPECT_EQ(Download(1, Blocks({{1, 2}}), missing), DownloadOutcome::SaveFailed);
     EXPECT_EQ(told.messages,
               (Texts{"failed " + missing + "/011003151230.awp user 1", "discard 1 2"}));
     EXPECT_TRUE(saved.empty());

@@ -44,12 +44,6 @@ class DownloadProgressDialogTest : public ::testing::Test {
     const QString done = StringTable::label(57613);
 };
 
-TEST_F(DownloadProgressDialogTest, ShowsTheMessagesOfAnAllUsersDownloadInOrder) {
-    ASSERT_EQ(Run(4, {"--generate", "2,0,1", "--baud", "0"}), DownloadOutcome::Completed);
-    ASSERT_EQ(files.size(), 2);
-    EXPECT_EQ(messages.texts, (QStringList{done, Saved(0), "用户2没有血压数据", done, Saved(1)}));
-}
-
 TEST_F(DownloadProgressDialogTest, OperationCompleteOnlyFollowsAnIntactSavedFile) {
     // Stream: echo, memory 1 at 1..26, memory 2 (empty) at 27, memory 3 at 29 with its records
     // at 31 and 43; the recorder falls silent after five bytes of the second.

@@ -50,6 +50,14 @@ TEST_F(AmbulatoryPlanDialogTest, ItStaysOpenWithoutNameOrIdentifierOrWhenTheOver
 }
 
 TEST_F(AmbulatoryPlanDialogTest, TheShownEntriesBecomeThePlanAndAreShownNextTime) {
+    // List positions: 6:00 is 12, "15 分钟" 3, 22:00 44 and 30 minutes 5 (not touched), special
+    // 1:00 and 2:30 are 3 and 6 after "无", "10 分钟" 2, "关" 1; the name in GBK.
+    const PlanChoices expected{"\xD5\xC5\xC8\xFD", "A1", 12, 3, 44, 5, 3, 6, 2, 1, 1};
+    const auto planOf = [](const PlanChoices& c) {
+        return MeasurementPlan::Ambulatory(c, RecorderKind::VeloraAmbulatory,
+                                           UtcTime(2010, 3, 15, 12, 30))
+            .bytes();
+    };
     {
         auto d = Open();
         d->nameEdit()->setText("张三");
@@ -64,25 +72,10 @@ TEST_F(AmbulatoryPlanDialogTest, TheShownEntriesBecomeThePlanAndAreShownNextTime
         messages.answers << QMessageBox::Yes;
         d->accept();
         ASSERT_EQ(d->result(), QDialog::Accepted);
-        const auto& b = d->plan().bytes();
-        EXPECT_EQ(std::string(b.begin(), b.begin() + 5), std::string("\xD5\xC5\xC8\xFD\0", 5));
-        // Display and start key off, awake 6:00 every 15 minutes; special 1:00 to 2:30 every 10.
-        EXPECT_EQ(std::vector<int>(b.begin() + 55, b.begin() + 60),
-                  (std::vector<int>{0xFF, 0xFF, 6, 0, 15}));
-        EXPECT_EQ(std::vector<int>(b.begin() + 63, b.begin() + 68),
-                  (std::vector<int>{1, 0, 10, 2, 30}));
-        EXPECT_EQ(b[70], 0x51);
+        EXPECT_EQ(d->plan().bytes(), planOf(expected));
     }
-    auto again = Open();
-    EXPECT_EQ(again->nameEdit()->text(), "张三");
-    EXPECT_EQ(again->idEdit()->text(), "A1");
-    // List positions: 6:00 is 12, "15 分钟" 3, 22:00 44 and 30 minutes 5 (not touched), special
-    // 1:00 and 2:30 are 3 and 6 after "无", "10 分钟" 2, "关" 1.
-    const PlanChoices c = again->choices();
-    EXPECT_EQ(
-        (std::vector<int>{c.awakeTime, c.awakeSpan, c.asleepTime, c.asleepSpan, c.specialStart,
-                          c.specialEnd, c.specialSpan, c.startKey, c.display}),
-        (std::vector<int>{12, 3, 44, 5, 3, 6, 2, 1, 1}));
+    EXPECT_EQ(Open()->nameEdit()->text(), "张三");
+    EXPECT_EQ(planOf(Open()->choices()), planOf(expected));
 }
 
 TEST_F(AmbulatoryPlanDialogTest, NameIsLimitedToTwentyNineBytes) {
@@ -158,11 +151,9 @@ TEST(MonitoringPlanDialog, BuildsTheClockPlanFromThePickers) {
     messages.answers << QMessageBox::Yes;
     d.accept();
     ASSERT_EQ(d.result(), QDialog::Accepted);
-    const auto& b = d.plan().bytes();
-    EXPECT_EQ(std::string(b.begin(), b.begin() + 5), std::string("\xD5\xC5\xC8\xFD\0", 5));
-    EXPECT_EQ(std::vector<int>(b.begin() + 41, b.begin() + 48),
-              (std::vector<int>{0x07, 0xE8, 2, 29, 7, 8, 9}));
-    EXPECT_EQ(b[70], 0x52);
+    EXPECT_EQ(
+        d.plan().bytes(),
+        MeasurementPlan::Monitoring("\xD5\xC5\xC8\xFD", "ID-1", {2024, 2, 29, 7, 8, 9}).bytes());
 }
 
 } // namespace
