@@ -55,11 +55,7 @@ TEST(ReadingText, MarkerAndExclusionAreSingleCharacters) {
 TEST(ReadingText, ShortTextDecodesAsFailedReading) {
     for (const char* text : {"no string", ""}) {
         BpReading r;
-        r.systolic = 120;
-        r.diastolic = 80;
-        r.pulseRate = 70;
-        r.meanPressure = 90;
-        r.minutesFromStart = 30;
+        ReadingText::Decode("00007D50485F0090000000000", r);
         ReadingText::Decode(text, r);
         EXPECT_EQ(r.systolic + r.diastolic + r.pulseRate + r.meanPressure, 0) << text;
         EXPECT_EQ(r.minutesFromStart, 0);
