@@ -34,16 +34,12 @@ Spo2Series HalfHourWithEvents() {
     return MakeSeries(spo2, pulse);
 }
 
-class Spo2SummaryWithEvents : public ::testing::Test {
-  protected:
-    void SetUp() override { analysis.analyse(HalfHourWithEvents()); }
-    Spo2Analysis analysis;
-};
-
 } // namespace
 
-TEST_F(Spo2SummaryWithEvents, SpO2Column) {
-    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+TEST(Spo2Summary, FiguresOfASeriesWithEventsAndGaps) {
+    Spo2Analysis analysis;
+    analysis.analyse(HalfHourWithEvents());
+    Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
     EXPECT_EQ(t.spo2.totalEvents, "3");
     EXPECT_EQ(t.spo2.totalEventMinutes, "1.1");    // 64 s / 60
     EXPECT_EQ(t.spo2.averageEventSeconds, "21.3"); // 64 / 3
@@ -57,10 +53,7 @@ TEST_F(Spo2SummaryWithEvents, SpO2Column) {
     EXPECT_EQ(t.eventsBelowCritical, "2");
     EXPECT_EQ(t.lowAverage, "85.0");        // (85 + 80 + 90) / 3
     EXPECT_EQ(t.lowAverageBelow88, "82.5"); // (85 + 80) / 2
-}
-
-TEST_F(Spo2SummaryWithEvents, PulseColumnUsesThePulseGaps) {
-    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+    // The pulse column uses the pulse gaps.
     EXPECT_EQ(t.pulse.totalEvents, "1");
     EXPECT_EQ(t.pulse.totalEventMinutes, "0.2"); // 10 / 60
     EXPECT_EQ(t.pulse.averageEventSeconds, "10.0");
@@ -69,17 +62,17 @@ TEST_F(Spo2SummaryWithEvents, PulseColumnUsesThePulseGaps) {
     EXPECT_EQ(t.pulse.adjustedIndex, "2.4");    // 3600 / 1500
     EXPECT_EQ(t.pulse.average, "70.0");         // (1500 * 70 - 55) / 1500 = 69.96
     EXPECT_EQ(t.pulse.minimum, "60");
-}
-
-TEST_F(Spo2SummaryWithEvents, CriticalLevelMovesOnlyItsOwnRows) {
+    // The critical level moves only its own rows.
     analysis.setCriticalLevel(85);
-    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+    t = Spo2Summary::Figures(analysis);
     EXPECT_EQ(t.minutesBelowCritical, "0.2"); // 84 ... 80 of the second event: 22 - 11 = 11 s
     EXPECT_EQ(t.eventsBelowCritical, "1");
     EXPECT_EQ(t.lowAverageBelow88, "82.5");
 }
 
-TEST_F(Spo2SummaryWithEvents, LevelTable) {
+TEST(Spo2Summary, LevelTableOfASeriesWithEventsAndGaps) {
+    Spo2Analysis analysis;
+    analysis.analyse(HalfHourWithEvents());
     const auto rows = Spo2Summary::LevelTable(analysis);
     // Seconds with data: 1200. Below 95: 11 + 21 + 29 = 61; below 90: 6 + 16 = 22;
     // below 85: 11. Events by their lowest value: 85, 80 and 90.
@@ -96,10 +89,10 @@ TEST_F(Spo2SummaryWithEvents, LevelTable) {
               (std::array<std::string, 3>{" 34 - 30 ", " 35", "0.0"}));
 }
 
-TEST(Spo2SummaryEmpty, NothingDividesByZero) {
+TEST(Spo2Summary, NothingDividesByZero) {
     Spo2Analysis a;
     a.analyse(Spo2Series{});
-    const Spo2SummaryTexts t = Spo2Summary::Figures(a);
+    Spo2SummaryTexts t = Spo2Summary::Figures(a);
     for (const Spo2ColumnTexts* c : {&t.spo2, &t.pulse}) {
         EXPECT_EQ(c->totalEvents, "0");
         EXPECT_EQ(c->totalEventMinutes, "0.0");
@@ -118,12 +111,9 @@ TEST(Spo2SummaryEmpty, NothingDividesByZero) {
         EXPECT_EQ(row.events, "0");
         EXPECT_EQ(row.time, "");
     }
-}
-
-TEST(Spo2SummaryEmpty, SeriesOfGapsOnlyHasNoAdjustedIndex) {
-    Spo2Analysis a;
+    // Gaps only: a length, but no second with data to divide by.
     a.analyse(MakeSeries(Repeat(0, 5), 0));
-    const Spo2SummaryTexts t = Spo2Summary::Figures(a);
+    t = Spo2Summary::Figures(a);
     EXPECT_EQ(t.spo2.indexPerHour, "0.0");
     EXPECT_EQ(t.spo2.artefactPercent, "100.0");
     EXPECT_EQ(t.spo2.adjustedIndex, "----");
