@@ -47,6 +47,11 @@ TEST(Spo2DisplaySettingsDialog, TurnsHoursAndMinutesIntoSecondsOrTakesAllData) {
     dialog.minutesEdit()->setText("45"); // the empty hours count 0
     dialog.accept();
     EXPECT_EQ(dialog.window(), 2700);
+    Spo2DisplaySettingsDialog hours(600, 28800);
+    hours.hoursEdit()->setText("2");
+    hours.minutesEdit()->clear();
+    hours.accept();
+    EXPECT_EQ(hours.window(), 7200);
 
     Spo2DisplaySettingsDialog all(600, 28800);
     all.show();
