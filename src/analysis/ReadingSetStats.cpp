@@ -103,8 +103,6 @@ double ReadingSetStats::standardDeviation(Quantity q) const {
 
 void ReadingSetStats::computeLoadFractions(Quantity q, int upper, int lower) {
     const std::size_t k = Index(q);
-    m_upper[k] = upper;
-    m_lower[k] = lower;
     m_loads[k] = LoadFractions{};
     const int n = count();
     if (n == 0) return; // a share of nothing is 0

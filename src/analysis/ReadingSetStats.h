@@ -28,7 +28,7 @@ class ReadingSetStats {
     // Refills the value-frequency tables, the extremes and their clock times.
     void compute();
 
-    // Stores the band and fills the quantity's three load fractions.
+    // Fills the quantity's three load fractions: above, within and below the band.
     void computeLoadFractions(Quantity q, int upper, int lower);
     // Fills the quantity's histogram: (high - low) / step bins, value v in bin
     // (v - low - 1) / step when low < v <= high.
@@ -41,8 +41,6 @@ class ReadingSetStats {
     int minimum(Quantity q) const { return m_min[Index(q)]; }
     const std::string& maximumTime(Quantity q) const { return m_maxTime[Index(q)]; }
     const std::string& minimumTime(Quantity q) const { return m_minTime[Index(q)]; }
-    int upperLimit(Quantity q) const { return m_upper[Index(q)]; }
-    int lowerLimit(Quantity q) const { return m_lower[Index(q)]; }
     const LoadFractions& loadFractions(Quantity q) const { return m_loads[Index(q)]; }
     const std::vector<double>& histogram(Quantity q) const { return m_histograms[Index(q)]; }
     const std::map<int, int>& frequencies(Quantity q) const { return m_frequencies[Index(q)]; }
@@ -59,8 +57,6 @@ class ReadingSetStats {
     std::array<int, kQuantities> m_min{};
     std::array<std::string, kQuantities> m_maxTime;
     std::array<std::string, kQuantities> m_minTime;
-    std::array<int, kQuantities> m_upper{};
-    std::array<int, kQuantities> m_lower{};
     std::span<const BpReading> m_readings;
     const TestRecord* m_test = nullptr;
     std::array<std::map<int, int>, kQuantities> m_frequencies;

@@ -29,8 +29,12 @@ void Heading(QPainter& painter, const ReportContext& context, const QString& tex
     painter.setPen(context.style.black);
     TextAt(painter, x, y, text);
     // A heading longer than its place (a translated one) is underlined to its end.
-    const int end = std::max(underlineEndX, x + painter.fontMetrics().horizontalAdvance(text));
-    painter.drawLine(x, underlineY, end, underlineY);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int end = std::max(underlineEndX, x + metrics.horizontalAdvance(text));
+    // A face with a taller ascent than the layout's (the CJK one) pushes the line below the
+    // text instead of through it.
+    const int lineY = std::max(underlineY, y + metrics.ascent() + metrics.underlinePos());
+    painter.drawLine(x, lineY, end, lineY);
     painter.setFont(context.style.regular);
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryFile>
@@ -58,7 +59,11 @@ ReportRun::ReportRun(AppState& state, const ReportOptions& options)
 }
 
 void ReportRun::begin(const QPaintDevice& device) {
-    m_context.style = ReportStyle::ForResolution(device.logicalDpiX(), m_context.style.screenDpi);
+    // The print preview hands over a printer whose pages are recorded as pictures.
+    const QPaintEngine* engine = device.paintEngine();
+    const bool preview = engine && engine->type() == QPaintEngine::Picture;
+    m_context.style =
+        ReportStyle::ForResolution(device.logicalDpiX(), m_context.style.screenDpi, preview);
 }
 
 void ReportRun::drawPage(QPainter& painter, const QRect& page, int pageNumber) const {

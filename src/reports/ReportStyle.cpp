@@ -16,9 +16,9 @@ int MulDiv(int a, int b, int c) {
     return static_cast<int>(std::lround(static_cast<double>(a) * b / c));
 }
 
-QFont ReportFont(int pixelHeight, int weight) {
+QFont ReportFont(int pixelHeight, int weight, bool cjkFirst) {
     QFont font;
-    font.setFamilies(ReportFontFamilies());
+    font.setFamilies(ReportFontFamilies(cjkFirst));
     font.setPixelSize(std::max(1, pixelHeight));
     font.setWeight(static_cast<QFont::Weight>(weight));
     return font;
@@ -30,12 +30,14 @@ QPen SolidPen(const QColor& colour, int width) {
 
 } // namespace
 
-QStringList ReportFontFamilies() {
-    return {QStringLiteral("DejaVu Serif"), QString::fromLatin1(kReportCjkFamily),
-            StringTable::text(57702)};
+QStringList ReportFontFamilies(bool cjkFirst) {
+    QStringList families{QStringLiteral("DejaVu Serif"), QString::fromLatin1(kReportCjkFamily),
+                         StringTable::text(57702)};
+    if (cjkFirst) families.swapItemsAt(0, 1);
+    return families;
 }
 
-ReportStyle ReportStyle::ForResolution(double printerDpi, double screenDpi) {
+ReportStyle ReportStyle::ForResolution(double printerDpi, double screenDpi, bool cjkFirst) {
     ReportStyle s;
     s.printerDpi = printerDpi > 0 ? printerDpi : 96.0;
     s.screenDpi = screenDpi > 0 ? screenDpi : 96.0;
@@ -46,10 +48,10 @@ ReportStyle ReportStyle::ForResolution(double printerDpi, double screenDpi) {
     s.grey = SolidPen(QColor(132, 130, 132), s.lineWidth);
     const int h = MulDiv(kBaseFontHeight, static_cast<int>(s.printerDpi),
                          static_cast<int>(s.screenDpi * 1.25));
-    s.regular = ReportFont(h, 400);
-    s.semiBold = ReportFont(h, 600);
-    s.large = ReportFont(static_cast<int>(h * 1.2), 600);
-    s.title = ReportFont(static_cast<int>(h * 1.5), 600);
+    s.regular = ReportFont(h, 400, cjkFirst);
+    s.semiBold = ReportFont(h, 600, cjkFirst);
+    s.large = ReportFont(static_cast<int>(h * 1.2), 600, cjkFirst);
+    s.title = ReportFont(static_cast<int>(h * 1.5), 600, cjkFirst);
     return s;
 }
 

@@ -14,7 +14,8 @@ struct ReportStyle {
     QPen black, blue, yellow, grey;
     QFont regular, semiBold, large, title;
 
-    static ReportStyle ForResolution(double printerDpi, double screenDpi);
+    // cjkFirst puts the CJK face before the Latin one (see ReportFontFamilies).
+    static ReportStyle ForResolution(double printerDpi, double screenDpi, bool cjkFirst = false);
     // A line k times the basic width: (printer resolution * k) / screen resolution.
     int scaledWidth(int k) const;
 };
@@ -24,4 +25,7 @@ inline constexpr const char* kReportCjkFamily = "Noto Serif CJK SC";
 
 // A Latin face first, so that digits and Latin letters keep their text in a PDF file, then
 // the CJK face for Chinese, then the face the language names (for systems without Noto).
-QStringList ReportFontFamilies();
+// The print preview records pages as pictures, and a picture replays a fallback face smaller
+// and lower than the line it stands in; there the CJK face, which has Latin letters and
+// digits too, comes first so that every glyph of a line is drawn with one face.
+QStringList ReportFontFamilies(bool cjkFirst = false);

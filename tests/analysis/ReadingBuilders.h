@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "PatientRecord.h"
 #include "ReadingSets.h"
@@ -23,7 +24,7 @@ inline BpReading Reading(int systolic, int diastolic, int pulseRate = 70, int mi
 // A test starting at startMinuteOfDay with the given awake and asleep times (minutes).
 // Heap-allocated: a test holds room for 1024 readings.
 inline std::unique_ptr<TestRecord> MakeTest(int startMinuteOfDay, int awakeMinute, int asleepMinute,
-                                            std::initializer_list<BpReading> readings) {
+                                            const std::vector<BpReading>& readings) {
     auto test = std::make_unique<TestRecord>();
     test->section = "TEST 1";
     test->startMinuteOfDay = startMinuteOfDay;

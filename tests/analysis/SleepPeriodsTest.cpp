@@ -19,32 +19,12 @@ std::unique_ptr<TestRecord> SecondTest() {
 } // namespace
 
 TEST(SleepPeriods, SlotTextsHaveHoursWithoutLeadingZero) {
-    EXPECT_EQ(SleepPeriods::SlotText(0), "0:00");
-    EXPECT_EQ(SleepPeriods::SlotText(1), "0:30");
     EXPECT_EQ(SleepPeriods::SlotText(14), "7:00");
     EXPECT_EQ(SleepPeriods::SlotText(47), "23:30");
     EXPECT_EQ(SleepPeriods::SlotText(48), "");
 }
 
-TEST(SleepPeriods, WritingTwentyThreeThirtyStoresSlot47InTheLoadedTestOnly) {
-    TempDir dir;
-    const std::string path = dir.file("r.awp");
-    WriteFileBytes(path, kTwoTests);
-    auto test = SecondTest();
-    ASSERT_TRUE(SleepPeriods::Write(path, {16, 47}, *test));
-    EXPECT_EQ(test->asleepStartMinute, 1410);
-    EXPECT_EQ(test->awakeStartMinute, 480);
-    // New keys go directly under the header; asleep is written first.
-    EXPECT_EQ(ReadFileBytes(path), "[PATIENT DATA]\r\nTest Count=2\r\n"
-                                   "[TEST 1]\r\nAwake Time=12\r\nCount=0\r\n"
-                                   "[TEST 2]\r\nAwake Time=16\r\nAsleep Time=47\r\nCount=0\r\n");
-    SleepPeriods::Slots slots;
-    ASSERT_TRUE(SleepPeriods::Read(path, "TEST 2", slots));
-    EXPECT_EQ(slots.awake, 16);
-    EXPECT_EQ(slots.asleep, 47);
-}
-
-TEST(SleepPeriods, MissingKeysReadAsSevenAndTwentyTwo) {
+TEST(SleepPeriods, MissingKeysReadAsSevenAndTwentyTwoAndWritesGoToTheLoadedTestOnly) {
     TempDir dir;
     const std::string path = dir.file("r.awp");
     WriteFileBytes(path, kTwoTests);
@@ -54,23 +34,32 @@ TEST(SleepPeriods, MissingKeysReadAsSevenAndTwentyTwo) {
     EXPECT_EQ(slots.asleep, 44);
     ASSERT_TRUE(SleepPeriods::Read(path, "TEST 1", slots));
     EXPECT_EQ(slots.awake, 12);
-}
 
-TEST(SleepPeriods, MissingFileIsNeitherReadNorCreated) {
-    TempDir dir;
-    const std::string path = dir.file("gone.awp");
-    SleepPeriods::Slots slots;
-    EXPECT_FALSE(SleepPeriods::Read(path, "TEST 1", slots));
+    // 23:30 is slot 47.
     auto test = SecondTest();
-    EXPECT_FALSE(SleepPeriods::Write(path, {14, 44}, *test));
-    EXPECT_FALSE(FileExists(path));
+    ASSERT_TRUE(SleepPeriods::Write(path, {16, 47}, *test));
+    EXPECT_EQ(test->asleepStartMinute, 1410);
+    EXPECT_EQ(test->awakeStartMinute, 480);
+    // New keys go directly under the header; asleep is written first.
+    EXPECT_EQ(ReadFileBytes(path), "[PATIENT DATA]\r\nTest Count=2\r\n"
+                                   "[TEST 1]\r\nAwake Time=12\r\nCount=0\r\n"
+                                   "[TEST 2]\r\nAwake Time=16\r\nAsleep Time=47\r\nCount=0\r\n");
+    ASSERT_TRUE(SleepPeriods::Read(path, "TEST 2", slots));
+    EXPECT_EQ(slots.awake, 16);
+    EXPECT_EQ(slots.asleep, 47);
 }
 
-TEST(SleepPeriods, SlotsOutsideTheDayAreRefusedAndNothingChanges) {
+TEST(SleepPeriods, RefusedWritesChangeNothingAndCreateNoFile) {
     TempDir dir;
+    const std::string gone = dir.file("gone.awp");
+    SleepPeriods::Slots slots;
+    EXPECT_FALSE(SleepPeriods::Read(gone, "TEST 1", slots));
+    auto test = SecondTest();
+    EXPECT_FALSE(SleepPeriods::Write(gone, {14, 44}, *test));
+    EXPECT_FALSE(FileExists(gone));
+    // Slots outside the day.
     const std::string path = dir.file("r.awp");
     WriteFileBytes(path, kTwoTests);
-    auto test = SecondTest();
     EXPECT_FALSE(SleepPeriods::Write(path, {14, 48}, *test));
     EXPECT_FALSE(SleepPeriods::Write(path, {-1, 44}, *test));
     EXPECT_EQ(ReadFileBytes(path), kTwoTests);

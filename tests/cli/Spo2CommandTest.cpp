@@ -11,46 +11,21 @@
 
 #include <gtest/gtest.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <filesystem>
 
+#include "CliRun.h"
 #include "TempDir.h"
 
 namespace {
 
 const std::string kSamples = ABPM_SAMPLES_DIR;
 
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-CliResult RunSpo2(const QStringList& args) {
-    QProcess p;
-    p.start(ABPM_CLI, QStringList{"spo2"} + args);
-    CliResult r;
-    if (!p.waitForFinished(60000)) return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+CliRun RunSpo2(const QStringList& args) {
+    return RunCli(QStringList{"spo2"} + args);
 }
 
 QString Path(const std::string& path) {
     return QString::fromStdString(path);
-}
-
-void ExpectRefused(const CliResult& r, const char* wordInMessage) {
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.out.isEmpty());
-    EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
-    EXPECT_TRUE(r.err.endsWith('\n'));
-    EXPECT_TRUE(r.err.contains(wordInMessage)) << r.err.constData();
 }
 
 QJsonObject Event(int start, int duration, int startValue, int endValue) {
@@ -60,143 +35,88 @@ QJsonObject Event(int start, int duration, int startValue, int endValue) {
             {"endValue", endValue}};
 }
 
-class Spo2CommandOnSample : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        const CliResult r = RunSpo2({Path(kSamples + "/spo2-night.awp")});
-        ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-        result = new QJsonObject(r.json());
-    }
-    static void TearDownTestSuite() {
-        delete result;
-        result = nullptr;
-    }
-    static QJsonObject* result;
-};
-
-QJsonObject* Spo2CommandOnSample::result = nullptr;
-
 } // namespace
 
-TEST_F(Spo2CommandOnSample, SeriesFacts) {
-    const QJsonObject& j = *result;
-    EXPECT_EQ(j["length"].toInt(), 28800);
-    EXPECT_EQ(j["zeroSeconds"].toInt(), 120);
-    EXPECT_EQ(j["start"].toString(), "2026-3-20 23:0:0");
-    const QJsonArray desaturations{Event(1799, 19, 96, 88),  Event(5399, 23, 96, 86),
-                                   Event(8999, 27, 96, 84),  Event(12599, 13, 96, 91),
-                                   Event(17999, 35, 96, 80), Event(23399, 21, 96, 87)};
-    EXPECT_EQ(j["desaturationEvents"].toArray(), desaturations);
-    const QJsonArray pulse{Event(5401, 12, 62, 53), Event(9001, 12, 62, 53),
-                           Event(18001, 12, 62, 53), Event(23401, 12, 62, 53)};
-    EXPECT_EQ(j["pulseEvents"].toArray(), pulse);
+TEST(Spo2Command, SampleSeriesEventsSummaryAndLevels) {
+    const CliRun run = RunSpo2({Path(kSamples + "/spo2-night.awp")});
+    ASSERT_EQ(run.status, 0) << run.err.constData();
+    const QJsonObject json = run.json();
+    // clang-format off
+    ExpectMembers(json, {
+        {"length", 28800}, {"zeroSeconds", 120}, {"start", "2026-3-20 23:0:0"},
+        {"desaturationEvents", QJsonArray{Event(1799, 19, 96, 88), Event(5399, 23, 96, 86),
+                                          Event(8999, 27, 96, 84), Event(12599, 13, 96, 91),
+                                          Event(17999, 35, 96, 80), Event(23399, 21, 96, 87)}},
+        {"pulseEvents", QJsonArray{Event(5401, 12, 62, 53), Event(9001, 12, 62, 53),
+                                   Event(18001, 12, 62, 53), Event(23401, 12, 62, 53)}}});
+    // d: 19 + 23 + 27 + 13 + 35 + 21 = 138 s. Index 6 * 3600 / 28800 = 0.75, adjusted
+    // 6 * 3600 / 28680 = 0.753; artefacts 120 / 28800 * 100. Deficit of a dip: D^2 + 4D plus
+    // its recovery steps (D - 2, D - 5, ... > 0): 105, 155, 214, 48, 360, 129, and 6 for the
+    // shallow dip: (96 * 28680 - 1017) / 28680 = 95.96. Ends below 88: D = 10, 12, 16, 9; the
+    // first sample below 88 is 96 - 9, 16 s after the event's second sample, so
+    // 7 + 11 + 19 + 5 = 42 s. Lowest ends 516 / 6 and, below 88, 337 / 4 = 84.25.
+    ExpectMembers(json.value("summary").toObject(), {
+        {"spo2/totalEvents", "6"}, {"spo2/totalEventMinutes", "2.3"},
+        {"spo2/averageEventSeconds", "23.0"}, {"spo2/indexPerHour", "0.8"},
+        {"spo2/artefactPercent", "0.4"}, {"spo2/adjustedIndex", "0.8"}, {"spo2/average", "96.0"},
+        {"spo2/minutesBelowCritical", "0.7"}, {"spo2/eventsBelowCritical", "4"},
+        {"spo2/minimum", "80"}, {"spo2/lowAverage", "86.0"}, {"spo2/lowAverageBelow88", "84.2"},
+        // The pulse column, worked out as the SpO2 one: 4 dips of 12 s, each 57 bpm short:
+        // 48 / 60 minutes, adjusted index 4 * 3600 / 28680 = 0.502.
+        {"pulse/totalEventMinutes", "0.8"}, {"pulse/adjustedIndex", "0.5"},
+        {"pulse/minimum", "53"}});
+    // Events by end value: 91 | 88, 86, 87 | 84, 80. Seconds with data 28680; below 95: 142
+    // in the dips + 2 in the shallow dip; below 90: 72; below 85: 19 (the 12- and 16-point
+    // dips only).
+    ExpectMembers(json, {
+        {"levels/0", QJsonObject{{"band", " 99 - 95 "}, {"events", "0"}, {"below", " 100"},
+                                 {"time", "100.0"}}},
+        {"levels/1", QJsonObject{{"band", " 94 - 90 "}, {"events", "1"}, {"below", " 95"},
+                                 {"time", "0.5"}}},
+        {"levels/2", QJsonObject{{"band", " 89 - 85 "}, {"events", "3"}, {"below", " 90"},
+                                 {"time", "0.3"}}},
+        {"levels/3", QJsonObject{{"band", " 84 - 80 "}, {"events", "2"}, {"below", " 85"},
+                                 {"time", "0.1"}}},
+        {"levels/13/band", " 34 - 30 "}, {"levels/14", QJsonValue::Undefined}});
+    // clang-format on
 }
 
-TEST_F(Spo2CommandOnSample, SummaryTexts) {
-    const QJsonObject spo2 = (*result)["summary"].toObject()["spo2"].toObject();
-    EXPECT_EQ(spo2.size(), 12);
-    EXPECT_EQ(spo2["totalEvents"].toString(), "6");
-    // d: 19 + 23 + 27 + 13 + 35 + 21 = 138 s.
-    EXPECT_EQ(spo2["totalEventMinutes"].toString(), "2.3");
-    EXPECT_EQ(spo2["averageEventSeconds"].toString(), "23.0");
-    EXPECT_EQ(spo2["indexPerHour"].toString(), "0.8");    // 6 * 3600 / 28800 = 0.75
-    EXPECT_EQ(spo2["artefactPercent"].toString(), "0.4"); // 120 / 28800 * 100
-    EXPECT_EQ(spo2["adjustedIndex"].toString(), "0.8");   // 6 * 3600 / 28680 = 0.753
-    // Deficit of a dip: D^2 + 4D plus its recovery steps (D - 2, D - 5, ... > 0): 105, 155,
-    // 214, 48, 360, 129, and 6 for the shallow dip: (96 * 28680 - 1017) / 28680 = 95.96.
-    EXPECT_EQ(spo2["average"].toString(), "96.0");
-    // Ends below 88: D = 10, 12, 16, 9. The first sample below 88 is 96 - 9, 16 s after the
-    // event's second sample, so 7 + 11 + 19 + 5 = 42 s.
-    EXPECT_EQ(spo2["minutesBelowCritical"].toString(), "0.7");
-    EXPECT_EQ(spo2["eventsBelowCritical"].toString(), "4");
-    EXPECT_EQ(spo2["minimum"].toString(), "80");             // the 16-point dip
-    EXPECT_EQ(spo2["lowAverage"].toString(), "86.0");        // 516 / 6
-    EXPECT_EQ(spo2["lowAverageBelow88"].toString(), "84.2"); // 337 / 4 = 84.25
-
-    const QJsonObject pulse = (*result)["summary"].toObject()["pulse"].toObject();
-    EXPECT_EQ(pulse.size(), 8);
-    EXPECT_EQ(pulse["totalEvents"].toString(), "4");
-    EXPECT_EQ(pulse["totalEventMinutes"].toString(), "0.8"); // 48 / 60
-    EXPECT_EQ(pulse["averageEventSeconds"].toString(), "12.0");
-    EXPECT_EQ(pulse["indexPerHour"].toString(), "0.5");  // 4 * 3600 / 28800
-    EXPECT_EQ(pulse["adjustedIndex"].toString(), "0.5"); // 4 * 3600 / 28680 = 0.502
-    EXPECT_EQ(pulse["artefactPercent"].toString(), "0.4");
-    // Each dip is 57 bpm short of the baseline: (62 * 28680 - 228) / 28680 = 61.99.
-    EXPECT_EQ(pulse["average"].toString(), "62.0");
-    EXPECT_EQ(pulse["minimum"].toString(), "53");
-}
-
-TEST_F(Spo2CommandOnSample, LevelTable) {
-    const QJsonArray levels = (*result)["levels"].toArray();
-    ASSERT_EQ(levels.size(), 14);
-    // Events by end value: 91 | 88, 86, 87 | 84, 80. Seconds with data 28680; below 95:
-    // 142 in the dips + 2 in the shallow dip; below 90: 72; below 85: 19 (the 12- and
-    // 16-point dips only).
-    const QJsonObject expected[] = {
-        {{"band", " 99 - 95 "}, {"events", "0"}, {"below", " 100"}, {"time", "100.0"}},
-        {{"band", " 94 - 90 "}, {"events", "1"}, {"below", " 95"}, {"time", "0.5"}},
-        {{"band", " 89 - 85 "}, {"events", "3"}, {"below", " 90"}, {"time", "0.3"}},
-        {{"band", " 84 - 80 "}, {"events", "2"}, {"below", " 85"}, {"time", "0.1"}},
-        {{"band", " 79 - 75 "}, {"events", "0"}, {"below", " 80"}, {"time", "0.0"}},
-    };
-    for (int i = 0; i < int(std::size(expected)); ++i)
-        EXPECT_EQ(levels[i].toObject(), expected[i]);
-    EXPECT_EQ(levels[13].toObject()["band"].toString(), " 34 - 30 ");
-}
-
-TEST(Spo2Command, OptionsSetTheThresholds) {
-    const QString sample = Path(kSamples + "/spo2-night.awp");
-    // A drop of 6 within the first 10 s: every dip has fallen only 5 points by then.
-    const CliResult strict = RunSpo2({sample, "--drop", "6"});
-    ASSERT_EQ(strict.exitCode, 0) << strict.err.constData();
-    EXPECT_TRUE(strict.json()["desaturationEvents"].toArray().isEmpty());
-
-    // Within 12 s they have fallen 6: all but the 5-point dip.
-    const CliResult longer = RunSpo2({sample, "--drop=6", "--min-duration", "12"});
-    ASSERT_EQ(longer.exitCode, 0) << longer.err.constData();
-    EXPECT_EQ(longer.json()["desaturationEvents"].toArray().size(), 5);
-
-    // Critical level 85: ends 84 and 80; the first sample below 85 is 96 - 12, 22 s after
-    // each event's second sample: (27 - 22) + (35 - 22) = 18 s.
-    const CliResult critical = RunSpo2({sample, "--critical", "85"});
-    ASSERT_EQ(critical.exitCode, 0);
-    const QJsonObject spo2 = critical.json()["summary"].toObject()["spo2"].toObject();
-    EXPECT_EQ(spo2["eventsBelowCritical"].toString(), "2");
-    EXPECT_EQ(spo2["minutesBelowCritical"].toString(), "0.3");
-    EXPECT_EQ(spo2["lowAverageBelow88"].toString(), "84.2"); // stays at 88
-
-    // Pulse: the dips fall 9 bpm over 12 s.
-    EXPECT_TRUE(
-        RunSpo2({sample, "--pulse-change", "10"}).json()["pulseEvents"].toArray().isEmpty());
-    EXPECT_TRUE(
-        RunSpo2({sample, "--pulse-min-duration", "13"}).json()["pulseEvents"].toArray().isEmpty());
-}
-
-TEST(Spo2Command, RecordWithoutSeriesPrintsTheEmptyFigures) {
-    const CliResult r = RunSpo2({Path(kSamples + "/24h-normal-dip.awp")});
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    const QJsonObject j = r.json();
-    EXPECT_EQ(j["length"].toInt(-1), 0);
-    EXPECT_EQ(j["zeroSeconds"].toInt(-1), 0);
-    EXPECT_TRUE(j["desaturationEvents"].toArray().isEmpty());
-    const QJsonObject spo2 = j["summary"].toObject()["spo2"].toObject();
-    EXPECT_EQ(spo2["indexPerHour"].toString(), "----");
-    EXPECT_EQ(spo2["adjustedIndex"].toString(), "----");
-    EXPECT_EQ(spo2["artefactPercent"].toString(), "----");
-    EXPECT_EQ(spo2["average"].toString(), "----");
-    EXPECT_EQ(j["summary"].toObject()["pulse"].toObject()["average"].toString(), "----");
-    EXPECT_EQ(j["levels"].toArray()[0].toObject()["time"].toString(), "");
-}
-
-TEST(Spo2Command, RecordIsNeverWritten) {
+TEST(Spo2Command, OptionsSetTheThresholdsAndTheRecordIsOnlyRead) {
     TempDir dir;
     const std::string path = dir.file("night.awp");
     std::filesystem::copy_file(kSamples + "/spo2-night.awp", path);
     const auto before = std::filesystem::last_write_time(path);
     const std::string bytes = ReadFileBytes(path);
-    ASSERT_EQ(RunSpo2({Path(path), "--critical", "90"}).exitCode, 0);
+    const QString sample = Path(path);
+    const auto events = [&](const QStringList& options, const char* kind) {
+        const CliRun r = RunSpo2(QStringList{sample} + options);
+        EXPECT_EQ(r.status, 0) << r.err.constData();
+        return r.json()[kind].toArray().size();
+    };
+    // A drop of 6 within the first 10 s: every dip has fallen only 5 points by then. Within
+    // 12 s they have fallen 6: all but the 5-point dip.
+    EXPECT_EQ(events({"--drop", "6"}, "desaturationEvents"), 0);
+    EXPECT_EQ(events({"--drop=6", "--min-duration", "12"}, "desaturationEvents"), 5);
+    // Pulse: the dips fall 9 bpm over 12 s.
+    EXPECT_EQ(events({"--pulse-change", "10"}, "pulseEvents"), 0);
+    EXPECT_EQ(events({"--pulse-min-duration", "12"}, "pulseEvents"), 4);
+    EXPECT_EQ(events({"--pulse-min-duration", "13"}, "pulseEvents"), 0);
+
+    // Critical level 85: ends 84 and 80; the first sample below 85 is 96 - 12, 22 s after
+    // each event's second sample: (27 - 22) + (35 - 22) = 18 s.
+    const CliRun critical = RunSpo2({sample, "--critical", "85"});
+    ASSERT_EQ(critical.status, 0);
+    ExpectMembers(critical.json(), {{"summary/spo2/eventsBelowCritical", "2"},
+                                    {"summary/spo2/minutesBelowCritical", "0.3"}});
+
     EXPECT_EQ(ReadFileBytes(path), bytes);
     EXPECT_EQ(std::filesystem::last_write_time(path), before);
+}
+
+TEST(Spo2Command, RecordWithoutSeriesIsAnalysedAsAnEmptySeries) {
+    const CliRun r = RunSpo2({Path(kSamples + "/24h-normal-dip.awp")});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ExpectMembers(r.json(), {{"length", 0}, {"summary/spo2/average", "----"}});
 }
 
 TEST(Spo2Command, RefusesWhatItCannotAnalyse) {

@@ -42,40 +42,30 @@ TEST(DataPages, ListEveryReadingFlaggedIncludedFailedOnesToo) {
     EXPECT_EQ(listed[1]->number, 1);
 }
 
-TEST(PageTable, SelectedBpPagesThenDataPages) {
+TEST(PageTable, SelectedBpPagesThenDataPagesWithTheClinicalSummaryAfterTheBpSummary) {
+    constexpr int kClinical = PageKinds::ClinicalSummaryPage;
     // 100 readings: ceil(100 / 45) = 3 data pages, kinds 10, 11, 12.
     const PageTable t = BuildPageTable(Selecting({0, 10}), 100, {});
     EXPECT_EQ(t.kinds, (std::vector<int>{0, 10, 11, 12}));
     EXPECT_EQ(t.dataPageCount, 3);
-    EXPECT_EQ(BuildPageTable(Selecting({10, 2, 9}), 0, {}).kinds, (std::vector<int>{2, 9}));
+    // The clinical summary's switch is 11; it takes the BP summary's place, printed or not.
+    EXPECT_EQ(BuildPageTable(Selecting({10, 2, 9, 11}), 0, {}).kinds,
+              (std::vector<int>{2, kClinical, 9}));
+    EXPECT_EQ(BuildPageTable(Selecting({0, 4, 11}), 1, {}).kinds,
+              (std::vector<int>{0, kClinical, 4}));
 }
 
-TEST(PageTable, OnlyTheValueOneSelectsAPage) {
+TEST(PageTable, OnlyTheValueOneInTheCurrentConfigurationSelectsAPage) {
     TempDir dir;
     const std::string path = dir.file("OblCofig.ini");
     WriteFileBytes(path, "[Previous Config]\r\nCurrent Config=Config family\r\n"
                          "[Config family]\r\nDemographics Page=2\r\nStatistics Page=0\r\n"
-                         "BP Summary Page=1\r\nData Page=3\r\nSpo2 Page=1\r\n");
+                         "BP Summary Page=1\r\nData Page=3\r\nClinical Summary Page=1\r\n");
     const CIniDocument doc(path);
-    const PageSelection s = ReadPageSelection(doc);
-    // Every page key but "BP Summary Page" is 2, 0, 3 or missing.
-    EXPECT_EQ(BuildPageTable(s, 50, {}).kinds, (std::vector<int>{2}));
+    // Every other page key is 2, 0, 3 or missing.
+    EXPECT_EQ(BuildPageTable(ReadPageSelection(doc), 50, {}).kinds,
+              (std::vector<int>{2, PageKinds::ClinicalSummaryPage}));
     EXPECT_EQ(CurrentUserName(doc), "family");
-}
-
-TEST(PageTable, ClinicalSummaryFollowsTheAmbulatorySummary) {
-    TempDir dir;
-    const std::string path = dir.file("OblCofig.ini");
-    WriteFileBytes(path, "[Previous Config]\r\nCurrent Config=Config family\r\n"
-                         "[Config family]\r\nClinical Summary Page=1\r\nBar Graph Page=1\r\n"
-                         "Data Page=1\r\nDemographics Page=1\r\n");
-    const PageSelection s = ReadPageSelection(CIniDocument(path));
-    EXPECT_EQ(BuildPageTable(s, 1, {}).kinds,
-              (std::vector<int>{0, PageKinds::ClinicalSummaryPage, 4, 10}));
-    PageSelection both = s;
-    both.pages[2] = 1;
-    EXPECT_EQ(BuildPageTable(both, 0, {}).kinds,
-              (std::vector<int>{0, 2, PageKinds::ClinicalSummaryPage, 4}));
 }
 
 TEST(PageTable, Spo2PagesOnlyForARecordWithSpo2Data) {

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QMessageBox>
+#include <QPicture>
 #include <QWidget>
 
 #include "AppState.h"
@@ -102,4 +104,19 @@ TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
     EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
     EXPECT_EQ(options.chartBands.heartRate.upper, 110);
     EXPECT_EQ(options.chartBands.heartRate.lower, 50);
+}
+
+TEST(ReportCommands, ThePreviewDrawsEveryGlyphOfALineWithTheCjkFace) {
+    // A picture replays a fallback face smaller and lower than its line; a PDF keeps the Latin
+    // face first so that its digits stay text.
+    Commands c("Statistics Page=1\r\n");
+    ReportRun run(*c.state, WindowReportOptions(
+                                *c.state, QString::fromStdString(c.dir.file("OblCofig.ini"))));
+    QPicture preview;
+    run.begin(preview);
+    EXPECT_EQ(run.context().style.regular.families().value(0), kReportCjkFamily);
+    EXPECT_EQ(run.context().style.title.families().value(0), kReportCjkFamily);
+    QImage sheet(10, 10, QImage::Format_RGB32);
+    run.begin(sheet);
+    EXPECT_EQ(run.context().style.regular.families().value(0), "DejaVu Serif");
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QTest>
 
 #include "AppState.h"
@@ -38,96 +37,75 @@ const std::string kAddress = "Addr Count=2\r\nAddr1=Road 1\r\nAddr2=Town\r\n";
 
 } // namespace
 
-TEST_F(PatientSheet, FieldsShowTheStoredValues) {
+// The recorder's name field holds 29 characters.
+TEST_F(PatientSheet, FieldsShowTheStoredValuesTakeTheirLengthAndCancelWritesNothing) {
     open(1, kAddress + "Phone=555\r\n");
+    const std::string before = ReadFileBytes(path);
     CEditPatientDataDlg sheet(state.record);
+    sheet.show();
     EXPECT_EQ(sheet.patientPage()->nameEdit()->text(), QStringLiteral("Lin"));
     EXPECT_EQ(sheet.patientPage()->idEdit()->text(), QStringLiteral("P-7"));
     EXPECT_EQ(sheet.patientPage()->phoneEdit()->text(), QStringLiteral("555"));
     EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText(), QStringLiteral("Road 1\nTown"));
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Lin P-7 1/3/2026"));
-    ASSERT_EQ(sheet.pages()->count(), 4);
-    EXPECT_EQ(sheet.pages()->tabText(0), QStringLiteral("病人信息"));
-    EXPECT_EQ(sheet.pages()->tabText(3), QStringLiteral("医生信息"));
+    sheet.patientPage()->nameEdit()->clear();
+    QTest::keyClicks(sheet.patientPage()->nameEdit(), QString(30, QLatin1Char('n')));
+    EXPECT_EQ(sheet.patientPage()->nameEdit()->text(), QString(29, QLatin1Char('n')));
+    sheet.patientPage()->addressEdit()->setPlainText(QString(520, QLatin1Char('a')));
+    EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText().size(), 500);
+    sheet.reject();
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(state.record.patientName, "Lin");
 }
 
-TEST_F(PatientSheet, AThreeLineMedicationIsStoredAsThreeKeysAndShownAgain) {
-    open();
-    {
-        CEditPatientDataDlg sheet(state.record);
-        sheet.medicationPage()->medicationEdit()->setPlainText(
-            QStringLiteral("aspirin\nmetoprolol 50\nnight: none"));
-        sheet.accept();
-        EXPECT_EQ(sheet.result(), QDialog::Accepted);
-    }
-    EXPECT_EQ(stored("TEST 1", "Medications Count"), "3");
-    EXPECT_EQ(stored("TEST 1", "Medications1"), "aspirin");
-    EXPECT_EQ(stored("TEST 1", "Medications2"), "metoprolol 50");
-    EXPECT_EQ(stored("TEST 1", "Medications3"), "night: none");
-    CEditPatientDataDlg again(state.record);
-    EXPECT_EQ(again.medicationPage()->medicationEdit()->lines(),
-              QStringList({"aspirin", "metoprolol 50", "night: none"}));
-}
-
-TEST_F(PatientSheet, AClearedAddressStoresCountZeroAndKeepsOldLines) {
-    open(1, kAddress);
-    {
-        CEditPatientDataDlg sheet(state.record);
-        sheet.patientPage()->addressEdit()->clear();
-        sheet.accept();
-    }
-    EXPECT_EQ(stored("PATIENT DATA", "Addr Count"), "0");
-    EXPECT_EQ(stored("PATIENT DATA", "Addr1"), "Road 1");
-    CEditPatientDataDlg again(state.record);
-    EXPECT_TRUE(again.patientPage()->addressEdit()->toPlainText().isEmpty());
-}
-
-TEST_F(PatientSheet, NotesGoToTheLoadedTestOnly) {
-    open(2); // the last test, "TEST 2", is the loaded one
+// Patient data go to the patient section, notes to the loaded test ("TEST 2", the last) only.
+TEST_F(PatientSheet, OkStoresEveryPageInItsPlace) {
+    open(2, kAddress);
     ASSERT_EQ(state.record.test.section, "TEST 2");
     const std::string before = ReadFileBytes(path);
     const std::string firstTest =
         before.substr(before.find("[TEST 1]"), before.find("[TEST 2]") - before.find("[TEST 1]"));
     {
         CEditPatientDataDlg sheet(state.record);
-        sheet.medicationPage()->medicationEdit()->setPlainText(QStringLiteral("one"));
-        sheet.physicianPage()->referringEdit()->setText(QStringLiteral("Dr A"));
+        sheet.patientPage()->nameEdit()->setText(QStringLiteral("王芳"));
+        sheet.patientPage()->addressEdit()->clear();
+        sheet.patientPage()->phoneEdit()->setText(QStringLiteral("12\n34"));
+        sheet.medicationPage()->medicationEdit()->setPlainText(
+            QStringLiteral("aspirin\nmetoprolol 50\nnight: none"));
+        sheet.physicianPage()->referringEdit()->setText(QStringLiteral("Dr\r\nA"));
         sheet.physicianPage()->interpretingEdit()->setText(QStringLiteral("Dr B"));
         sheet.physicianPage()->commentsEdit()->setPlainText(QStringLiteral("c1\nc2"));
         sheet.interpretationPage()->interpretationEdit()->setPlainText(QStringLiteral("normal"));
         sheet.accept();
+        EXPECT_EQ(sheet.result(), QDialog::Accepted);
     }
-    EXPECT_EQ(stored("TEST 2", "Medications1"), "one");
-    EXPECT_EQ(stored("TEST 2", "ReferringPhys"), "Dr A");
-    EXPECT_EQ(stored("TEST 2", "InterprettingPhys"), "Dr B");
-    EXPECT_EQ(stored("TEST 2", "Comments Count"), "2");
-    EXPECT_EQ(stored("TEST 2", "Comments2"), "c2");
-    EXPECT_EQ(stored("TEST 2", "Clinical Interp Count"), "1");
-    EXPECT_EQ(stored("TEST 2", "Clinical Interp1"), "normal");
-    const std::string after = ReadFileBytes(path);
-    EXPECT_NE(after.find(firstTest), std::string::npos); // TEST 1 is byte for byte as it was
-}
-
-TEST_F(PatientSheet, ANameTakes29CharactersButNotA30th) {
-    open();
-    CEditPatientDataDlg sheet(state.record);
-    sheet.show();
-    sheet.pages()->setCurrentIndex(0);
-    QLineEdit* name = sheet.patientPage()->nameEdit();
-    name->clear();
-    QTest::keyClicks(name, QString(29, QLatin1Char('n')));
-    EXPECT_EQ(name->text().size(), 29);
-    QTest::keyClicks(name, QStringLiteral("x"));
-    EXPECT_EQ(name->text(), QString(29, QLatin1Char('n')));
-    EXPECT_EQ(sheet.patientPage()->idEdit()->maxLength(), 10);
-    EXPECT_EQ(sheet.patientPage()->weightEdit()->maxLength(), 15);
-}
-
-TEST_F(PatientSheet, TheAddressTakesAtMost500Characters) {
-    open();
-    CEditPatientDataDlg sheet(state.record);
-    sheet.patientPage()->addressEdit()->setPlainText(QString(520, QLatin1Char('a')));
-    EXPECT_EQ(sheet.patientPage()->addressEdit()->toPlainText().size(), 500);
+    EXPECT_EQ(state.record.patientName, "\xCD\xF5\xB7\xBC"); // GBK of 王芳
+    const struct {
+        const char *section, *key, *value;
+    } values[] = {
+        {"PATIENT DATA", "Name", "\xCD\xF5\xB7\xBC"},
+        {"PATIENT DATA", "Addr Count", "0"}, // a cleared address leaves the old lines
+        {"PATIENT DATA", "Addr1", "Road 1"},
+        {"TEST 2", "ReferringPhys", "Dr A"}, // single-line fields never write a line break
+        {"TEST 2", "Medications Count", "3"},
+        {"TEST 2", "Medications1", "aspirin"},
+        {"TEST 2", "Medications3", "night: none"},
+        {"TEST 2", "InterprettingPhys", "Dr B"},
+        {"TEST 2", "Comments Count", "2"},
+        {"TEST 2", "Comments2", "c2"},
+        {"TEST 2", "Clinical Interp Count", "1"},
+        {"TEST 2", "Clinical Interp1", "normal"},
+    };
+    for (const auto& v : values)
+        EXPECT_EQ(stored(v.section, v.key), v.value) << v.key;
+    const std::string phone = stored("PATIENT DATA", "Phone");
+    EXPECT_EQ(phone.find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(phone.substr(0, 2), "12");
+    EXPECT_NE(ReadFileBytes(path).find(firstTest), std::string::npos); // as it was
+    CEditPatientDataDlg again(state.record);
+    EXPECT_EQ(again.medicationPage()->medicationEdit()->lines(),
+              QStringList({"aspirin", "metoprolol 50", "night: none"}));
+    EXPECT_TRUE(again.patientPage()->addressEdit()->toPlainText().isEmpty());
 }
 
 // Values longer than their field takes or not valid GBK, as another program may write them.
@@ -156,41 +134,4 @@ TEST_F(PatientSheet, ValuesLeftAsTheyWereGoBackByteForByte) {
     EXPECT_EQ(stored("PATIENT DATA", "Addr Count"), "3");
     EXPECT_EQ(stored("PATIENT DATA", "Addr1"), odd); // an edit elsewhere leaves this line
     EXPECT_EQ(stored("PATIENT DATA", "Addr3"), "County");
-}
-
-TEST_F(PatientSheet, SingleLineFieldsNeverWriteALineBreak) {
-    open();
-    {
-        CEditPatientDataDlg sheet(state.record);
-        sheet.patientPage()->phoneEdit()->setText(QStringLiteral("12\n34"));
-        sheet.physicianPage()->referringEdit()->setText(QStringLiteral("Dr\r\nA"));
-        sheet.accept();
-    }
-    const std::string phone = stored("PATIENT DATA", "Phone");
-    EXPECT_EQ(phone.find_first_of("\r\n"), std::string::npos);
-    EXPECT_EQ(phone.substr(0, 2), "12");
-    EXPECT_EQ(stored("TEST 1", "ReferringPhys"), "Dr A");
-}
-
-TEST_F(PatientSheet, CancelWritesNothing) {
-    open(1, kAddress);
-    const std::string before = ReadFileBytes(path);
-    {
-        CEditPatientDataDlg sheet(state.record);
-        sheet.patientPage()->nameEdit()->setText(QStringLiteral("Other"));
-        sheet.reject();
-    }
-    EXPECT_EQ(ReadFileBytes(path), before);
-    EXPECT_EQ(state.record.patientName, "Lin");
-}
-
-TEST_F(PatientSheet, OkKeepsTheLoadedNameAndIdAsStored) {
-    open();
-    {
-        CEditPatientDataDlg sheet(state.record);
-        sheet.patientPage()->nameEdit()->setText(QStringLiteral("王芳"));
-        sheet.accept();
-    }
-    EXPECT_EQ(state.record.patientName, "\xCD\xF5\xB7\xBC"); // GBK of 王芳
-    EXPECT_EQ(stored("PATIENT DATA", "Name"), "\xCD\xF5\xB7\xBC");
 }

@@ -5,7 +5,7 @@
 
 #include "BpStatistics.h"
 #include "ClinicalTextList.h"
-#include "ReadingSets.h"
+#include "ReadingBuilders.h"
 #include "StatisticsDialog.h"
 
 namespace {
@@ -14,22 +14,11 @@ namespace {
 // reading excluded.
 BpStatistics AwakeOnly() {
     PatientRecord rec;
-    TestRecord& t = rec.test;
-    t.startMinuteOfDay = 8 * 60;
-    t.awakeStartMinute = 7 * 60;
-    t.asleepStartMinute = 22 * 60;
-    t.readingCount = 3;
-    const int values[3][4] = {{150, 95, 70, 0}, {130, 85, 80, 60}, {200, 120, 90, 90}};
-    for (int i = 0; i < 3; ++i) {
-        BpReading& r = t.readings[static_cast<std::size_t>(i)];
-        r.systolic = values[i][0];
-        r.diastolic = values[i][1];
-        r.pulseRate = values[i][2];
-        r.minutesFromStart = values[i][3];
-        r.included = i < 2 ? 1 : 0;
-    }
+    rec.test = *MakeTest(
+        8 * 60, 7 * 60, 22 * 60,
+        {Reading(150, 95, 70, 0), Reading(130, 85, 80, 60), Reading(200, 120, 90, 90, 0)});
     ReadingSets sets;
-    ClassifyReadings(t, sets);
+    ClassifyReadings(rec.test, sets);
     BpStatistics stats;
     ComputeStatistics(rec, sets, stats);
     return stats;
@@ -37,47 +26,23 @@ BpStatistics AwakeOnly() {
 
 } // namespace
 
-TEST(StatisticsTexts, AnEmptyAsleepPeriodShowsZeros) {
+TEST(StatisticsTexts, IncludedReadingsCountAndAnEmptyAsleepPeriodShowsZeros) {
+    // Pulse pressures 55 and 45; awake loads: 150 > 140 but 130 is not, 95 > 90 but 85 is not.
+    const char* expected[] = {
+        "2",    "140.0/90.0", "75.0",   "50.0", // awake
+        "0",    "0.0/0.0",    "0.0",    "0.0",  // asleep
+        "2",    "140.0/90.0", "75.0",   "50.0", // included: not the excluded reading
+        "50.0", "50.0",       "140/90",         // awake loads and thresholds
+        "0.0",  "0.0",        "120/80",         // asleep
+        "50.0", "50.0",                         // whole day
+    };
     const auto texts = StatisticsDialog::ValueTexts(AwakeOnly());
-    EXPECT_EQ(texts[4], QStringLiteral("0"));
-    EXPECT_EQ(texts[5], QStringLiteral("0.0/0.0"));
-    EXPECT_EQ(texts[6], QStringLiteral("0.0"));
-    EXPECT_EQ(texts[7], QStringLiteral("0.0"));
-    EXPECT_EQ(texts[15], QStringLiteral("0.0"));
-    EXPECT_EQ(texts[16], QStringLiteral("0.0"));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(texts[i], QString::fromUtf8(expected[i])) << i;
 }
 
-TEST(StatisticsTexts, DefaultThresholdsShowAsPairs) {
-    const auto texts = StatisticsDialog::ValueTexts(AwakeOnly());
-    EXPECT_EQ(texts[14], QStringLiteral("140/90"));
-    EXPECT_EQ(texts[17], QStringLiteral("120/80"));
-}
-
-TEST(StatisticsTexts, CountsMeansAndLoadsOfIncludedReadings) {
-    const auto texts = StatisticsDialog::ValueTexts(AwakeOnly());
-    EXPECT_EQ(texts[0], QStringLiteral("2"));
-    EXPECT_EQ(texts[1], QStringLiteral("140.0/90.0"));
-    EXPECT_EQ(texts[2], QStringLiteral("75.0"));
-    EXPECT_EQ(texts[3], QStringLiteral("50.0"));  // pulse pressures 55 and 45
-    EXPECT_EQ(texts[8], QStringLiteral("2"));     // the excluded reading is not counted
-    EXPECT_EQ(texts[12], QStringLiteral("50.0")); // 150 > 140, 130 is not
-    EXPECT_EQ(texts[13], QStringLiteral("50.0")); // 95 > 90
-    EXPECT_EQ(texts[18], QStringLiteral("50.0"));
-    EXPECT_EQ(texts[19], QStringLiteral("50.0"));
-}
-
-TEST(StatisticsDialogControls, EveryControlShowsItsText) {
+TEST(StatisticsDialogControls, EveryControlShowsItsTextAndTheClinicalSectionEveryText) {
     const BpStatistics stats = AwakeOnly();
-    StatisticsDialog dialog(stats, ClinicalSummary{});
-    const auto texts = StatisticsDialog::ValueTexts(stats);
-    for (int id = 1120; id <= 1139; ++id) {
-        ASSERT_NE(dialog.valueLabel(id), nullptr) << id;
-        EXPECT_EQ(dialog.valueLabel(id)->text(), texts[static_cast<std::size_t>(id - 1120)]);
-    }
-    EXPECT_EQ(dialog.valueLabel(1140), nullptr);
-}
-
-TEST(StatisticsDialogControls, ClinicalSectionShowsEveryTextOfTheSummary) {
     ClinicalSummary clinical;
     clinical.totalCount = 3;
     clinical.successPercent = 100.0;
@@ -85,14 +50,20 @@ TEST(StatisticsDialogControls, ClinicalSectionShowsEveryTextOfTheSummary) {
     clinical.hypertensive[1] = true;
     clinical.systolic.sdDay = 14.1421;
     clinical.aasi = 0.5;
-    StatisticsDialog dialog(AwakeOnly(), clinical);
+    StatisticsDialog dialog(stats, clinical);
+    const auto texts = StatisticsDialog::ValueTexts(stats);
+    for (int id = 1120; id <= 1139; ++id) {
+        ASSERT_NE(dialog.valueLabel(id), nullptr) << id;
+        EXPECT_EQ(dialog.valueLabel(id)->text(), texts[static_cast<std::size_t>(id - 1120)]);
+    }
+    EXPECT_EQ(dialog.valueLabel(1140), nullptr);
+
     QStringList shown;
     for (const QLabel* label : dialog.clinicalSection()->findChildren<QLabel*>())
         shown << label->text();
-    const ClinicalTexts texts = ClinicalTexts::Of(clinical);
-    EXPECT_EQ(dialog.clinicalSection()->title(), texts.heading);
-    for (const QString& text : ClinicalTextList(texts).mid(1))
+    const ClinicalTexts clinicalTexts = ClinicalTexts::Of(clinical);
+    EXPECT_EQ(dialog.clinicalSection()->title(), clinicalTexts.heading);
+    for (const QString& text : ClinicalTextList(clinicalTexts).mid(1))
         EXPECT_TRUE(shown.contains(text)) << text.toStdString();
-    EXPECT_TRUE(shown.contains(texts.interpretation));
-    EXPECT_TRUE(shown.contains(QStringLiteral("140.0/90.0")));
+    EXPECT_TRUE(shown.contains(clinicalTexts.interpretation));
 }

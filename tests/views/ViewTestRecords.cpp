@@ -8,6 +8,9 @@
 #include "CIniDocument.h"
 #include "ReadingText.h"
 
+namespace {
+
+// The 25-character line of a reading.
 std::string ReadingLine(const SampleReading& r) {
     ReadingText::Fields f;
     f.systolic = r.systolic;
@@ -20,6 +23,8 @@ std::string ReadingLine(const SampleReading& r) {
     if (r.marked) line[ReadingText::kMarkerPos] = '1';
     return line;
 }
+
+} // namespace
 
 std::string RecordText(const std::vector<SampleTest>& tests, const std::string& patientKeys) {
     std::string s =
@@ -46,16 +51,6 @@ std::string RecordText(const std::vector<SampleTest>& tests, const std::string& 
         s += test.extraKeys;
     }
     return s;
-}
-
-char ExclusionMark(const std::string& fileText, const std::string& section, int number) {
-    const std::size_t header = fileText.find("[" + section + "]");
-    if (header == std::string::npos) return '\0';
-    const std::string needle = "\r\n" + std::to_string(number) + "=";
-    const std::size_t at = fileText.find(needle, header);
-    if (at == std::string::npos) return '\0';
-    const std::size_t value = at + needle.size();
-    return value + 22 < fileText.size() ? fileText[value + 22] : '\0';
 }
 
 std::string StoredValue(const std::string& path, const std::string& section,

@@ -31,11 +31,6 @@ struct SampleTest {
 // "[PATIENT DATA]" with name, ID and "Test Count", then one section per test.
 std::string RecordText(const std::vector<SampleTest>& tests, const std::string& patientKeys = "");
 
-// The 25-character line of a reading.
-std::string ReadingLine(const SampleReading& reading);
-
-// Character index 22 of a reading's line in the file's test section ('\0' when missing).
-char ExclusionMark(const std::string& fileText, const std::string& section, int number);
 // The value of key in section, as the record store reads it; "<missing>" when absent.
 std::string StoredValue(const std::string& path, const std::string& section,
                         const std::string& key);

@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "AppState.h"
 #include "CAbpmApp.h"
 #include "CComputerSettingsPage.h"
 #include "CConfigDialog.h"
@@ -20,25 +19,13 @@
 #include "CRecordFileDialog.h"
 #include "CThresholdsPage.h"
 #include "CUserNameDialog.h"
-#include "ConfigStore.h"
 #include "ModalAnswerer.h"
+#include "ShellFixtures.h"
 #include "StringTable.h"
-#include "TempDir.h"
 
 namespace {
 
-struct Config {
-    TempDir dir;
-    ConfigStore store{dir.file("OblCofig.ini")};
-    AppState state;
-    Config() {
-        state.startFolder = dir.path();
-        store.applyStartUp(dir.path());
-    }
-    std::string get(const std::string& section, const std::string& key) const {
-        return CIniDocument(store.filePath()).GetString(section, key, "missing");
-    }
-};
+using Config = StartedStore;
 
 void SetThresholds(CThresholdsPage* page, const QStringList& values) {
     for (int i = 0; i < 4; ++i)
@@ -47,66 +34,57 @@ void SetThresholds(CThresholdsPage* page, const QStringList& values) {
 
 } // namespace
 
-TEST(ThresholdsPage, ValidatesBeforeSaving) {
+TEST(ThresholdsPage, ValidatesSavesEachFieldWithTheGuidelineAndShowsThemAgain) {
     Config c;
     CConfigDialog dlg(c.store, c.state, CConfigDialog::ThresholdsPage);
     auto* page = static_cast<CThresholdsPage*>(dlg.page(CConfigDialog::ThresholdsPage));
     EXPECT_EQ(page->field(0)->text(), QStringLiteral("140"));
-    EXPECT_EQ(page->field(3)->text(), QStringLiteral("80"));
-    EXPECT_EQ(page->field(0)->maxLength(), 3);
+    EXPECT_EQ(page->guidelineList()->currentText(), QStringLiteral("ESH 2023"));
 
+    // Each refusal names its rule and saves nothing.
     ModalAnswerer answer(QMessageBox::Ok);
     SetThresholds(page, {"120", "120", "130", "80"}); // awake systolic below diastolic
     page->ok();
     SetThresholds(page, {"281", "120", "90", "80"});
     page->ok();
-    SetThresholds(page, {"140", "120", "90", "39"});
-    page->ok();
-    ASSERT_EQ(answer.texts.size(), 3);
-    EXPECT_EQ(answer.texts[0], StringTable::text(57618));
-    EXPECT_EQ(answer.texts[1], StringTable::text(57619));
-    EXPECT_EQ(answer.texts[2], StringTable::text(57619));
+    EXPECT_EQ(answer.texts, (QStringList{StringTable::text(57618), StringTable::text(57619)}));
     EXPECT_FALSE(dlg.changed());
-    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "missing"); // nothing saved
+    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "<missing>");
 
-    // Limits and equal values pass.
-    SetThresholds(page, {"280", "90", "240", "90"});
-    page->ok();
-    EXPECT_EQ(answer.texts.size(), 3);
-    EXPECT_TRUE(dlg.changed());
-    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "280");
-    EXPECT_EQ(c.get("Config family", "Asleep Dia Thresh"), "90");
-    EXPECT_EQ(c.state.record.thresholds.awakeDia, 240);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted); // opened on this page: OK closes it
-
-    page->defaults();
-    EXPECT_EQ(page->field(1)->text(), QStringLiteral("120"));
-    EXPECT_EQ(page->field(2)->text(), QStringLiteral("90"));
-}
-
-TEST(ThresholdsPage, GuidelineIsSavedWithTheThresholdsAndReachesTheAnalysis) {
-    Config c;
-    CConfigDialog dlg(c.store, c.state, CConfigDialog::ThresholdsPage);
-    auto* page = static_cast<CThresholdsPage*>(dlg.page(CConfigDialog::ThresholdsPage));
-    EXPECT_EQ(page->guidelineList()->currentText(), QStringLiteral("ESH 2023"));
+    SetThresholds(page, {"150", "125", "95", "75"});
     page->guidelineList()->setCurrentIndex(1);
     page->ok();
+    EXPECT_EQ(answer.texts.size(), 2);
+    EXPECT_TRUE(dlg.changed());
+    EXPECT_EQ(dlg.result(), QDialog::Accepted); // opened on this page: OK closes it
+    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "150");
+    EXPECT_EQ(c.get("Config family", "Asleep Sys Thresh"), "125");
+    EXPECT_EQ(c.get("Config family", "Awake Dia Thresh"), "95");
+    EXPECT_EQ(c.get("Config family", "Asleep Dia Thresh"), "75");
     EXPECT_EQ(c.get("Config family", "Guideline"), "ACCAHA2017");
-    EXPECT_EQ(c.get("Config family", "Awake Sys Thresh"), "140");
+    EXPECT_EQ(c.state.record.thresholds.awakeDia, 95);
     EXPECT_EQ(c.state.guideline, ClinicalGuideline::AccAha2017);
 
     CConfigDialog again(c.store, c.state, CConfigDialog::ThresholdsPage);
     auto* reopened = static_cast<CThresholdsPage*>(again.page(CConfigDialog::ThresholdsPage));
+    EXPECT_EQ(reopened->field(1)->text(), QStringLiteral("125"));
     EXPECT_EQ(reopened->guidelineList()->currentText(), QStringLiteral("ACC/AHA 2017"));
     reopened->defaults();
+    EXPECT_EQ(reopened->field(2)->text(), QStringLiteral("90"));
     EXPECT_EQ(reopened->guidelineList()->currentText(), QStringLiteral("ESH 2023"));
 }
 
 TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     Config c;
+    CIniDocument(c.store.filePath())
+        .WriteString("Config family", "Extra Ports", "/dev/pts/7; ;/dev/ttyUSB0");
     CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);
     auto* page = static_cast<CComputerSettingsPage*>(dlg.page(CConfigDialog::ComputerPage));
-    ASSERT_GE(page->portList()->count(), 5);
+    // The extra ports follow the five COM entries; the blank one is dropped.
+    ASSERT_EQ(page->portList()->count(), 7);
+    EXPECT_EQ(page->portList()->itemText(4), QStringLiteral("COM 5"));
+    EXPECT_EQ(page->portList()->itemText(5), QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(page->portList()->itemText(6), QStringLiteral("/dev/ttyUSB0"));
     page->portList()->setCurrentText(QStringLiteral("COM 3"));
     page->deviceList()->setCurrentIndex(1);
     page->useDefaultPath()->setChecked(true);
@@ -114,7 +92,7 @@ TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     EXPECT_EQ(c.get("Config family", "Port"), "2");
     EXPECT_EQ(c.get("Config family", "Device"), "1");
     EXPECT_EQ(c.get("Config family", "Use Default Path"), "1");
-    EXPECT_EQ(c.get("Config family", "Colorized Graph Page"), "missing");
+    EXPECT_EQ(c.get("Config family", "Colorized Graph Page"), "<missing>");
 
     // Cancel changes nothing: no value of the page, no report page switch.
     const std::string before = ReadFileBytes(c.store.filePath());
@@ -128,85 +106,52 @@ TEST(ComputerSettingsPage, OkStoresThePageAndCancelNothing) {
     EXPECT_EQ(again.result(), QDialog::Rejected);
 }
 
-TEST(ComputerSettingsPage, ExtraPortsFollowTheFiveComEntries) {
+TEST(UserNameDialog, OkAddsEscapeDeletesOnlyAfterYesAndABlankNameIsRefused) {
     Config c;
-    {
-        CIniDocument doc(c.store.filePath());
-        doc.WriteString("Config family", "Extra Ports", "/dev/pts/7; ;/dev/ttyUSB0");
-    }
-    CConfigDialog dlg(c.store, c.state, CConfigDialog::ComputerPage);
-    auto* page = static_cast<CComputerSettingsPage*>(dlg.page(CConfigDialog::ComputerPage));
-    ASSERT_EQ(page->portList()->count(), 7); // the blank entry is dropped
-    EXPECT_EQ(page->portList()->itemText(4), QStringLiteral("COM 5"));
-    EXPECT_EQ(page->portList()->itemText(5), QStringLiteral("/dev/pts/7"));
-    EXPECT_EQ(page->portList()->itemText(6), QStringLiteral("/dev/ttyUSB0"));
-}
-
-TEST(UserNameDialog, AddDeleteAndAddAgain) {
-    Config c;
-    ModalAnswerer answer(QMessageBox::Yes);
     int setups = 0;
+    CUserNameDialog dlg(c.store, c.state);
+    dlg.setNewUserSetup([&] { ++setups; });
+    dlg.show();
     {
-        CUserNameDialog dlg(c.store, c.state);
-        dlg.setNewUserSetup([&] { ++setups; });
+        ModalAnswerer answer(QMessageBox::No);
+        dlg.nameList()->setEditText(QStringLiteral("   "));
+        dlg.ok();
+        EXPECT_TRUE(dlg.isVisible());
         dlg.nameList()->setEditText(QStringLiteral("  A "));
         dlg.ok();
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    }
-    EXPECT_EQ(setups, 1); // a new user sets up the first configuration page
-    EXPECT_EQ(c.get("Previous Config", "Current Config"), "Config A");
-    EXPECT_EQ(c.get("Config Name List", "Count"), "1");
-    EXPECT_EQ(c.get("Config Name List", "1"), "A");
-    EXPECT_EQ(c.get("Config A", "Awake Sys Thresh"), "140");
-    EXPECT_TRUE(FileExists(c.dir.file("Report_A.ini")));
-    EXPECT_EQ(c.state.currentUserName, "A");
-    {
-        CUserNameDialog dlg(c.store, c.state);
-        dlg.setNewUserSetup([&] { ++setups; });
-        ASSERT_EQ(dlg.nameList()->count(), 1);
-        dlg.show();
-        QTest::keyClick(&dlg, Qt::Key_Escape); // Escape deletes the selected user, after asking
-        EXPECT_TRUE(dlg.isVisible());
-        EXPECT_EQ(dlg.nameList()->count(), 0);
-        dlg.nameList()->setEditText(QStringLiteral("A"));
-        dlg.ok();
-    }
-    ASSERT_EQ(answer.texts.size(), 1);
-    EXPECT_EQ(answer.texts[0], StringTable::text(57610) + QStringLiteral("A?"));
-    EXPECT_EQ(c.get("Config Name List", "Count"), "2");
-    EXPECT_EQ(c.get("Config Name List", "Del1"), "1");
-    EXPECT_EQ(c.get("Config Name List", "2"), "A");
-    EXPECT_EQ(c.get("Config Name List", "Del2"), "0");
-    CUserNameDialog dlg(c.store, c.state);
-    EXPECT_EQ(dlg.nameList()->count(), 1);
-    EXPECT_EQ(setups, 2);
-}
+        EXPECT_EQ(setups, 1); // a new user sets up the first configuration page
+        EXPECT_EQ(c.state.currentUserName, "A");
 
-TEST(UserNameDialog, EscapeAnsweredNoKeepsEverythingAndEmptyNameIsRefused) {
-    Config c;
-    c.store.selectUser("B");
-    const std::string before = ReadFileBytes(c.store.filePath());
-    ModalAnswerer answer(QMessageBox::No);
-    CUserNameDialog dlg(c.store, c.state);
-    dlg.show();
-    QTest::keyClick(&dlg, Qt::Key_Escape);
-    EXPECT_TRUE(dlg.isVisible());
-    EXPECT_EQ(dlg.nameList()->count(), 1);
-    EXPECT_EQ(ReadFileBytes(c.store.filePath()), before);
-    dlg.nameList()->setEditText(QStringLiteral("   "));
-    dlg.ok();
-    ASSERT_EQ(answer.texts.size(), 2);
-    EXPECT_EQ(answer.texts[1], StringTable::text(57609));
-    EXPECT_TRUE(dlg.isVisible());
+        CUserNameDialog again(c.store, c.state);
+        again.show();
+        const std::string before = ReadFileBytes(c.store.filePath());
+        QTest::keyClick(&again, Qt::Key_Escape); // Escape deletes the selected user, after asking
+        EXPECT_TRUE(again.isVisible());
+        EXPECT_EQ(again.nameList()->count(), 1);
+        EXPECT_EQ(ReadFileBytes(c.store.filePath()), before);
+        EXPECT_EQ(answer.texts, (QStringList{StringTable::text(57609),
+                                             StringTable::text(57610) + QStringLiteral("A?")}));
+    }
+    CUserNameDialog again(c.store, c.state);
+    again.setNewUserSetup([&] { ++setups; });
+    again.show();
+    ModalAnswerer answer(QMessageBox::Yes);
+    QTest::keyClick(&again, Qt::Key_Escape);
+    EXPECT_TRUE(again.isVisible());
+    EXPECT_EQ(again.nameList()->count(), 0);
+    again.nameList()->setEditText(QStringLiteral("A"));
+    again.ok();
+    EXPECT_EQ(setups, 2);
+    EXPECT_EQ(CUserNameDialog(c.store, c.state).nameList()->count(), 1);
 }
 
 TEST(OpenCommand, UseDefaultPathDecidesWhetherTheFolderIsStored) {
-    TempDir start, other;
+    ShellFolders f;
+    TempDir other;
     WriteFileBytes(other.file("r.awp"), ReadFileBytes(ABPM_SAMPLES_DIR "/24h-normal-dip.awp"));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(start.path()));
     for (int useDefault : {1, 0}) {
-        CAbpmApp app(QString::fromStdString(start.path()), QString::fromStdString(start.path()));
+        CAbpmApp app(f.startPath(), f.startPath());
         ASSERT_TRUE(app.initInstance());
         ConfigStore store(app.configPath().toStdString());
         auto settings = store.computerSettings("Config family");
@@ -227,53 +172,47 @@ TEST(OpenCommand, UseDefaultPathDecidesWhetherTheFolderIsStored) {
         app.openCommand();
         EXPECT_EQ(app.state().record.isLoaded, 1);
         const std::string stored = store.patientFilePath("Config family");
-        EXPECT_EQ(stored, useDefault ? start.path() : other.path()) << useDefault;
+        EXPECT_EQ(stored, useDefault ? f.start.path() : other.path()) << useDefault;
     }
-    QDir::setCurrent(previous);
 }
 
 TEST(ConfigurationSaves, EveryFailedSaveNamesTheFile) {
-    TempDir start;
-    WriteFileBytes(start.file("r.awp"), ReadFileBytes(ABPM_SAMPLES_DIR "/24h-normal-dip.awp"));
+    ShellFolders f;
+    WriteFileBytes(f.start.file("r.awp"), ReadFileBytes(ABPM_SAMPLES_DIR "/24h-normal-dip.awp"));
     // A folder in the place of the configuration file: it reads as empty and cannot be saved.
-    QDir(QString::fromStdString(start.path())).mkdir(QStringLiteral("OblCofig.ini"));
-    const QString config = QString::fromStdString(start.file("OblCofig.ini"));
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(start.path()));
-    {
-        CAbpmApp app(QString::fromStdString(start.path()), QString::fromStdString(start.path()));
-        ModalAnswerer answer(QMessageBox::Ok);
-        ASSERT_TRUE(app.initInstance()); // start-up
+    QDir(f.startPath()).mkdir(QStringLiteral("OblCofig.ini"));
+    const QString config = QString::fromStdString(f.start.file("OblCofig.ini"));
+    CAbpmApp app(f.startPath(), f.startPath());
+    ModalAnswerer answer(QMessageBox::Ok);
+    ASSERT_TRUE(app.initInstance()); // start-up
 
-        // Each dialog must still be open after the failed save; it is then closed.
-        const auto stillOpen = [](QDialog* dialog) {
-            EXPECT_TRUE(dialog->isVisible());
-            dialog->done(QDialog::Rejected);
-        };
-        answer.setDialogHandler([&](QWidget* dialog) {
-            QTimer::singleShot(0, dialog, [dialog, stillOpen] {
-                if (auto* users = qobject_cast<CUserNameDialog*>(dialog)) {
-                    users->nameList()->setEditText(QStringLiteral("A"));
-                    users->ok();
-                    stillOpen(users);
-                } else if (auto* settings = qobject_cast<CConfigDialog*>(dialog)) {
-                    static_cast<CComputerSettingsPage*>(settings->page(CConfigDialog::ComputerPage))
-                        ->ok();
-                    stillOpen(settings);
-                } else if (auto* open = qobject_cast<CRecordFileDialog*>(dialog)) {
-                    ASSERT_EQ(open->fileList()->topLevelItemCount(), 1);
-                    open->fileList()->setCurrentItem(open->fileList()->topLevelItem(0));
-                    open->accept();
-                }
-            });
+    // Each dialog must still be open after the failed save; it is then closed.
+    const auto stillOpen = [](QDialog* dialog) {
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->done(QDialog::Rejected);
+    };
+    answer.setDialogHandler([&](QWidget* dialog) {
+        QTimer::singleShot(0, dialog, [dialog, stillOpen] {
+            if (auto* users = qobject_cast<CUserNameDialog*>(dialog)) {
+                users->nameList()->setEditText(QStringLiteral("A"));
+                users->ok();
+                stillOpen(users);
+            } else if (auto* settings = qobject_cast<CConfigDialog*>(dialog)) {
+                static_cast<CComputerSettingsPage*>(settings->page(CConfigDialog::ComputerPage))
+                    ->ok();
+                stillOpen(settings);
+            } else if (auto* open = qobject_cast<CRecordFileDialog*>(dialog)) {
+                ASSERT_EQ(open->fileList()->topLevelItemCount(), 1);
+                open->fileList()->setCurrentItem(open->fileList()->topLevelItem(0));
+                open->accept();
+            }
         });
-        app.userNameCommand();
-        app.configCommand(CConfigDialog::ComputerPage);
-        app.openCommand();
-        EXPECT_EQ(app.state().record.isLoaded, 1);
-        ASSERT_EQ(answer.texts.size(), 4);
-        for (const QString& text : answer.texts)
-            EXPECT_TRUE(text.contains(config)) << text.toStdString();
-    }
-    QDir::setCurrent(previous);
+    });
+    app.userNameCommand();
+    app.configCommand(CConfigDialog::ComputerPage);
+    app.openCommand();
+    EXPECT_EQ(app.state().record.isLoaded, 1);
+    ASSERT_EQ(answer.texts.size(), 4);
+    for (const QString& text : answer.texts)
+        EXPECT_TRUE(text.contains(config)) << text.toStdString();
 }

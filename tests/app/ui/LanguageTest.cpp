@@ -12,14 +12,13 @@
 #include <QRegularExpression>
 
 #include "CAbpmApp.h"
-#include "CIniDocument.h"
 #include "CLanguageDialog.h"
 #include "CMainFrame.h"
 #include "COBLView.h"
 #include "LanguageManager.h"
 #include "ModalAnswerer.h"
+#include "ShellFixtures.h"
 #include "StringTable.h"
-#include "TempDir.h"
 
 namespace {
 
@@ -41,23 +40,27 @@ QString MenuTitle(CMainFrame* frame, int index) {
 
 } // namespace
 
-TEST(Language, MissingPackFallsBackToTheBuiltInChinese) {
-    ProgramFolder program({});
+TEST(Language, OnlyPacksOfTheLanguageFolderAreLoadedAndChineseComesBackWhole) {
+    const QString chinese = QStringLiteral("请选择一个文件!");
+    EXPECT_FALSE(LanguageManager(ProgramFolder({}).path()).load(QStringLiteral("english")));
+    EXPECT_EQ(StringTable::text(57617), chinese);
+    ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
     LanguageManager languages(program.path());
-    EXPECT_FALSE(languages.load(QStringLiteral("english")));
-    EXPECT_EQ(StringTable::text(57617), QStringLiteral("请选择一个文件!"));
-}
-
-TEST(Language, OnlyPacksOfTheLanguageFolderAreLoaded) {
-    ProgramFolder program({QStringLiteral("english")});
-    LanguageManager languages(program.path());
-    EXPECT_EQ(languages.available(), QStringList{QStringLiteral("english")});
+    EXPECT_EQ(languages.available(),
+              (QStringList{QStringLiteral("chinese"), QStringLiteral("english")}));
     EXPECT_FALSE(languages.load(QStringLiteral("../language/english")));
     EXPECT_FALSE(languages.load(QStringLiteral("/etc/passwd")));
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), QStringLiteral("取消"));
     EXPECT_TRUE(languages.load(QStringLiteral("english")));
     EXPECT_EQ(StringTable::text(57617), QStringLiteral("Please select a file!"));
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    // Qt's own buttons come back in Chinese after English, the table without any pack.
+    ASSERT_TRUE(languages.load(QStringLiteral("chinese")));
+    EXPECT_EQ(cancel(), QStringLiteral("取消"));
+    ASSERT_TRUE(languages.load(QStringLiteral("english")));
     languages.unload();
-    EXPECT_EQ(StringTable::text(57617), QStringLiteral("请选择一个文件!"));
+    EXPECT_EQ(StringTable::text(57617), chinese);
 }
 
 TEST(Language, EveryTableTextHasAnEnglishTranslationWithItsPlaceholders) {
@@ -78,49 +81,32 @@ TEST(Language, EveryTableTextHasAnEnglishTranslationWithItsPlaceholders) {
     }
 }
 
-TEST(Language, ChineseAfterEnglishBringsBackQtsChineseButtons) {
-    ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
-    LanguageManager languages(program.path());
-    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
-    EXPECT_EQ(cancel(), QStringLiteral("取消"));
-    ASSERT_TRUE(languages.load(QStringLiteral("english")));
-    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
-    ASSERT_TRUE(languages.load(QStringLiteral("chinese")));
-    EXPECT_EQ(cancel(), QStringLiteral("取消"));
-}
-
 TEST(Language, ChoosingEnglishRetranslatesTheMenuIsStoredAndKeepsTheDisplay) {
     ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
-    TempDir start;
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(start.path()));
-    {
-        WriteFileBytes(program.dir.file("OblCofig.ini"),
-                       "[Previous Config]\r\nLanguage=chinese\r\n");
-        CAbpmApp app(program.path(), QString::fromStdString(start.path()));
-        ASSERT_TRUE(app.initInstance());
-        EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("文件(&F)"));
-        app.frame()->view()->setDisplayMode(COBLView::PieCharts);
+    ShellFolders f;
+    WriteFileBytes(program.dir.file("OblCofig.ini"), "[Previous Config]\r\nLanguage=chinese\r\n");
+    CAbpmApp app(program.path(), f.startPath());
+    ASSERT_TRUE(app.initInstance());
+    EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("文件(&F)"));
+    app.frame()->view()->setDisplayMode(COBLView::PieCharts);
 
-        ModalAnswerer answer(QMessageBox::Ok);
-        // Opens on the stored name, "chinese", listed before "english"; OK loads the choice.
-        answer.setDialogHandler([](QWidget* dialog) {
-            auto* dlg = qobject_cast<CLanguageDialog*>(dialog);
-            ASSERT_NE(dlg, nullptr);
-            EXPECT_EQ(dlg->list()->currentItem()->text(), QStringLiteral("chinese"));
-            dlg->list()->setCurrentRow(1);
-            for (QPushButton* b : dlg->findChildren<QPushButton*>())
-                if (b->text() == CLanguageDialog::tr("确定(&0)"))
-                    QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
-        });
-        app.languageCommand();
-        EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("&File"));
-        EXPECT_EQ(app.frame()->view()->displayMode(), COBLView::PieCharts);
-        const CIniDocument doc(program.dir.file("OblCofig.ini"));
-        EXPECT_EQ(doc.GetString("Previous Config", "Language", ""), "english");
-        app.languages().unload();
-    }
-    QDir::setCurrent(previous);
+    ModalAnswerer answer(QMessageBox::Ok);
+    // Opens on the stored name, "chinese", listed before "english"; OK loads the choice.
+    answer.setDialogHandler([](QWidget* dialog) {
+        auto* dlg = qobject_cast<CLanguageDialog*>(dialog);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->list()->currentItem()->text(), QStringLiteral("chinese"));
+        dlg->list()->setCurrentRow(1);
+        for (QPushButton* b : dlg->findChildren<QPushButton*>())
+            if (b->text() == CLanguageDialog::tr("确定(&0)"))
+                QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
+    });
+    app.languageCommand();
+    EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("&File"));
+    EXPECT_EQ(app.frame()->view()->displayMode(), COBLView::PieCharts);
+    const CIniDocument doc(program.dir.file("OblCofig.ini"));
+    EXPECT_EQ(doc.GetString("Previous Config", "Language", ""), "english");
+    app.languages().unload();
 }
 
 TEST(Language, EveryDialogTextOfTheEnglishPackIsTranslated) {
