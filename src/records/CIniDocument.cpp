@@ -378,19 +378,15 @@ CIniDocument::~CIniDocument() {
     try {
         Save();
     } catch (...) {
-        // Destruction never fails; lastSaveFailed() told the caller if it asked.
+        // Destruction never fails; a caller that must know saves first.
     }
 }
 
 bool CIniDocument::Save() {
     if (!m_readable) return false; // never overwrite a file we could not read whole
     if (!m_dirty) return true;
-    if (!WriteAtomically()) {
-        m_saveFailed = true;
-        return false;
-    }
+    if (!WriteAtomically()) return false;
     m_dirty = false;
-    m_saveFailed = false;
     return true;
 }
 

@@ -62,7 +62,6 @@ class CIniDocument {
     bool isReadable() const { return m_readable; }
     // True when the file was refused for being larger than kMaxFileBytes.
     bool isTooLarge() const { return m_tooLarge; }
-    bool lastSaveFailed() const { return m_saveFailed; }
     // The whole text as it would be saved.
     std::string text() const;
     const std::string& fileName() const { return m_fileName; }
@@ -114,5 +113,4 @@ class CIniDocument {
     bool m_readable = false;
     bool m_tooLarge = false;
     bool m_dirty = false;
-    bool m_saveFailed = false;
 };

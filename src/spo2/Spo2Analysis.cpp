@@ -71,13 +71,6 @@ double Spo2Analysis::averageEventLow(int level) const {
     return count == 0 ? 0.0 : static_cast<double>(sum) / count;
 }
 
-int Spo2Analysis::lowestEventValue() const {
-    int lowest = 100;
-    for (const auto& [start, event] : m_events)
-        lowest = std::min(lowest, event.endValue);
-    return lowest;
-}
-
 int Spo2Analysis::eventsBelow(int level) const {
     return static_cast<int>(std::count_if(m_events.begin(), m_events.end(), [level](const auto& e) {
         return e.second.endValue < level;
@@ -123,11 +116,4 @@ int Spo2Analysis::TotalDuration(const std::map<int, Spo2Event>& events) {
     for (const auto& [start, event] : events)
         total += event.duration;
     return total;
-}
-
-std::map<int, int> Spo2Analysis::Durations(const std::map<int, Spo2Event>& events) {
-    std::map<int, int> durations;
-    for (const auto& [start, event] : events)
-        durations.emplace_hint(durations.end(), start, event.duration);
-    return durations;
 }

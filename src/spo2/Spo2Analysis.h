@@ -23,8 +23,6 @@ class Spo2Analysis {
     int criticalLevel() const { return m_parameters.criticalLevel; }
     void setCriticalLevel(int percent) { m_parameters.criticalLevel = percent; }
 
-    const std::map<int, int>& spo2Histogram() const { return m_spo2Histogram; }
-    const std::map<int, int>& pulseHistogram() const { return m_pulseHistogram; }
     const std::map<int, Spo2Event>& desaturationEvents() const { return m_events; }
     const std::map<int, Spo2Event>& pulseEvents() const { return m_pulseEvents; }
     // The arrays as analysed, for the trend display.
@@ -43,14 +41,11 @@ class Spo2Analysis {
     int minimumSpo2() const { return SmallestNonZero(m_spo2Histogram); }
     int minimumPulse() const { return SmallestNonZero(m_pulseHistogram); }
     double averageEventLow(int level) const;
-    int lowestEventValue() const;
     int eventsBelow(int level) const;
     int totalEventSeconds() const { return TotalDuration(m_events); }
     int totalPulseEventSeconds() const { return TotalDuration(m_pulseEvents); }
     double averageSpo2() const { return NonZeroMean(m_spo2Histogram); }
     double averagePulse() const { return NonZeroMean(m_pulseHistogram); }
-    std::map<int, int> eventDurations() const { return Durations(m_events); }
-    std::map<int, int> pulseEventDurations() const { return Durations(m_pulseEvents); }
 
   private:
     static std::map<int, int> Histogram(const std::vector<int>& values);
@@ -58,7 +53,6 @@ class Spo2Analysis {
     static int SmallestNonZero(const std::map<int, int>& histogram);
     static double NonZeroMean(const std::map<int, int>& histogram);
     static int TotalDuration(const std::map<int, Spo2Event>& events);
-    static std::map<int, int> Durations(const std::map<int, Spo2Event>& events);
 
     Spo2Parameters m_parameters;
     std::vector<int> m_spo2;

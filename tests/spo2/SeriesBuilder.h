@@ -14,12 +14,9 @@ inline std::vector<int> Repeat(int value, int count) {
 
 // from, from - 1, ... down to to (or up, when to > from), both included.
 inline std::vector<int> Ramp(int from, int to) {
-    std::vector<int> out;
-    const int step = to >= from ? 1 : -1;
-    for (int v = from;; v += step) {
-        out.push_back(v);
-        if (v == to) break;
-    }
+    std::vector<int> out{from};
+    while (out.back() != to)
+        out.push_back(out.back() + (to > from ? 1 : -1));
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "SeriesBuilder.h"
 #include "Spo2Analysis.h"
@@ -33,21 +34,12 @@ Spo2Series HalfHourWithEvents() {
     return MakeSeries(spo2, pulse);
 }
 
-class Spo2SummaryWithEvents : public ::testing::Test {
-  protected:
-    void SetUp() override { analysis.analyse(HalfHourWithEvents()); }
-    Spo2Analysis analysis;
-};
-
 } // namespace
 
-TEST_F(Spo2SummaryWithEvents, SeriesHasTheEventsItWasBuiltWith) {
-    EXPECT_EQ(analysis.eventDurations(), (std::map<int, int>{{99, 12}, {399, 22}, {699, 30}}));
-    EXPECT_EQ(analysis.pulseEventDurations(), (std::map<int, int>{{199, 10}}));
-}
-
-TEST_F(Spo2SummaryWithEvents, SpO2Column) {
-    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+TEST(Spo2Summary, FiguresOfASeriesWithEventsAndGaps) {
+    Spo2Analysis analysis;
+    analysis.analyse(HalfHourWithEvents());
+    Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
     EXPECT_EQ(t.spo2.totalEvents, "3");
     EXPECT_EQ(t.spo2.totalEventMinutes, "1.1");    // 64 s / 60
     EXPECT_EQ(t.spo2.averageEventSeconds, "21.3"); // 64 / 3
@@ -61,10 +53,7 @@ TEST_F(Spo2SummaryWithEvents, SpO2Column) {
     EXPECT_EQ(t.eventsBelowCritical, "2");
     EXPECT_EQ(t.lowAverage, "85.0");        // (85 + 80 + 90) / 3
     EXPECT_EQ(t.lowAverageBelow88, "82.5"); // (85 + 80) / 2
-}
-
-TEST_F(Spo2SummaryWithEvents, PulseColumnUsesThePulseGaps) {
-    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+    // The pulse column uses the pulse gaps.
     EXPECT_EQ(t.pulse.totalEvents, "1");
     EXPECT_EQ(t.pulse.totalEventMinutes, "0.2"); // 10 / 60
     EXPECT_EQ(t.pulse.averageEventSeconds, "10.0");
@@ -73,42 +62,37 @@ TEST_F(Spo2SummaryWithEvents, PulseColumnUsesThePulseGaps) {
     EXPECT_EQ(t.pulse.adjustedIndex, "2.4");    // 3600 / 1500
     EXPECT_EQ(t.pulse.average, "70.0");         // (1500 * 70 - 55) / 1500 = 69.96
     EXPECT_EQ(t.pulse.minimum, "60");
-}
-
-TEST_F(Spo2SummaryWithEvents, CriticalLevelMovesOnlyItsOwnRows) {
+    // The critical level moves only its own rows.
     analysis.setCriticalLevel(85);
-    const Spo2SummaryTexts t = Spo2Summary::Figures(analysis);
+    t = Spo2Summary::Figures(analysis);
     EXPECT_EQ(t.minutesBelowCritical, "0.2"); // 84 ... 80 of the second event: 22 - 11 = 11 s
     EXPECT_EQ(t.eventsBelowCritical, "1");
     EXPECT_EQ(t.lowAverageBelow88, "82.5");
 }
 
-TEST_F(Spo2SummaryWithEvents, LevelTable) {
+TEST(Spo2Summary, LevelTableOfASeriesWithEventsAndGaps) {
+    Spo2Analysis analysis;
+    analysis.analyse(HalfHourWithEvents());
     const auto rows = Spo2Summary::LevelTable(analysis);
-    ASSERT_EQ(rows.size(), 14u);
     // Seconds with data: 1200. Below 95: 11 + 21 + 29 = 61; below 90: 6 + 16 = 22;
-    // below 85: 11.
-    const Spo2LevelRow expected[] = {
-        {" 99 - 95 ", "0", " 100", "100.0"}, {" 94 - 90 ", "1", " 95", "5.1"},
-        {" 89 - 85 ", "1", " 90", "1.8"},    {" 84 - 80 ", "1", " 85", "0.9"},
-        {" 79 - 75 ", "0", " 80", "0.0"},
-    };
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(rows[i].band, expected[i].band);
-        EXPECT_EQ(rows[i].events, expected[i].events);
-        EXPECT_EQ(rows[i].below, expected[i].below);
-        EXPECT_EQ(rows[i].time, expected[i].time);
-    }
-    EXPECT_EQ(rows[13].band, " 34 - 30 ");
-    EXPECT_EQ(rows[13].below, " 35");
-    EXPECT_EQ(rows[13].time, "0.0");
+    // below 85: 11. Events by their lowest value: 85, 80 and 90.
+    const std::array<std::string, 4> expected[] = {{" 99 - 95 ", "0", " 100", "100.0"},
+                                                   {" 94 - 90 ", "1", " 95", "5.1"},
+                                                   {" 89 - 85 ", "1", " 90", "1.8"},
+                                                   {" 84 - 80 ", "1", " 85", "0.9"},
+                                                   {" 79 - 75 ", "0", " 80", "0.0"}};
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ((std::array{rows[i].band, rows[i].events, rows[i].below, rows[i].time}),
+                  expected[i]);
+    EXPECT_EQ(rows.size(), 14u);
+    EXPECT_EQ((std::array{rows[13].band, rows[13].below, rows[13].time}),
+              (std::array<std::string, 3>{" 34 - 30 ", " 35", "0.0"}));
 }
 
-TEST(Spo2SummaryEmpty, NothingDividesByZero) {
+TEST(Spo2Summary, NothingDividesByZero) {
     Spo2Analysis a;
     a.analyse(Spo2Series{});
-    const Spo2SummaryTexts t = Spo2Summary::Figures(a);
+    Spo2SummaryTexts t = Spo2Summary::Figures(a);
     for (const Spo2ColumnTexts* c : {&t.spo2, &t.pulse}) {
         EXPECT_EQ(c->totalEvents, "0");
         EXPECT_EQ(c->totalEventMinutes, "0.0");
@@ -127,16 +111,14 @@ TEST(Spo2SummaryEmpty, NothingDividesByZero) {
         EXPECT_EQ(row.events, "0");
         EXPECT_EQ(row.time, "");
     }
-}
-
-TEST(Spo2SummaryEmpty, SeriesOfGapsOnlyHasNoAdjustedIndex) {
-    Spo2Analysis a;
+    // Gaps only: a length, but no second with data to divide by.
     a.analyse(MakeSeries(Repeat(0, 5), 0));
-    const Spo2SummaryTexts t = Spo2Summary::Figures(a);
+    t = Spo2Summary::Figures(a);
     EXPECT_EQ(t.spo2.indexPerHour, "0.0");
     EXPECT_EQ(t.spo2.artefactPercent, "100.0");
     EXPECT_EQ(t.spo2.adjustedIndex, "----");
     EXPECT_EQ(t.pulse.adjustedIndex, "----");
     EXPECT_EQ(t.spo2.average, "----");
+    EXPECT_EQ(t.spo2.minimum, "0");
     EXPECT_EQ(Spo2Summary::LevelTable(a)[0].time, "");
 }

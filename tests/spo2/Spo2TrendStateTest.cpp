@@ -4,19 +4,41 @@
 #include "Spo2Series.h"
 #include "Spo2TrendState.h"
 
-TEST(Spo2TrendWindow, AnHourWindowPagesOverANinetyMinuteSeries) {
-    const int length = 90 * 60;
+TEST(Spo2TrendWindow, PagesAndStepsStopAtTheEndsOfTheSeries) {
     Spo2TrendState t;
     t.offset = 1200;
     t.chooseFixedWindow(Spo2TrendState::OneHour);
     EXPECT_EQ(t.offset, 0); // a new window starts at the beginning
     EXPECT_EQ(t.gridStep, 300);
+    const int length = 90 * 60;
     t.pageRight(length);
     EXPECT_EQ(t.offset, 3600);
     t.pageRight(length); // 7200 lies beyond the series' 5400 seconds
     EXPECT_EQ(t.offset, 3600);
     t.offset = 1800;
     t.pageLeft();
+    EXPECT_EQ(t.offset, 0);
+
+    t.chooseFixedWindow(Spo2TrendState::TenMinutes); // 600 s with a 60 s grid
+    t.offset = 360;
+    t.stepRight(1000); // 420 < 1000 - 600 + 60
+    EXPECT_EQ(t.offset, 420);
+    t.stepRight(1000); // 480 is not below 460
+    EXPECT_EQ(t.offset, 420);
+    t.offset = 30;
+    t.stepLeft();
+    EXPECT_EQ(t.offset, 0);
+
+    t.offset = 5500;
+    t.applyOffset(5400); // beyond the series: one window back
+    EXPECT_EQ(t.offset, 4900);
+    t.offset = 700;
+    t.applyOffset(100); // 700 - 600 is still past the end: the start
+    EXPECT_EQ(t.offset, 0);
+
+    t.chooseManualWindow(0); // an empty window never moves
+    t.pageRight(5400);
+    t.stepRight(5400);
     EXPECT_EQ(t.offset, 0);
 }
 
@@ -37,37 +59,6 @@ TEST(Spo2TrendWindow, AManualWindowTakesItsGridStepAndSelector) {
         EXPECT_EQ(t.lengthSelector, c.selector) << c.window;
         EXPECT_EQ(t.offset, 0);
     }
-}
-
-TEST(Spo2TrendWindow, StepsMoveOneGridCellAndStopBeforeTheEnd) {
-    Spo2TrendState t; // 600 s with a 60 s grid
-    const int length = 1000;
-    t.offset = 360;
-    t.stepRight(length); // 420 < 1000 - 600 + 60
-    EXPECT_EQ(t.offset, 420);
-    t.stepRight(length); // 480 is not below 460
-    EXPECT_EQ(t.offset, 420);
-    t.offset = 30;
-    t.stepLeft();
-    EXPECT_EQ(t.offset, 0);
-}
-
-TEST(Spo2TrendWindow, AnEmptyWindowNeverMoves) {
-    Spo2TrendState t;
-    t.chooseManualWindow(0);
-    t.pageRight(5400);
-    t.stepRight(5400);
-    EXPECT_EQ(t.offset, 0);
-}
-
-TEST(Spo2TrendWindow, AnOffsetBeyondTheSeriesIsPulledBack) {
-    Spo2TrendState t; // 600 s
-    t.offset = 5500;
-    t.applyOffset(5400); // one window back
-    EXPECT_EQ(t.offset, 4900);
-    t.offset = 700;
-    t.applyOffset(100); // 700 - 600 is still past the end: the start
-    EXPECT_EQ(t.offset, 0);
 }
 
 TEST(Spo2TrendText, ElapsedTimeGrowsFromSecondsToHours) {

@@ -9,30 +9,29 @@
 #include "ViewTestRecords.h"
 
 TEST(Spo2ParametersDialog, ShowsTheCurrentValuesAndRefusesAnEmptyField) {
-    const Spo2Parameters current{5, 12, 90, 7, 9};
-    Spo2ParametersDialog dialog(current);
+    Spo2ParametersDialog dialog(Spo2Parameters{5, 12, 90, 7, 9});
     dialog.show();
-    const char* shown[] = {"5", "12", "90", "7", "9"};
-    for (std::size_t i = 0; i < Spo2ParametersDialog::kFieldIds.size(); ++i)
-        EXPECT_EQ(dialog.field(Spo2ParametersDialog::kFieldIds[i])->text(), shown[i]);
+    QStringList shown;
+    for (int id : {1172, 1173, 1174, 1175, 1002})
+        shown << dialog.field(id)->text();
+    EXPECT_EQ(shown.join(' '), "5 12 90 7 9");
     dialog.field(1175)->clear();
     {
         MessageBoxCatcher boxes;
         dialog.accept();
-        ASSERT_EQ(boxes.texts().size(), 1u);
-        EXPECT_EQ(boxes.texts()[0], QStringLiteral("分析参数不能有空值!"));
+        EXPECT_EQ(boxes.texts(), std::vector{QStringLiteral("分析参数不能有空值!")});
     }
     EXPECT_TRUE(dialog.isVisible());
     dialog.field(1175)->setText("11");
     dialog.field(1002)->setText("20");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.parameters().pulseChangeThreshold, 11);
-    EXPECT_EQ(dialog.parameters().pulseMinimumDuration, 20);
-    EXPECT_EQ(dialog.parameters().dropThreshold, 5);
+    const Spo2Parameters& p = dialog.parameters();
+    EXPECT_EQ(std::vector({p.dropThreshold, p.pulseChangeThreshold, p.pulseMinimumDuration}),
+              std::vector({5, 11, 20}));
 }
 
-TEST(Spo2DisplaySettingsDialog, OpensWithTheWindowAndTurnsHoursAndMinutesIntoSeconds) {
+TEST(Spo2DisplaySettingsDialog, TurnsHoursAndMinutesIntoSecondsOrTakesAllData) {
     Spo2DisplaySettingsDialog dialog(5400, 28800);
     dialog.show();
     EXPECT_EQ(dialog.hoursEdit()->text(), "1");
@@ -42,21 +41,23 @@ TEST(Spo2DisplaySettingsDialog, OpensWithTheWindowAndTurnsHoursAndMinutesIntoSec
     {
         MessageBoxCatcher boxes;
         dialog.accept();
-        ASSERT_EQ(boxes.texts().size(), 1u);
-        EXPECT_EQ(boxes.texts()[0], QStringLiteral("时间段不能为空! "));
+        EXPECT_EQ(boxes.texts(), std::vector{QStringLiteral("时间段不能为空! ")});
     }
     EXPECT_TRUE(dialog.isVisible());
     dialog.minutesEdit()->setText("45"); // the empty hours count 0
     dialog.accept();
     EXPECT_EQ(dialog.window(), 2700);
-}
+    Spo2DisplaySettingsDialog hours(600, 28800);
+    hours.hoursEdit()->setText("2");
+    hours.minutesEdit()->clear();
+    hours.accept();
+    EXPECT_EQ(hours.window(), 7200);
 
-TEST(Spo2DisplaySettingsDialog, AllDataTakesTheWholeSeries) {
-    Spo2DisplaySettingsDialog dialog(600, 28800);
-    dialog.show();
-    dialog.allDataBox()->setChecked(true);
-    EXPECT_FALSE(dialog.hoursEdit()->isEnabled());
-    EXPECT_FALSE(dialog.minutesEdit()->isEnabled());
-    dialog.accept();
-    EXPECT_EQ(dialog.window(), 28800);
+    Spo2DisplaySettingsDialog all(600, 28800);
+    all.show();
+    all.allDataBox()->setChecked(true);
+    EXPECT_FALSE(all.hoursEdit()->isEnabled());
+    EXPECT_FALSE(all.minutesEdit()->isEnabled());
+    all.accept();
+    EXPECT_EQ(all.window(), 28800);
 }

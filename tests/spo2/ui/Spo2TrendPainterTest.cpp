@@ -73,7 +73,7 @@ TEST_F(TrendPainterTest, GridStepsAreLabelledWithTheTimeSinceTheStart) {
 TEST_F(TrendPainterTest, AnEventIsDrawnOverTheCurveDownToItsLowestValue) {
     // A fall from the last 96 (second 99) to 85 at second 111.
     setSeries(Join({Repeat(96, 100), Ramp(95, 86), {86, 85}, Repeat(95, 100)}));
-    ASSERT_EQ(analysis.eventDurations(), (std::map<int, int>{{99, 12}}));
+    ASSERT_EQ(analysis.eventCount(), 1);
     paint();
     const QRect& pane = geometry.spo2Pane;
     const auto marks = device.polygonsOfColour(Spo2TrendStyle::Screen().eventCurve);
