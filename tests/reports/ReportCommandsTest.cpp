@@ -74,27 +74,22 @@ std::size_t SavePdf(Commands& c, ModalAnswerer& answer) {
 
 } // namespace
 
-TEST(ReportCommands, SaveAsPdfWritesTheSelectedPages) {
-    Commands c("Demographics Page=1\r\nData Page=1\r\n");
+TEST(ReportCommands, SaveAsPdfWritesTheSelectedPagesAndTheSpo2StripsOfTheTrendsWindow) {
     ModalAnswerer answer(QMessageBox::Ok);
+    Commands c("Demographics Page=1\r\nData Page=1\r\n");
     // The patient data page and ceil(63 / 45) = 2 data pages; no partial file is left.
     EXPECT_EQ(SavePdf(c, answer), 3u);
     EXPECT_TRUE(answer.texts.isEmpty());
-    EXPECT_EQ(QDir(QString::fromStdString(c.dir.path()))
-                  .entryList({"*.part"}, QDir::Files | QDir::Hidden)
-                  .size(),
-              0);
-}
-
-TEST(ReportCommands, TheFullSpo2ReportPrintsStripsOfTheTrendsWindow) {
-    Commands c("Spo2 Page=2\r\n", ABPM_SAMPLES_DIR "/spo2-night.awp");
-    c.commands->setSpo2Window([] { return 3600; });
-    ModalAnswerer answer(QMessageBox::Ok);
+    EXPECT_TRUE(QDir(QString::fromStdString(c.dir.path()))
+                    .entryList({"*.part"}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+    Commands spo2("Spo2 Page=2\r\n", ABPM_SAMPLES_DIR "/spo2-night.awp");
+    spo2.commands->setSpo2Window([] { return 3600; });
     // Eight hours in strips of an hour: 28800 / (3 * 3600) + 1 = 3 pages.
-    EXPECT_EQ(SavePdf(c, answer), 3u);
+    EXPECT_EQ(SavePdf(spo2, answer), 3u);
 }
 
-TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
+TEST(ReportCommands, ThePreviewTakesTheScreensChartChoicesAndDrawsEveryGlyphWithTheCjkFace) {
     Commands c("BP Pie Page=1\r\n");
     c.state->chart.period = ChartPeriod::Asleep;
     c.state->chart.bands.heartRate = {110, 50};
@@ -104,14 +99,9 @@ TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
     EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
     EXPECT_EQ(options.chartBands.heartRate.upper, 110);
     EXPECT_EQ(options.chartBands.heartRate.lower, 50);
-}
-
-TEST(ReportCommands, ThePreviewDrawsEveryGlyphOfALineWithTheCjkFace) {
     // A picture replays a fallback face smaller and lower than its line; a PDF keeps the Latin
     // face first so that its digits stay text.
-    Commands c("Statistics Page=1\r\n");
-    ReportRun run(*c.state, WindowReportOptions(
-                                *c.state, QString::fromStdString(c.dir.file("OblCofig.ini"))));
+    ReportRun run(*c.state, options);
     QPicture preview;
     run.begin(preview);
     EXPECT_EQ(run.context().style.regular.families().value(0), kReportCjkFamily);
