@@ -42,6 +42,7 @@ TEST(ClassifyReadings, PeriodLimitsFollowTheClockFromTheTestStart) {
         EXPECT_EQ(Offsets(sets.asleep), c.expectedAsleep);
         EXPECT_EQ(Offsets(sets.included), c.offsets);
     }
+    EXPECT_EQ(ClockMinute(-30, 0), 1410); // a damaged start time still names a minute of the day
 }
 
 // A failed measurement is stored with systolic 0; it keeps its flag but takes no part.
@@ -59,9 +60,4 @@ TEST(ClassifyReadings, OnlyAFlagOfExactlyOneWithAMeasurementIncludes) {
     // Whole copies: the comment and the number come along.
     EXPECT_EQ(sets.included[0].comment, "after lunch");
     EXPECT_EQ(sets.included[1].number, 5);
-}
-
-TEST(ClockMinute, StaysInsideTheDayForAnyStart) {
-    EXPECT_EQ(ClockMinute(23 * 60 + 50, 15), 5);
-    EXPECT_EQ(ClockMinute(-30, 0), 1410); // a damaged start time still names a minute of the day
 }

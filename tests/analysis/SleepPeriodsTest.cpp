@@ -18,13 +18,11 @@ std::unique_ptr<TestRecord> SecondTest() {
 
 } // namespace
 
-TEST(SleepPeriods, SlotTextsHaveHoursWithoutLeadingZero) {
+TEST(SleepPeriods, MissingKeysReadAsSevenAndTwentyTwoAndWritesGoToTheLoadedTestOnly) {
+    // Slot texts: hours without a leading zero.
     EXPECT_EQ(SleepPeriods::SlotText(14), "7:00");
     EXPECT_EQ(SleepPeriods::SlotText(47), "23:30");
     EXPECT_EQ(SleepPeriods::SlotText(48), "");
-}
-
-TEST(SleepPeriods, MissingKeysReadAsSevenAndTwentyTwoAndWritesGoToTheLoadedTestOnly) {
     TempDir dir;
     const std::string path = dir.file("r.awp");
     WriteFileBytes(path, kTwoTests);

@@ -39,7 +39,7 @@ TEST(PageTable, SelectedBpPagesThenDataPagesWithTheClinicalSummaryAfterTheBpSumm
               (std::vector<int>{0, kClinical, 4}));
 }
 
-TEST(PageTable, OnlyTheValueOneInTheCurrentConfigurationSelectsAPage) {
+TEST(PageTable, TheCurrentConfigurationSelectsPagesByTheValueOneAndNamesTheLayoutTitle) {
     TempDir dir;
     const std::string path = dir.file("OblCofig.ini");
     WriteFileBytes(path, "[Previous Config]\r\nCurrent Config=Config family\r\n"
@@ -50,6 +50,13 @@ TEST(PageTable, OnlyTheValueOneInTheCurrentConfigurationSelectsAPage) {
     EXPECT_EQ(BuildPageTable(ReadPageSelection(doc), 50, {}).kinds,
               (std::vector<int>{2, PageKinds::ClinicalSummaryPage}));
     EXPECT_EQ(CurrentUserName(doc), "family");
+
+    // The title of the user's current layout; reading a missing file creates none.
+    const std::string report = dir.file("Report_family.ini");
+    EXPECT_EQ(ReadReportTitle(report), "");
+    EXPECT_FALSE(FileExists(report));
+    WriteFileBytes(report, "[INFO]\r\ncurrentReportName=Day\r\n[Day]\r\nTitle=Clinic A\r\n");
+    EXPECT_EQ(ReadReportTitle(report), "Clinic A");
 }
 
 TEST(PageTable, Spo2PagesOnlyForARecordWithSpo2Data) {
@@ -66,13 +73,4 @@ TEST(PageTable, Spo2PagesOnlyForARecordWithSpo2Data) {
     EXPECT_EQ(full.kinds.back(), 102);
     // A strip of no length divides nothing.
     EXPECT_EQ(BuildPageTable(s, 10, {true, 86400, 0}).kinds, (std::vector<int>{0}));
-}
-
-TEST(PageTable, TitleOfTheCurrentLayout) {
-    TempDir dir;
-    const std::string path = dir.file("Report_family.ini");
-    EXPECT_EQ(ReadReportTitle(path), "");
-    EXPECT_FALSE(FileExists(path)); // reading creates no file
-    WriteFileBytes(path, "[INFO]\r\ncurrentReportName=Day\r\n[Day]\r\nTitle=Clinic A\r\n");
-    EXPECT_EQ(ReadReportTitle(path), "Clinic A");
 }
