@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -35,8 +34,4 @@ inline std::unique_ptr<TestRecord> MakeTest(int startMinuteOfDay, int awakeMinut
         slot.number = test->readingCount++;
     }
     return test;
-}
-
-inline ReadingSet SetOf(std::initializer_list<BpReading> readings) {
-    return ReadingSet(readings);
 }

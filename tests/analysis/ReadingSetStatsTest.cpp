@@ -14,7 +14,7 @@ class ReadingSetStatsTest : public ::testing::Test {
     // Attaches the set to a test starting at startMinuteOfDay and computes.
     void Compute(std::initializer_list<BpReading> readings, int startMinuteOfDay = 8 * 60) {
         test = MakeTest(startMinuteOfDay, 7 * 60, 22 * 60, {});
-        set = SetOf(readings);
+        set = ReadingSet(readings);
         stats.attach(set, *test);
         stats.compute();
     }
