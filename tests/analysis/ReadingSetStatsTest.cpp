@@ -52,20 +52,6 @@ TEST_F(ReadingSetStatsTest, TiesKeepTheEarlierReadingAndItsClockTimeOverMidnight
     EXPECT_EQ(stats.maximumTime(Q::HeartRate), "01:00");
 }
 
-TEST_F(ReadingSetStatsTest, EmptySetGivesZerosAndNoTimes) {
-    Compute({Reading(120, 80)});
-    Compute({});
-    EXPECT_EQ(stats.count() + stats.maximum(Q::Systolic) + stats.minimum(Q::HeartRate) +
-                  stats.mean(Q::Systolic),
-              0);
-    EXPECT_EQ(stats.maximumTime(Q::Diastolic), "");
-    EXPECT_EQ(stats.standardDeviation(Q::Systolic), 0.0);
-    stats.computeLoadFractions(Q::Systolic, 140, 100);
-    EXPECT_EQ(stats.loadFractions(Q::Systolic).within, 0.0);
-    stats.computeHistogram(Q::Systolic, 80, 210, 10);
-    EXPECT_EQ(stats.histogram(Q::Systolic), std::vector<double>(13, 0.0));
-}
-
 TEST_F(ReadingSetStatsTest, LoadBandsHoldTheirLimitsHistogramBinsAreOpenBelowClosedAbove) {
     Compute({Reading(80, 70), Reading(90, 70), Reading(91, 70), Reading(200, 70), Reading(205, 70),
              Reading(210, 70), Reading(211, 70)});

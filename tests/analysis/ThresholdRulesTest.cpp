@@ -9,8 +9,8 @@ TEST(CheckThresholds, OrderFirstThenSystolic50To280AndDiastolic40To240) {
         BpThresholds t;
         ThresholdCheck expected;
     } cases[] = {
-        {{}, C::Accepted},
         {{90, 120, 90, 80}, C::Accepted}, // equal values pass
+        {{140, 80, 90, 80}, C::Accepted},
         {{120, 120, 130, 80}, C::SystolicBelowDiastolic},
         {{140, 79, 90, 80}, C::SystolicBelowDiastolic},
         {{280, 120, 90, 80}, C::Accepted},

