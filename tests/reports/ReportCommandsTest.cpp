@@ -2,9 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QImage>
 #include <QMessageBox>
-#include <QPicture>
 #include <QWidget>
 
 #include "AppState.h"
@@ -83,7 +81,7 @@ TEST(ReportCommands, SaveAsPdfWritesTheSelectedPagesAndTheSpo2StripsOfTheTrendsW
     EXPECT_EQ(SavePdf(spo2, answer), 3u);
 }
 
-TEST(ReportCommands, ThePreviewTakesTheScreensChartChoicesAndDrawsEveryGlyphWithTheCjkFace) {
+TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
     Commands c("BP Pie Page=1\r\n");
     c.state->chart.period = ChartPeriod::Asleep;
     c.state->chart.bands.heartRate = {110, 50};
@@ -93,14 +91,4 @@ TEST(ReportCommands, ThePreviewTakesTheScreensChartChoicesAndDrawsEveryGlyphWith
     EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
     EXPECT_EQ(options.chartBands.heartRate.upper, 110);
     EXPECT_EQ(options.chartBands.heartRate.lower, 50);
-    // A picture replays a fallback face smaller and lower than its line; a PDF keeps the Latin
-    // face first so that its digits stay text.
-    ReportRun run(*c.state, options);
-    QPicture preview;
-    run.begin(preview);
-    EXPECT_EQ(run.context().style.regular.families().value(0), kReportCjkFamily);
-    EXPECT_EQ(run.context().style.title.families().value(0), kReportCjkFamily);
-    QImage sheet(10, 10, QImage::Format_RGB32);
-    run.begin(sheet);
-    EXPECT_EQ(run.context().style.regular.families().value(0), "DejaVu Serif");
 }
