@@ -108,7 +108,7 @@ TEST_F(ReportPages, DataRowsWithFailedValuesAsDashesAndTheirClockTime) {
     EXPECT_EQ(textAt(110, 1190), QStringLiteral("<nothing>"));
 }
 
-TEST_F(ReportPages, SummaryPagesOfATestWithoutAwakeReadings) {
+TEST_F(ReportPages, SummaryPagesOfAnEmptyPeriodAndLoadsOverThePeriodsOwnCount) {
     // Awake 07:00 to 22:00; from 23:00 both readings are asleep, the last 1445 minutes on.
     load(MakeTest(1380, 420, 1320, {Reading(150, 95, 70, 0), Reading(110, 70, 60, 1445)}));
     draw(PageKinds::Statistics, context());
@@ -120,6 +120,12 @@ TEST_F(ReportPages, SummaryPagesOfATestWithoutAwakeReadings) {
          Cell{110, 2820, "睡眠血压上传: 50.0% 收缩压 > 120 mmHg 50.0% 舒张压 > 80 mmHg"},
          Cell{110, 1680, "非睡眠统计测量次数: 0"}, Cell{480, 1860, "---"}, Cell{1296, 1860, "0.0"},
          Cell{480, 2520, "150"}, Cell{684, 2520, "(23:00)"}});
+
+    // 07:00 awake and 23:00 asleep: 171 is over 120 in 1 of 1 asleep readings (row 21 of H/70,
+    // at 45W/80 = 1012).
+    load(MakeTest(420, 420, 1320, {Reading(118, 75), Reading(171, 99, 91, 960)}));
+    draw(PageKinds::BpSummary, context());
+    EXPECT_EQ(textAt(1012, 1260), QStringLiteral("超过基准值的：100.0%"));
 }
 
 // Two readings 130/80/70: range 145/70, L0 = 60. On paper p = 0.57 * 4200 / 75 = 31.92 at half

@@ -51,4 +51,8 @@ TEST(Spo2ReportPages, QuantitativePageNamesItsThresholdsAndFullReportPagesTheirW
     for (const char* start : {"2026-3-20 23:00:00", "2026-3-20 23:10:00", "2026-3-20 23:20:00"})
         EXPECT_TRUE(device.hasText(QString::fromLatin1(start))) << start;
     EXPECT_FALSE(device.hasText(QStringLiteral("2026-3-20 22:50:00")));
+    // Page 3: strip 6 starts at 3600; strip 7 would start after the series' end.
+    draw(56);
+    EXPECT_TRUE(device.hasText(QStringLiteral("2026-3-20 23:30:00")));
+    EXPECT_FALSE(device.hasText(QStringLiteral("2026-3-20 23:40:00")));
 }
