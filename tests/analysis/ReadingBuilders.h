@@ -35,3 +35,7 @@ inline std::unique_ptr<TestRecord> MakeTest(int startMinuteOfDay, int awakeMinut
     }
     return test;
 }
+
+inline ReadingSet SetOf(std::initializer_list<BpReading> readings) {
+    return ReadingSet(readings);
+}

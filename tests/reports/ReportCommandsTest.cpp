@@ -7,7 +7,6 @@
 
 #include "AppState.h"
 #include "ModalAnswerer.h"
-#include "PageKinds.h"
 #include "ReportCommands.h"
 #include "ReportRun.h"
 #include "TempDir.h"
@@ -87,7 +86,6 @@ TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
     c.state->chart.bands.heartRate = {110, 50};
     const ReportOptions options =
         WindowReportOptions(*c.state, QString::fromStdString(c.dir.file("OblCofig.ini")));
-    EXPECT_EQ(options.selection.pages[PageKinds::BpPie], 1);
     EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
     EXPECT_EQ(options.chartBands.heartRate.upper, 110);
     EXPECT_EQ(options.chartBands.heartRate.lower, 50);
