@@ -1,13 +1,10 @@
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "PatientRecord.h"
 #include "ReadingSets.h"
-
-// Small builders for readings and tests, shared by the analysis tests.
 
 inline BpReading Reading(int systolic, int diastolic, int pulseRate = 70, int minutesFromStart = 0,
                          int included = 1) {
@@ -21,7 +18,6 @@ inline BpReading Reading(int systolic, int diastolic, int pulseRate = 70, int mi
     return r;
 }
 
-// A test starting at startMinuteOfDay with the given awake and asleep times (minutes).
 // Heap-allocated: a test holds room for 1024 readings.
 inline std::unique_ptr<TestRecord> MakeTest(int startMinuteOfDay, int awakeMinute, int asleepMinute,
                                             const std::vector<BpReading>& readings) {

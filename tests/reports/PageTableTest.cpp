@@ -2,7 +2,6 @@
 
 #include "CIniDocument.h"
 #include "PageTable.h"
-#include "ReadingBuilders.h"
 #include "TempDir.h"
 
 namespace {
@@ -18,28 +17,13 @@ PageSelection Selecting(std::initializer_list<int> kinds) {
 
 TEST(DataPages, FortyFiveReadingsFillAPage) {
     // ceil(n / 45) pages; the last one holds n - 45 * (pages - 1) rows.
-    struct Case {
-        int readings, pages, lastFirst, lastCount;
-    };
-    for (const Case& c :
-         {Case{45, 1, 0, 45}, Case{46, 2, 45, 1}, Case{90, 2, 45, 45}, Case{0, 0, 0, 0}}) {
-        SCOPED_TRACE(c.readings);
-        EXPECT_EQ(DataPageCount(c.readings), c.pages);
-        const DataPageRows last = RowsOfDataPage(std::max(0, c.pages - 1), c.readings);
-        EXPECT_EQ(last.first, c.lastFirst);
-        EXPECT_EQ(last.count, c.lastCount);
+    for (const auto& [readings, pages, lastCount] : {std::tuple(45, 1, 45), std::tuple(46, 2, 1),
+                                                     std::tuple(90, 2, 45), std::tuple(0, 0, 0)}) {
+        EXPECT_EQ(DataPageCount(readings), pages) << readings;
+        const DataPageRows last = RowsOfDataPage(std::max(0, pages - 1), readings);
+        EXPECT_EQ(last.first, 45 * std::max(0, pages - 1)) << readings;
+        EXPECT_EQ(last.count, lastCount) << readings;
     }
-    EXPECT_EQ(RowsOfDataPage(0, 46).count, 45);
-}
-
-TEST(DataPages, ListEveryReadingFlaggedIncludedFailedOnesToo) {
-    const auto test = MakeTest(480, 420, 1320,
-                               {Reading(120, 80), Reading(0, 0), Reading(130, 85, 70, 30, 0),
-                                Reading(125, 82, 70, 45, 2)});
-    const std::vector<const BpReading*> listed = DataPageReadings(*test);
-    ASSERT_EQ(listed.size(), 2u);
-    EXPECT_EQ(listed[0]->number, 0);
-    EXPECT_EQ(listed[1]->number, 1);
 }
 
 TEST(PageTable, SelectedBpPagesThenDataPagesWithTheClinicalSummaryAfterTheBpSummary) {
@@ -55,7 +39,7 @@ TEST(PageTable, SelectedBpPagesThenDataPagesWithTheClinicalSummaryAfterTheBpSumm
               (std::vector<int>{0, kClinical, 4}));
 }
 
-TEST(PageTable, OnlyTheValueOneInTheCurrentConfigurationSelectsAPage) {
+TEST(PageTable, TheCurrentConfigurationSelectsPagesByTheValueOneAndNamesTheLayoutTitle) {
     TempDir dir;
     const std::string path = dir.file("OblCofig.ini");
     WriteFileBytes(path, "[Previous Config]\r\nCurrent Config=Config family\r\n"
@@ -66,6 +50,13 @@ TEST(PageTable, OnlyTheValueOneInTheCurrentConfigurationSelectsAPage) {
     EXPECT_EQ(BuildPageTable(ReadPageSelection(doc), 50, {}).kinds,
               (std::vector<int>{2, PageKinds::ClinicalSummaryPage}));
     EXPECT_EQ(CurrentUserName(doc), "family");
+
+    // The title of the user's current layout; reading a missing file creates none.
+    const std::string report = dir.file("Report_family.ini");
+    EXPECT_EQ(ReadReportTitle(report), "");
+    EXPECT_FALSE(FileExists(report));
+    WriteFileBytes(report, "[INFO]\r\ncurrentReportName=Day\r\n[Day]\r\nTitle=Clinic A\r\n");
+    EXPECT_EQ(ReadReportTitle(report), "Clinic A");
 }
 
 TEST(PageTable, Spo2PagesOnlyForARecordWithSpo2Data) {
@@ -82,14 +73,4 @@ TEST(PageTable, Spo2PagesOnlyForARecordWithSpo2Data) {
     EXPECT_EQ(full.kinds.back(), 102);
     // A strip of no length divides nothing.
     EXPECT_EQ(BuildPageTable(s, 10, {true, 86400, 0}).kinds, (std::vector<int>{0}));
-}
-
-TEST(PageTable, TitleOfTheCurrentLayout) {
-    TempDir dir;
-    const std::string path = dir.file("Report_family.ini");
-    EXPECT_EQ(ReadReportTitle(path), "");
-    EXPECT_FALSE(FileExists(path));
-    WriteFileBytes(path, "[INFO]\r\ncount=1\r\nRP1=Day\r\ncurrentReportName=Day\r\n"
-                         "[Day]\r\nTitle=Clinic A\r\n");
-    EXPECT_EQ(ReadReportTitle(path), "Clinic A");
 }

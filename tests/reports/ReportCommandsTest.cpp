@@ -2,14 +2,11 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QImage>
 #include <QMessageBox>
-#include <QPicture>
 #include <QWidget>
 
 #include "AppState.h"
 #include "ModalAnswerer.h"
-#include "PageKinds.h"
 #include "ReportCommands.h"
 #include "ReportRun.h"
 #include "TempDir.h"
@@ -34,25 +31,6 @@ struct Commands {
     }
 };
 
-} // namespace
-
-TEST(ReportCommands, WithoutAPageTheUserIsToldInsteadOfGivenAnEmptyDialog) {
-    Commands c("Statistics Page=2\r\n");
-    ModalAnswerer answer(QMessageBox::Ok);
-    int dialogs = 0;
-    answer.setDialogHandler([&](QWidget* dialog) {
-        ++dialogs;
-        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-    });
-    c.commands->preview();
-    c.commands->print();
-    c.commands->saveAsPdf();
-    EXPECT_EQ(answer.texts.size(), 3);
-    EXPECT_EQ(dialogs, 0);
-}
-
-namespace {
-
 // Saves the run as "report.pdf" in the fixture's folder; returns its page count.
 std::size_t SavePdf(Commands& c, ModalAnswerer& answer) {
     const QString target = QString::fromStdString(c.dir.file("report"));
@@ -74,24 +52,32 @@ std::size_t SavePdf(Commands& c, ModalAnswerer& answer) {
 
 } // namespace
 
-TEST(ReportCommands, SaveAsPdfWritesTheSelectedPages) {
-    Commands c("Demographics Page=1\r\nData Page=1\r\n");
+TEST(ReportCommands, WithoutAPageTheUserIsToldInsteadOfGivenAnEmptyDialog) {
+    Commands c("Statistics Page=2\r\n");
     ModalAnswerer answer(QMessageBox::Ok);
+    int dialogs = 0;
+    answer.setDialogHandler([&](QWidget* dialog) {
+        ++dialogs;
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    c.commands->print(); // preview and save as PDF share its check
+    EXPECT_EQ(answer.texts.size(), 1);
+    EXPECT_EQ(dialogs, 0);
+}
+
+TEST(ReportCommands, SaveAsPdfWritesTheSelectedPagesAndTheSpo2StripsOfTheTrendsWindow) {
+    ModalAnswerer answer(QMessageBox::Ok);
+    Commands c("Demographics Page=1\r\nData Page=1\r\n");
     // The patient data page and ceil(63 / 45) = 2 data pages; no partial file is left.
     EXPECT_EQ(SavePdf(c, answer), 3u);
     EXPECT_TRUE(answer.texts.isEmpty());
-    EXPECT_EQ(QDir(QString::fromStdString(c.dir.path()))
-                  .entryList({"*.part"}, QDir::Files | QDir::Hidden)
-                  .size(),
-              0);
-}
-
-TEST(ReportCommands, TheFullSpo2ReportPrintsStripsOfTheTrendsWindow) {
-    Commands c("Spo2 Page=2\r\n", ABPM_SAMPLES_DIR "/spo2-night.awp");
-    c.commands->setSpo2Window([] { return 3600; });
-    ModalAnswerer answer(QMessageBox::Ok);
+    EXPECT_TRUE(QDir(QString::fromStdString(c.dir.path()))
+                    .entryList({"*.part"}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+    Commands spo2("Spo2 Page=2\r\n", ABPM_SAMPLES_DIR "/spo2-night.awp");
+    spo2.commands->setSpo2Window([] { return 3600; });
     // Eight hours in strips of an hour: 28800 / (3 * 3600) + 1 = 3 pages.
-    EXPECT_EQ(SavePdf(c, answer), 3u);
+    EXPECT_EQ(SavePdf(spo2, answer), 3u);
 }
 
 TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
@@ -100,23 +86,7 @@ TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
     c.state->chart.bands.heartRate = {110, 50};
     const ReportOptions options =
         WindowReportOptions(*c.state, QString::fromStdString(c.dir.file("OblCofig.ini")));
-    EXPECT_EQ(options.selection.pages[PageKinds::BpPie], 1);
     EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
     EXPECT_EQ(options.chartBands.heartRate.upper, 110);
     EXPECT_EQ(options.chartBands.heartRate.lower, 50);
-}
-
-TEST(ReportCommands, ThePreviewDrawsEveryGlyphOfALineWithTheCjkFace) {
-    // A picture replays a fallback face smaller and lower than its line; a PDF keeps the Latin
-    // face first so that its digits stay text.
-    Commands c("Statistics Page=1\r\n");
-    ReportRun run(*c.state, WindowReportOptions(
-                                *c.state, QString::fromStdString(c.dir.file("OblCofig.ini"))));
-    QPicture preview;
-    run.begin(preview);
-    EXPECT_EQ(run.context().style.regular.families().value(0), kReportCjkFamily);
-    EXPECT_EQ(run.context().style.title.families().value(0), kReportCjkFamily);
-    QImage sheet(10, 10, QImage::Format_RGB32);
-    run.begin(sheet);
-    EXPECT_EQ(run.context().style.regular.families().value(0), "DejaVu Serif");
 }

@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Pages need fonts and the commands open dialogs: a widget application, offscreen unless a
-// platform is named.
+// Pages need fonts and the commands open dialogs: a widget application, offscreen by default.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
