@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QMessageBox>
+#include <QPicture>
 #include <QWidget>
 
 #include "AppState.h"
@@ -89,4 +91,13 @@ TEST(ReportCommands, ChartPagesTakeThePeriodAndBandsChosenOnScreen) {
     EXPECT_EQ(options.chartPeriod, ChartPeriod::Asleep);
     EXPECT_EQ(options.chartBands.heartRate.upper, 110);
     EXPECT_EQ(options.chartBands.heartRate.lower, 50);
+    // The preview records pictures, which replay a fallback face smaller and lower than its
+    // line: there the CJK face comes first. Elsewhere the Latin face keeps PDF digits as text.
+    ReportRun run(*c.state, options);
+    QPicture preview;
+    run.begin(preview);
+    EXPECT_EQ(run.context().style.regular.families().value(0), kReportCjkFamily);
+    QImage sheet(10, 10, QImage::Format_RGB32);
+    run.begin(sheet);
+    EXPECT_EQ(run.context().style.regular.families().value(0), "DejaVu Serif");
 }

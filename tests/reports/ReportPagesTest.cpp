@@ -86,6 +86,21 @@ TEST_F(ReportPages, PatientDataRowsFollowTheAddressAndMedicationLines) {
     const ReportStyle style = ReportStyle::ForResolution(600, 96);
     EXPECT_EQ(style.black.width(), 6);
     EXPECT_EQ(style.regular.pixelSize(), 80);
+    // There the large font (96 px) is taller than a row (60 px): a heading's underline, the
+    // horizontal line from its x nearest to its baseline, must still stay below the text.
+    for (const bool cjkFirst : {false, true}) {
+        c.style = ReportStyle::ForResolution(600, 96, cjkFirst);
+        draw(PageKinds::Demographics, c);
+        for (const char* heading : {"患者统计", "目前用药情况", "医师诊断"}) {
+            const QPointF at = device.textsEqualTo(QString::fromUtf8(heading)).at(0).position;
+            double nearest = 1e9;
+            for (const auto& l : device.lines())
+                if (l.line.y1() == l.line.y2() && l.line.x1() == at.x() &&
+                    std::abs(l.line.y1() - at.y()) < std::abs(nearest - at.y()))
+                    nearest = l.line.y1();
+            EXPECT_GT(nearest, at.y()) << heading << cjkFirst;
+        }
+    }
 }
 
 TEST_F(ReportPages, DataRowsWithFailedValuesAsDashesAndTheirClockTime) {
