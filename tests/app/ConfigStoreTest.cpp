@@ -12,9 +12,11 @@ class ConfigStoreTest : public ::testing::Test {
         const CIniDocument doc(store.filePath());
         return doc.GetString(section, key, "<missing>");
     }
-    std::string GetReport(const std::string& user, const std::string& key) const {
-        const CIniDocument doc(store.reportFilePath(user));
-        return doc.GetString("INFO", key, "<missing>");
+    void ExpectKeys(const std::string& file, const std::string& section,
+                    std::initializer_list<std::pair<const char*, const char*>> keys) const {
+        const CIniDocument doc(file);
+        for (const auto& [key, value] : keys)
+            EXPECT_EQ(doc.GetString(section, key, "<missing>"), value) << section << "/" << key;
     }
 
     TempDir dir;
@@ -25,60 +27,40 @@ using Status = ConfigStore::SelectStatus;
 
 } // namespace
 
-TEST_F(ConfigStoreTest, AddingTheFirstUserListsItAndGivesDefaultThresholds) {
-    // A report file left from an earlier user of that name is replaced.
+// A report file left from an earlier user of that name is replaced; a deleted user's number
+// is never given again.
+TEST_F(ConfigStoreTest, UsersAreAddedSelectedAndDeletedAndNumbersNeverReused) {
     WriteFileBytes(dir.file("Report_A.ini"), "[INFO]\r\ncount=3\r\nRP1=old\r\n");
-    const auto result = store.selectUser("A");
-    EXPECT_EQ(result.status, Status::Created);
-    EXPECT_EQ(Get("Config Name List", "Count"), "1");
-    EXPECT_EQ(Get("Config Name List", "1"), "A");
-    EXPECT_EQ(Get("Config Name List", "Del1"), "0");
-    EXPECT_EQ(Get("Config A", "Config Name"), "A");
-    EXPECT_EQ(Get("Config A", "Awake Sys Thresh"), "140");
-    EXPECT_EQ(Get("Config A", "Asleep Sys Thresh"), "120");
-    EXPECT_EQ(Get("Config A", "Awake Dia Thresh"), "90");
-    EXPECT_EQ(Get("Config A", "Asleep Dia Thresh"), "80");
+    EXPECT_EQ(store.selectUser("A").status, Status::Created);
+    const std::string config = store.filePath();
+    // clang-format off
+    ExpectKeys(config, "Config Name List", {{"Count", "1"}, {"1", "A"}, {"Del1", "0"}});
+    ExpectKeys(config, "Config A", {{"Config Name", "A"}, {"Awake Sys Thresh", "140"},
+        {"Asleep Sys Thresh", "120"}, {"Awake Dia Thresh", "90"}, {"Asleep Dia Thresh", "80"}});
+    ExpectKeys(dir.file("Report_A.ini"), "INFO",
+               {{"userName", "A"}, {"count", "0"}, {"currentReportName", ""}, {"RP1", "<missing>"}});
+    // clang-format on
     EXPECT_EQ(store.currentSection(), "Config A");
-    // The report configuration file starts with no layouts.
-    EXPECT_EQ(store.reportFilePath("A"), dir.file("Report_A.ini"));
-    EXPECT_EQ(GetReport("A", "userName"), "A");
-    EXPECT_EQ(GetReport("A", "count"), "0");
-    EXPECT_EQ(GetReport("A", "currentReportName"), "");
-    EXPECT_EQ(GetReport("A", "RP1"), "<missing>");
-}
 
-TEST_F(ConfigStoreTest, DeletedNumbersAreNeverReused) {
-    store.selectUser("A");
+    store.selectUser("B");
+    ASSERT_TRUE(store.setPatientFilePath("Config A", "/data/records"));
+    const auto existing = store.selectUser("  A\t");
+    EXPECT_EQ(existing.status, Status::Existing);
+    EXPECT_EQ(existing.name, "A");
+    EXPECT_EQ(existing.patientFileFolder, "/data/records");
+    EXPECT_EQ(store.currentSection(), "Config A");
+
     ASSERT_TRUE(store.deleteUser(1));
     EXPECT_EQ(Get("Config A", "Config Name"), "<missing>");
     EXPECT_FALSE(FileExists(dir.file("Report_A.ini")));
-    EXPECT_TRUE(store.users().empty());
-
     EXPECT_EQ(store.selectUser("A").status, Status::Created);
-    EXPECT_EQ(Get("Config Name List", "Count"), "2");
-    EXPECT_EQ(Get("Config Name List", "Del1"), "1");
-    EXPECT_EQ(Get("Config Name List", "2"), "A");
-    EXPECT_EQ(Get("Config Name List", "Del2"), "0");
-    const auto again = store.users();
-    ASSERT_EQ(again.size(), 1u);
-    EXPECT_EQ(again[0].number, 2);
-    EXPECT_EQ(again[0].name, "A");
-    EXPECT_TRUE(FileExists(dir.file("Report_A.ini")));
+    ExpectKeys(config, "Config Name List", {{"Count", "3"}, {"Del1", "1"}, {"3", "A"}});
+    const auto users = store.users();
+    ASSERT_EQ(users.size(), 2u);
+    EXPECT_EQ(users[1].number, 3);
     // A deleted entry cannot be deleted twice, nor can one that was never there.
     EXPECT_FALSE(store.deleteUser(1));
-    EXPECT_FALSE(store.deleteUser(3));
-}
-
-TEST_F(ConfigStoreTest, SelectingAnExistingUserAddsNothing) {
-    store.selectUser("A");
-    store.selectUser("B");
-    ASSERT_TRUE(store.setPatientFilePath("Config A", "/data/records"));
-    const auto result = store.selectUser("  A\t");
-    EXPECT_EQ(result.status, Status::Existing);
-    EXPECT_EQ(result.name, "A");
-    EXPECT_EQ(result.patientFileFolder, "/data/records");
-    EXPECT_EQ(store.currentSection(), "Config A");
-    EXPECT_EQ(Get("Config Name List", "Count"), "2");
+    EXPECT_FALSE(store.deleteUser(4));
 }
 
 TEST_F(ConfigStoreTest, BlankNamesAndNamesThatWouldBreakTheFileAreRefusedUnwritten) {
@@ -115,19 +97,15 @@ TEST_F(ConfigStoreTest, DeleteAllRemovesReportFilesAndTheConfigurationFile) {
     EXPECT_TRUE(FileExists(dir.file("Report_Other.ini"))); // not a listed user's
 }
 
-TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndStoresTheWorkingFolder) {
-    EXPECT_EQ(store.applyStartUp("/home/clinic").patientFileFolder, "/home/clinic");
+TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndKeepsTheFolderAndThePageSelection) {
+    EXPECT_EQ(store.applyStartUp("/first").patientFileFolder, "/first");
     EXPECT_EQ(store.currentSection(), "Config family");
-    for (const char* key :
-         {"Demographics Page", "Bar Graph Page", "Data Page", "BP Pie Page", "BP Histogram Page"})
-        EXPECT_EQ(Get("Config family", key), "1") << key;
-    EXPECT_EQ(Get("Config family", "Statistics Page"), "<missing>");
-    EXPECT_EQ(Get("Config family", "Patient File Path"), "/home/clinic");
+    // clang-format off
+    ExpectKeys(store.filePath(), "Config family", {{"Demographics Page", "1"},
+        {"Bar Graph Page", "1"}, {"Data Page", "1"}, {"BP Pie Page", "1"},
+        {"BP Histogram Page", "1"}, {"Statistics Page", "<missing>"}, {"Patient File Path", "/first"}});
+    // clang-format on
     EXPECT_EQ(store.language(), "english");
-}
-
-TEST_F(ConfigStoreTest, StartUpKeepsTheFolderAndThePageSelectionAndSwitchesBackToFamily) {
-    store.applyStartUp("/first");
     std::array<int, PageKinds::kPageKeys.size()> pages{};
     pages[0] = 1; // only the patient data page; "BP Pie Page" 0
     ASSERT_TRUE(store.writePageSelection("Config family", pages, 0));
@@ -137,7 +115,6 @@ TEST_F(ConfigStoreTest, StartUpKeepsTheFolderAndThePageSelectionAndSwitchesBackT
     EXPECT_EQ(startUp.patientFileFolder, "/first");
     EXPECT_EQ(store.currentSection(), "Config family");
     EXPECT_EQ(Get("Config family", "BP Pie Page"), "0");
-    EXPECT_EQ(Get("Config family", "Demographics Page"), "1");
     // A section that lacks a key gets the start-up value for it.
     WriteFileBytes(store.filePath(), "[Config family]\r\nData Page=0\r\n");
     store.applyStartUp("/third");
@@ -155,22 +132,17 @@ TEST_F(ConfigStoreTest,
     WriteFileBytes(store.filePath(),
                    "[Previous Config]\r\nCurrent Config=Config X\r\n"
                    "[Config X]\r\nAwake Sys Thresh=280\r\nAsleep Dia Thresh=40\r\n");
-    BpThresholds t = store.currentThresholds();
-    EXPECT_EQ(t.awakeSys, 280);
-    EXPECT_EQ(t.asleepSys, 120);
-    EXPECT_EQ(t.awakeDia, 90);
-    EXPECT_EQ(t.asleepDia, 40);
+    const auto same = [](BpThresholds a, BpThresholds b) {
+        return a.awakeSys == b.awakeSys && a.asleepSys == b.asleepSys && a.awakeDia == b.awakeDia &&
+               a.asleepDia == b.asleepDia;
+    };
+    EXPECT_TRUE(same(store.currentThresholds(), {280, 120, 90, 40}));
     WriteFileBytes(store.filePath(),
                    "[Previous Config]\r\nCurrent Config=Config X\r\n"
                    "[Config X]\r\nAwake Sys Thresh=280\r\nAsleep Sys Thresh=281\r\n");
-    t = store.currentThresholds();
-    EXPECT_EQ(t.awakeSys, 140);
-    EXPECT_EQ(t.asleepSys, 120);
-
+    EXPECT_TRUE(same(store.currentThresholds(), {140, 120, 90, 80}));
     ASSERT_TRUE(store.writeThresholds("Config X", BpThresholds{135, 115, 85, 70}));
-    const BpThresholds back = store.thresholds("Config X");
-    EXPECT_EQ(back.asleepSys, 115);
-    EXPECT_EQ(back.awakeDia, 85);
+    EXPECT_TRUE(same(store.thresholds("Config X"), {135, 115, 85, 70}));
 }
 
 TEST_F(ConfigStoreTest, GuidelineDefaultsToEsh2023AndUnknownNamesAreNotGuessed) {

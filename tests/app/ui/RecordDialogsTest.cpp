@@ -30,13 +30,6 @@ void Select(QTreeWidget* list, std::initializer_list<int> rows) {
 
 } // namespace
 
-TEST(RecordDialogs, ColumnTextsKeepTheirBlanksBeforeTheWidth) {
-    const auto columns = CRecordFileDialog::ParseColumns(QStringLiteral(" a,5;b, 70;no width;"));
-    ASSERT_EQ(columns.size(), 2);
-    EXPECT_EQ(columns[0], (QPair<QString, int>(QStringLiteral(" a"), 5)));
-    EXPECT_EQ(columns[1], (QPair<QString, int>(QStringLiteral("b"), 70)));
-}
-
 TEST(RecordDialogs, OpenWithoutARowAsksForAFile) {
     TempDir dir; // no records
     CRecordFileDialog dlg(CRecordFileDialog::Mode::Open, Q(dir.path()));
@@ -56,10 +49,7 @@ TEST(RecordDialogs, CopyOntoAnExistingNameReplacesIt) {
     WriteFileBytes(target.file("a.awp"), "[PATIENT DATA]\r\nName=old\r\n");
     ModalAnswerer answer(QMessageBox::Ok);
     CRecordFileDialog dlg(CRecordFileDialog::Mode::Copy, Q(dir.path()));
-    const QTreeWidgetItem* row = dlg.fileList()->topLevelItem(0);
-    EXPECT_EQ(row->text(0), QStringLiteral("new"));
-    EXPECT_EQ(row->text(1), QStringLiteral("no string")); // no ID
-    EXPECT_EQ(row->text(3), QStringLiteral("a.awp"));
+    EXPECT_EQ(dlg.fileList()->topLevelItem(0)->text(3), QStringLiteral("a.awp"));
     // Cancelling the target folder copies nothing and keeps the dialog.
     dlg.show();
     dlg.setTargetChooser([] { return std::optional<QString>(); });
@@ -82,7 +72,6 @@ TEST(RecordDialogs, DeleteAsksAndRemovesOnlyTheSelectedFilesOnYes) {
         for (const char* n : {"1.awp", "2.awp", "3.awp", "4.awp", "5.awp"})
             WriteFileBytes(dir.file(n), "");
         CRecordFileDialog dlg(CRecordFileDialog::Mode::Delete, Q(dir.path()));
-        EXPECT_EQ(dlg.fileList()->topLevelItem(0)->text(0), QStringLiteral("Null"));
         dlg.show();
         Select(dlg.fileList(), {0, 2, 4});
         ModalAnswerer answer(button);
