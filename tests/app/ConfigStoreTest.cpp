@@ -12,11 +12,14 @@ class ConfigStoreTest : public ::testing::Test {
         const CIniDocument doc(store.filePath());
         return doc.GetString(section, key, "<missing>");
     }
+    // Each "key=value" as the section holds it.
     void ExpectKeys(const std::string& file, const std::string& section,
-                    std::initializer_list<std::pair<const char*, const char*>> keys) const {
+                    std::initializer_list<std::string> keys) const {
         const CIniDocument doc(file);
-        for (const auto& [key, value] : keys)
-            EXPECT_EQ(doc.GetString(section, key, "<missing>"), value) << section << "/" << key;
+        for (const std::string& kv : keys) {
+            const std::string key = kv.substr(0, kv.find('='));
+            EXPECT_EQ(key + "=" + doc.GetString(section, key, "<missing>"), kv);
+        }
     }
 
     TempDir dir;
@@ -33,13 +36,12 @@ TEST_F(ConfigStoreTest, UsersAreAddedSelectedAndDeletedAndNumbersNeverReused) {
     WriteFileBytes(dir.file("Report_A.ini"), "[INFO]\r\ncount=3\r\nRP1=old\r\n");
     EXPECT_EQ(store.selectUser("A").status, Status::Created);
     const std::string config = store.filePath();
-    // clang-format off
-    ExpectKeys(config, "Config Name List", {{"Count", "1"}, {"1", "A"}, {"Del1", "0"}});
-    ExpectKeys(config, "Config A", {{"Config Name", "A"}, {"Awake Sys Thresh", "140"},
-        {"Asleep Sys Thresh", "120"}, {"Awake Dia Thresh", "90"}, {"Asleep Dia Thresh", "80"}});
+    ExpectKeys(config, "Config Name List", {"Count=1", "1=A", "Del1=0"});
+    ExpectKeys(config, "Config A",
+               {"Config Name=A", "Awake Sys Thresh=140", "Asleep Sys Thresh=120",
+                "Awake Dia Thresh=90", "Asleep Dia Thresh=80"});
     ExpectKeys(dir.file("Report_A.ini"), "INFO",
-               {{"userName", "A"}, {"count", "0"}, {"currentReportName", ""}, {"RP1", "<missing>"}});
-    // clang-format on
+               {"userName=A", "count=0", "currentReportName=", "RP1=<missing>"});
     EXPECT_EQ(store.currentSection(), "Config A");
 
     store.selectUser("B");
@@ -54,7 +56,7 @@ TEST_F(ConfigStoreTest, UsersAreAddedSelectedAndDeletedAndNumbersNeverReused) {
     EXPECT_EQ(Get("Config A", "Config Name"), "<missing>");
     EXPECT_FALSE(FileExists(dir.file("Report_A.ini")));
     EXPECT_EQ(store.selectUser("A").status, Status::Created);
-    ExpectKeys(config, "Config Name List", {{"Count", "3"}, {"Del1", "1"}, {"3", "A"}});
+    ExpectKeys(config, "Config Name List", {"Count=3", "Del1=1", "3=A"});
     const auto users = store.users();
     ASSERT_EQ(users.size(), 2u);
     EXPECT_EQ(users[1].number, 3);
@@ -100,11 +102,9 @@ TEST_F(ConfigStoreTest, DeleteAllRemovesReportFilesAndTheConfigurationFile) {
 TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndKeepsTheFolderAndThePageSelection) {
     EXPECT_EQ(store.applyStartUp("/first").patientFileFolder, "/first");
     EXPECT_EQ(store.currentSection(), "Config family");
-    // clang-format off
-    ExpectKeys(store.filePath(), "Config family", {{"Demographics Page", "1"},
-        {"Bar Graph Page", "1"}, {"Data Page", "1"}, {"BP Pie Page", "1"},
-        {"BP Histogram Page", "1"}, {"Statistics Page", "<missing>"}, {"Patient File Path", "/first"}});
-    // clang-format on
+    ExpectKeys(store.filePath(), "Config family",
+               {"Demographics Page=1", "Bar Graph Page=1", "Data Page=1", "BP Pie Page=1",
+                "BP Histogram Page=1", "Statistics Page=<missing>", "Patient File Path=/first"});
     EXPECT_EQ(store.language(), "english");
     std::array<int, PageKinds::kPageKeys.size()> pages{};
     pages[0] = 1; // only the patient data page; "BP Pie Page" 0
@@ -124,37 +124,25 @@ TEST_F(ConfigStoreTest, StartUpMakesFamilyCurrentAndKeepsTheFolderAndThePageSele
 
 // Accepted: systolic 50 ... 280, diastolic 40 ... 240, each systolic above its diastolic; a
 // missing key reads as its default, and a set the thresholds page would refuse gives way to
-// all four defaults (140, 120, 90, 80).
-TEST_F(ConfigStoreTest,
-       ThresholdsDefaultPerMissingKeyOrAsAWholeWhenRefusedAndFollowTheCurrentConfig) {
+// all four defaults (140, 120, 90, 80). The guideline defaults to ESH 2023, never guessed.
+TEST_F(ConfigStoreTest, ThresholdsAndGuidelineDefaultPerKeyOrAsAWholeAndFollowTheCurrentConfig) {
     EXPECT_EQ(store.currentSection(), "no string");
-    EXPECT_EQ(store.currentThresholds().awakeSys, 140);
-    WriteFileBytes(store.filePath(),
-                   "[Previous Config]\r\nCurrent Config=Config X\r\n"
-                   "[Config X]\r\nAwake Sys Thresh=280\r\nAsleep Dia Thresh=40\r\n");
-    const auto same = [](BpThresholds a, BpThresholds b) {
-        return a.awakeSys == b.awakeSys && a.asleepSys == b.asleepSys && a.awakeDia == b.awakeDia &&
-               a.asleepDia == b.asleepDia;
+    const auto all = [](BpThresholds t) {
+        return std::array{t.awakeSys, t.asleepSys, t.awakeDia, t.asleepDia};
     };
-    EXPECT_TRUE(same(store.currentThresholds(), {280, 120, 90, 40}));
-    WriteFileBytes(store.filePath(),
-                   "[Previous Config]\r\nCurrent Config=Config X\r\n"
-                   "[Config X]\r\nAwake Sys Thresh=280\r\nAsleep Sys Thresh=281\r\n");
-    EXPECT_TRUE(same(store.currentThresholds(), {140, 120, 90, 80}));
-    ASSERT_TRUE(store.writeThresholds("Config X", BpThresholds{135, 115, 85, 70}));
-    EXPECT_TRUE(same(store.thresholds("Config X"), {135, 115, 85, 70}));
-}
-
-TEST_F(ConfigStoreTest, GuidelineDefaultsToEsh2023AndUnknownNamesAreNotGuessed) {
-    WriteFileBytes(store.filePath(), "[Previous Config]\r\nCurrent Config=Config X\r\n");
+    const std::string x = "[Previous Config]\r\nCurrent Config=Config X\r\n[Config X]\r\n";
+    WriteFileBytes(store.filePath(), x + "Awake Sys Thresh=280\r\nAsleep Dia Thresh=40\r\n");
+    EXPECT_EQ(all(store.currentThresholds()), (std::array{280, 120, 90, 40}));
     EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::Esh2023);
+    WriteFileBytes(store.filePath(), x + "Awake Sys Thresh=280\r\nAsleep Sys Thresh=281\r\n");
+    EXPECT_EQ(all(store.currentThresholds()), (std::array{140, 120, 90, 80}));
+    ASSERT_TRUE(store.writeThresholds("Config X", BpThresholds{135, 115, 85, 70}));
+    EXPECT_EQ(all(store.thresholds("Config X")), (std::array{135, 115, 85, 70}));
     ASSERT_TRUE(store.writeGuideline("Config X", ClinicalGuideline::AccAha2017));
     EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::AccAha2017);
     EXPECT_EQ(Get("Config X", "Guideline"), "ACCAHA2017");
-    EXPECT_EQ(store.currentThresholds().awakeSys, 140); // the load thresholds stay
-    WriteFileBytes(store.filePath(),
-                   "[Previous Config]\r\nCurrent Config=Config X\r\n[Config X]\r\n"
-                   "Guideline=esh\r\n");
+    EXPECT_EQ(store.currentThresholds().awakeSys, 135); // the load thresholds stay
+    WriteFileBytes(store.filePath(), x + "Guideline=esh\r\n");
     EXPECT_FALSE(ConfigStore::CurrentGuidelineIn(CIniDocument(store.filePath())));
     EXPECT_EQ(store.currentGuideline(), ClinicalGuideline::Esh2023);
 }

