@@ -23,6 +23,10 @@ struct CliRun {
     }
 };
 
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
 inline CliRun RunCli(const QStringList& args) {
     // QProcess wants an application object; the test programs have none of their own.
     static int argc = 1;

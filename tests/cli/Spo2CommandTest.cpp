@@ -1,17 +1,11 @@
-// abpm-cli spo2 on the SpO2 sample record and on records it must refuse.
-//
-// The sample (tools/make-samples.cpp, MakeSpo2) is 8 h = 28,800 s with no data at
-// 20000..20119 (Z = 120 for both arrays), SpO2 baseline 96 and pulse 62. A dip of depth D
-// starting at second t steps down one point every 2 s (96 - k at t + 2(k - 1) and the next
-// second), holds 96 - D for 5 s and recovers from t + 2D + 3. Its episode starts at the last
-// 96 (t - 1) and ends on the last 96 - D (t + 2D + 2): d = 2D + 3, end value 96 - D.
-// Dips: t = 1800, 5400, 9000, 12600, 18000, 23400 with D = 8, 10, 12, 5, 16, 9.
-// The pulse dips with D >= 9 run 62 - 9k/13 (integer) for k = 0..13 from t: start at t + 1
-// (the last 62), d = 12, end 53; after 8 s the drop is 62 - 56 = 6, just enough.
-
+// abpm-cli spo2 on the SpO2 sample record and on records it must refuse. The sample
+// (tools/make-samples.cpp) is 8 h = 28,800 s with no data at 20000..20119 (Z = 120), SpO2
+// baseline 96 and pulse 62. A dip of depth D from second t steps down one point every 2 s,
+// holds 96 - D for 5 s and recovers from t + 2D + 3: its episode runs from the last 96
+// (t - 1) to the last 96 - D, d = 2D + 3. Dips: t = 1800, 5400, 9000, 12600, 18000, 23400
+// with D = 8, 10, 12, 5, 16, 9. Pulse dips (D >= 9) run 62 - 9k/13 for k = 0..13 from t:
+// start t + 1, d = 12, end 53; after 8 s the drop is 62 - 56 = 6, just enough.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "CliRun.h"
 #include "TempDir.h"
@@ -24,10 +18,6 @@ CliRun RunSpo2(const QStringList& args) {
     return RunCli(QStringList{"spo2"} + args);
 }
 
-QString Path(const std::string& path) {
-    return QString::fromStdString(path);
-}
-
 QJsonObject Event(int start, int duration, int startValue, int endValue) {
     return {{"start", start},
             {"duration", duration},
@@ -38,7 +28,7 @@ QJsonObject Event(int start, int duration, int startValue, int endValue) {
 } // namespace
 
 TEST(Spo2Command, SampleSeriesEventsSummaryAndLevels) {
-    const CliRun run = RunSpo2({Path(kSamples + "/spo2-night.awp")});
+    const CliRun run = RunSpo2({Q(kSamples + "/spo2-night.awp")});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     // Adjusted index 6 * 3600 / 28680 = 0.753. Ends below 88: D = 10, 12, 16, 9; the first
     // sample below 88 is 96 - 9, 16 s after the event's second sample: 7 + 11 + 19 + 5 = 42 s.
@@ -61,11 +51,9 @@ TEST(Spo2Command, SampleSeriesEventsSummaryAndLevels) {
 }
 
 TEST(Spo2Command, OptionsSetTheThresholdsAndTheRecordIsOnlyRead) {
-    TempDir dir;
-    const std::string path = dir.file("night.awp");
-    std::filesystem::copy_file(kSamples + "/spo2-night.awp", path);
+    const std::string path = kSamples + "/spo2-night.awp";
     const std::string bytes = ReadFileBytes(path);
-    const QString sample = Path(path);
+    const QString sample = Q(path);
     const auto events = [&](const QStringList& options, const char* kind) {
         const CliRun r = RunSpo2(QStringList{sample} + options);
         EXPECT_EQ(r.status, 0) << r.err.constData();
@@ -85,7 +73,7 @@ TEST(Spo2Command, OptionsSetTheThresholdsAndTheRecordIsOnlyRead) {
                                     {"summary/spo2/minutesBelowCritical", "0.3"}});
     EXPECT_EQ(ReadFileBytes(path), bytes);
     // A record without a series is analysed as an empty one.
-    const CliRun none = RunSpo2({Path(kSamples + "/24h-normal-dip.awp")});
+    const CliRun none = RunSpo2({Q(kSamples + "/24h-normal-dip.awp")});
     ASSERT_EQ(none.status, 0) << none.err.constData();
     ExpectMembers(none.json(), {{"length", 0}, {"summary/spo2/average", "----"}});
 }
@@ -99,11 +87,14 @@ TEST(Spo2Command, RefusesWhatItCannotAnalyse) {
                                "[SPO2 DATA]\r\nDataCount=3\r\n"
                                "DATA PACK=603C000000015F3D0000000200000002\r\n";
     WriteFileBytes(damaged, record);
-    const QString sample = Path(kSamples + "/spo2-night.awp");
+    const QString sample = Q(kSamples + "/spo2-night.awp");
     const std::pair<QStringList, const char*> cases[] = {
-        {{Path(damaged)}, "damaged"},           {{}, "usage"},
-        {{sample, "--drop", "four"}, "--drop"}, {{sample, "--min-duration=-3"}, "--min-duration"},
-        {{sample, "--fast"}, "--fast"},         {{sample, sample}, "one record"},
+        {{Q(damaged)}, "damaged"},
+        {{}, "usage"},
+        {{sample, "--drop", "four"}, "--drop"},
+        {{sample, "--min-duration=-3"}, "--min-duration"},
+        {{sample, "--fast"}, "--fast"},
+        {{sample, sample}, "one record"},
     };
     for (const auto& [args, message] : cases)
         ExpectRefused(RunSpo2(args), message);

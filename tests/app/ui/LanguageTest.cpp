@@ -11,44 +11,19 @@
 
 namespace {
 
-// A program folder with the packs the build made, or with none.
+// A program folder with the packs the build made.
 struct ProgramFolder {
     TempDir dir;
     explicit ProgramFolder(const QStringList& packs) {
-        QDir(QString::fromStdString(dir.path())).mkdir("language");
+        QDir(Q(dir.path())).mkdir("language");
         for (const QString& p : packs)
             QFile::copy(QStringLiteral(ABPM_LANGUAGE_DIR "/") + p + ".qm",
-                        QString::fromStdString(dir.file("language/" + p.toStdString() + ".qm")));
+                        Q(dir.file("language/" + p.toStdString() + ".qm")));
     }
-    QString path() const { return QString::fromStdString(dir.path()); }
+    QString path() const { return Q(dir.path()); }
 };
 
-QString FileMenuTitle(CMainFrame* frame) {
-    return frame->menuBar()->actions().at(0)->text();
-}
-
 } // namespace
-
-TEST(Language, OnlyPacksOfTheLanguageFolderAreLoadedAndChineseComesBackWhole) {
-    const QString chinese = QStringLiteral("请选择一个文件!");
-    EXPECT_FALSE(LanguageManager(ProgramFolder({}).path()).load(QStringLiteral("english")));
-    EXPECT_EQ(StringTable::text(57617), chinese);
-    ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
-    LanguageManager languages(program.path());
-    EXPECT_EQ(languages.available(),
-              (QStringList{QStringLiteral("chinese"), QStringLiteral("english")}));
-    EXPECT_FALSE(languages.load(QStringLiteral("../language/english")));
-    EXPECT_FALSE(languages.load(QStringLiteral("/etc/passwd")));
-    EXPECT_TRUE(languages.load(QStringLiteral("english")));
-    EXPECT_EQ(StringTable::text(57617), QStringLiteral("Please select a file!"));
-    // Qt's own buttons come back in Chinese after English, the table without any pack.
-    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
-    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
-    ASSERT_TRUE(languages.load(QStringLiteral("chinese")));
-    EXPECT_EQ(cancel(), QStringLiteral("取消"));
-    languages.unload();
-    EXPECT_EQ(StringTable::text(57617), chinese);
-}
 
 // Every table text has an English translation with its placeholders, and so has every
 // dialog text of the English pack.
@@ -79,15 +54,16 @@ TEST(Language, EveryTextHasAnEnglishTranslationWithItsPlaceholders) {
         EXPECT_FALSE(text.contains(QString::fromLatin1(unfinished))) << unfinished;
 }
 
+// Only packs of the program's language folder load, else the table is Chinese again; Qt's
+// own buttons come back in Chinese after English.
 TEST(Language, ChoosingEnglishRetranslatesTheMenuIsStoredAndKeepsTheDisplay) {
     ProgramFolder program({QStringLiteral("chinese"), QStringLiteral("english")});
     ShellFolders f;
     WriteFileBytes(program.dir.file("OblCofig.ini"), "[Previous Config]\r\nLanguage=chinese\r\n");
     CAbpmApp app(program.path(), f.startPath());
     ASSERT_TRUE(app.initInstance());
-    EXPECT_EQ(FileMenuTitle(app.frame()), QStringLiteral("文件(&F)"));
+    EXPECT_EQ(app.frame()->menuBar()->actions().at(0)->text(), QStringLiteral("文件(&F)"));
     app.frame()->view()->setDisplayMode(COBLView::PieCharts);
-
     ModalAnswerer answer(QMessageBox::Ok);
     // Opens on the stored name, "chinese", listed before "english"; OK loads the choice.
     answer.setDialogHandler([](QWidget* dialog) {
@@ -98,9 +74,17 @@ TEST(Language, ChoosingEnglishRetranslatesTheMenuIsStoredAndKeepsTheDisplay) {
         ClickButton(dlg, CLanguageDialog::tr("确定(&0)"), true);
     });
     app.languageCommand();
-    EXPECT_EQ(FileMenuTitle(app.frame()), QStringLiteral("&File"));
+    EXPECT_EQ(app.frame()->menuBar()->actions().at(0)->text(), QStringLiteral("&File"));
+    EXPECT_EQ(StringTable::text(57617), QStringLiteral("Please select a file!"));
     EXPECT_EQ(app.frame()->view()->displayMode(), COBLView::PieCharts);
-    const CIniDocument doc(program.dir.file("OblCofig.ini"));
-    EXPECT_EQ(doc.GetString("Previous Config", "Language", ""), "english");
+    EXPECT_EQ(Value(program.dir.file("OblCofig.ini"), "Previous Config", "Language"), "english");
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+    EXPECT_FALSE(app.languages().load(QStringLiteral("../language/english")));
+    EXPECT_FALSE(app.languages().load(QStringLiteral("/etc/passwd")));
+    EXPECT_EQ(StringTable::text(57617), QStringLiteral("请选择一个文件!"));
+    ASSERT_TRUE(app.languages().load(QStringLiteral("english")));
+    ASSERT_TRUE(app.languages().load(QStringLiteral("chinese")));
+    EXPECT_EQ(cancel(), QStringLiteral("取消"));
     app.languages().unload();
 }

@@ -1,17 +1,12 @@
 #include <QTreeWidget>
 
 #include "CRecordFileDialog.h"
-#include "FolderBrowser.h"
 #include "ShellFixtures.h"
 
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-void ClickOk(QDialog& dlg, bool queued = false) {
-    ClickButton(&dlg, CRecordFileDialog::tr("确认(&O)"), queued);
+void ClickOk(QDialog& dlg) {
+    ClickButton(&dlg, CRecordFileDialog::tr("确认(&O)"));
 }
 
 void Select(QTreeWidget* list, std::initializer_list<int> rows) {
@@ -66,33 +61,5 @@ TEST(RecordDialogs, DeleteAsksAndRemovesOnlyTheSelectedFilesOnYes) {
             EXPECT_EQ(FileExists(dir.file(std::to_string(n) + ".awp")), !(yes && n % 2)) << n;
         EXPECT_FALSE(dlg.isVisible()); // answered No, the dialog closes all the same
         EXPECT_EQ(dlg.result(), yes ? QDialog::Accepted : QDialog::Rejected);
-    }
-}
-
-TEST(OpenCommand, UseDefaultPathDecidesWhetherTheFolderIsStored) {
-    ShellFolders f;
-    TempDir other;
-    WriteFileBytes(other.file("r.awp"), ReadFileBytes(ABPM_SAMPLES_DIR "/24h-normal-dip.awp"));
-    for (int useDefault : {1, 0}) {
-        CAbpmApp app(f.startPath(), f.startPath());
-        ASSERT_TRUE(app.initInstance());
-        ConfigStore store(app.configPath().toStdString());
-        auto settings = store.computerSettings("Config family");
-        settings.useDefaultPath = useDefault;
-        store.writeComputerSettings("Config family", settings);
-
-        ModalAnswerer answer(QMessageBox::Ok);
-        answer.setDialogHandler([&](QWidget* dialog) {
-            auto* dlg = qobject_cast<CRecordFileDialog*>(dialog);
-            ASSERT_NE(dlg, nullptr);
-            dlg->browser()->setFolder(QString::fromStdString(other.path()));
-            emit dlg->browser()->folderEntered(dlg->folder());
-            ASSERT_EQ(dlg->fileList()->topLevelItemCount(), 1);
-            ClickOk(*dlg, true);
-        });
-        app.openCommand();
-        EXPECT_EQ(app.state().record.isLoaded, 1);
-        const std::string stored = store.patientFilePath("Config family");
-        EXPECT_EQ(stored, useDefault ? f.start.path() : other.path()) << useDefault;
     }
 }

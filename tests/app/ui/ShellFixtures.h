@@ -21,6 +21,10 @@
 #include "StringTable.h"
 #include "TempDir.h"
 
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
 // A program folder and a start folder of their own; the start folder is current while it lives.
 struct ShellFolders {
     TempDir program;
@@ -28,8 +32,8 @@ struct ShellFolders {
     QString previous = QDir::currentPath();
     ShellFolders() { QDir::setCurrent(startPath()); }
     ~ShellFolders() { QDir::setCurrent(previous); }
-    QString programPath() const { return QString::fromStdString(program.path()); }
-    QString startPath() const { return QString::fromStdString(start.path()); }
+    QString programPath() const { return Q(program.path()); }
+    QString startPath() const { return Q(start.path()); }
 };
 
 // The program started from its own folders.
