@@ -57,11 +57,6 @@ inline QJsonValue At(QJsonValue value, const QString& path) {
     return value;
 }
 
-// Failures print the JSON text, not the value's bytes.
-inline void PrintTo(const QJsonValue& value, std::ostream* os) {
-    *os << QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).constData();
-}
-
 // Numbers to a millionth (the means are floats), everything else exactly.
 inline void ExpectMembers(const QJsonObject& json,
                           std::initializer_list<std::pair<const char*, QJsonValue>> members) {

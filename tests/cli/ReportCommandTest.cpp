@@ -64,7 +64,6 @@ TEST(ReportCommand, SamplePatientAndTheClinicalFiguresOfStatsUnderTheGuidelineCh
     TempDir dir;
     const QString sample = QStringLiteral(ABPM_SAMPLES_DIR "/24h-normal-dip.awp");
     const QJsonObject means = At(RunCli({"stats", sample}).json(), "clinical/means/24h").toObject();
-    ASSERT_FALSE(means.isEmpty());
     const CliRun run = RunCli({"report", sample, "--pdf", Q(dir.file("c.pdf")), "--pages",
                                "demographics,clinical", "--guideline", "accaha2017"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();

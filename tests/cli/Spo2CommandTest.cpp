@@ -67,10 +67,9 @@ TEST(Spo2Command, OptionsSetTheThresholdsAndTheRecordIsOnlyRead) {
     EXPECT_EQ(events({"--pulse-min-duration", "12"}, "pulseEvents"), 4);
     // Critical level 85: ends 84 and 80; the first sample below 85 is 96 - 12, 22 s after
     // each event's second sample: (27 - 22) + (35 - 22) = 18 s.
-    const CliRun critical = RunSpo2({sample, "--critical", "85"});
-    ASSERT_EQ(critical.status, 0);
-    ExpectMembers(critical.json(), {{"summary/spo2/eventsBelowCritical", "2"},
-                                    {"summary/spo2/minutesBelowCritical", "0.3"}});
+    ExpectMembers(
+        RunSpo2({sample, "--critical", "85"}).json(),
+        {{"summary/spo2/eventsBelowCritical", "2"}, {"summary/spo2/minutesBelowCritical", "0.3"}});
     EXPECT_EQ(ReadFileBytes(path), bytes);
     // A record without a series is analysed as an empty one.
     const CliRun none = RunSpo2({Q(kSamples + "/24h-normal-dip.awp")});
@@ -78,9 +77,9 @@ TEST(Spo2Command, OptionsSetTheThresholdsAndTheRecordIsOnlyRead) {
     ExpectMembers(none.json(), {{"length", 0}, {"summary/spo2/average", "----"}});
 }
 
-// Missing files and files that are no record are refused as by every command (see stats).
 TEST(Spo2Command, RefusesWhatItCannotAnalyse) {
     TempDir dir;
+    WriteFileBytes(dir.file("notes.awp"), "just some notes\r\n");
     // "DataCount" says 3, the pack holds 2 records and the trailer.
     const std::string damaged = dir.file("damaged.awp");
     const std::string record = "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n"
@@ -89,6 +88,8 @@ TEST(Spo2Command, RefusesWhatItCannotAnalyse) {
     WriteFileBytes(damaged, record);
     const QString sample = Q(kSamples + "/spo2-night.awp");
     const std::pair<QStringList, const char*> cases[] = {
+        {{Q(dir.file("missing.awp"))}, "no such file"},
+        {{Q(dir.file("notes.awp"))}, "not a patient record"},
         {{Q(damaged)}, "damaged"},
         {{}, "usage"},
         {{sample, "--drop", "four"}, "--drop"},
@@ -99,4 +100,5 @@ TEST(Spo2Command, RefusesWhatItCannotAnalyse) {
     for (const auto& [args, message] : cases)
         ExpectRefused(RunSpo2(args), message);
     EXPECT_EQ(ReadFileBytes(damaged), record);
+    EXPECT_FALSE(FileExists(dir.file("missing.awp")));
 }

@@ -72,7 +72,6 @@ TEST(ThresholdsPage, ValidatesSavesEachFieldWithTheGuidelineAndShowsThemAgain) {
     EXPECT_EQ(c.get("Config family", "Guideline"), "<missing>");
     page->field(0)->setText(QStringLiteral("150"));
     page->ok();
-    EXPECT_EQ(answer.texts.size(), 1);
     EXPECT_EQ(dlg.result(), QDialog::Accepted); // opened on this page: OK closes it
     ExpectKeys(c.store.filePath(), "Config family",
                {"Awake Sys Thresh=150", "Asleep Sys Thresh=125", "Awake Dia Thresh=130",

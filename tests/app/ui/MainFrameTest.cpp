@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <filesystem>
 
+#include "COBLView.h"
 #include "ShellFixtures.h"
 
 // The configuration lives in the start folder, not the program folder.
@@ -13,7 +14,6 @@ TEST(Startup, FirstStartWritesTheFamilyConfigurationAndAVanishedFolderFallsBackW
         ASSERT_TRUE(app.initInstance());
         EXPECT_EQ(Value(config, "Previous Config", "Current Config"), "Config family");
         EXPECT_EQ(app.state().patientFileFolder, f.start.path());
-        EXPECT_EQ(app.state().record.isLoaded, 0);
     }
     CIniDocument(config).WriteString("Config family", "Patient File Path", "/no/such/folder");
     ModalAnswerer answer(QMessageBox::Ok);
@@ -40,6 +40,11 @@ TEST(MainFrame, RecordCommandsWaitForARecordWhosePatientTheStatusBarShows) {
     for (int id : recordCommands)
         EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
     EXPECT_TRUE(frame->runCommand(Cmd::SleepPeriods));
+    const std::pair<int, COBLView::DisplayMode> charts[] = {{Cmd::BarCharts, COBLView::BarCharts},
+                                                            {Cmd::PieCharts, COBLView::PieCharts},
+                                                            {Cmd::FitLine, COBLView::FitLine}};
+    for (const auto& [command, mode] : charts)
+        EXPECT_TRUE(frame->runCommand(command) && frame->view()->displayMode() == mode) << command;
     const QString text = frame->statusLabel()->text();
     EXPECT_TRUE(text.startsWith(StringTable::text(57822) + QStringLiteral("张伟   ")))
         << text.toStdString();
