@@ -110,6 +110,7 @@ TEST(StatsCommand, RefusedInputIsOneLineOnStandardErrorAndStatusTwo) {
         {{Q(notes)}, "not a patient record"},
         {{}, "usage"},
         {{fixture, "--verbose"}, "unknown option --verbose"},
+        {{fixture, "--config"}, "--config"},
         {{fixture, "--guideline", "who1999"}, "--guideline"},
         {{fixture, fixture}, "one record"},
     };
