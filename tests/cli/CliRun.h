@@ -23,6 +23,10 @@ struct CliRun {
     }
 };
 
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
 inline CliRun RunCli(const QStringList& args) {
     // QProcess wants an application object; the test programs have none of their own.
     static int argc = 1;
@@ -53,24 +57,15 @@ inline QJsonValue At(QJsonValue value, const QString& path) {
     return value;
 }
 
-// Failures print the JSON text, not the value's bytes.
-inline void PrintTo(const QJsonValue& value, std::ostream* os) {
-    *os << QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).constData();
-}
-
-struct Member {
-    const char* path;
-    QJsonValue value;
-};
-
 // Numbers to a millionth (the means are floats), everything else exactly.
-inline void ExpectMembers(const QJsonObject& json, std::initializer_list<Member> members) {
-    for (const Member& m : members) {
-        const QJsonValue actual = At(json, QString::fromLatin1(m.path));
-        if (m.value.isDouble())
-            EXPECT_NEAR(actual.toDouble(NAN), m.value.toDouble(), 1e-6) << m.path;
+inline void ExpectMembers(const QJsonObject& json,
+                          std::initializer_list<std::pair<const char*, QJsonValue>> members) {
+    for (const auto& [path, value] : members) {
+        const QJsonValue actual = At(json, QString::fromLatin1(path));
+        if (value.isDouble())
+            EXPECT_NEAR(actual.toDouble(NAN), value.toDouble(), 1e-6) << path;
         else
-            EXPECT_EQ(actual, m.value) << m.path;
+            EXPECT_EQ(actual, value) << path;
     }
 }
 
