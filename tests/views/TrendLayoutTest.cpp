@@ -28,26 +28,23 @@ PatientRecord Record(const std::vector<BpReading>& readings, int start = 20 * 60
 
 const QSize kScreen(1600, 1000);
 
+TrendLayout ScreenLayout(const PatientRecord& rec) {
+    return LayoutTrend(rec, kScreen, ScreenTrendFrame(kScreen));
+}
+
 } // namespace
 
 TEST(TrendValueRange, ThresholdsAlwaysLieInsideAndOnlyAnalysedReadingsWidenIt) {
     const struct {
         std::vector<BpReading> readings;
-        int awakeSys;
-        int vMax, vMin;
+        int awakeSys, vMax, vMin;
     } cases[] = {
-        {{Reading(130, 80), Reading(125, 85, 75, 60)},
-         140,
-         145,
-         70},                               // 130 < 140: 140 + 5; lowest 70
-        {{Reading(140, 80)}, 140, 145, 70}, // at the threshold: + 5
+        {{Reading(130, 80), Reading(125, 85, 75, 60)}, 140, 145, 70}, // 140 + 5; lowest 70
+        {{Reading(140, 80)}, 140, 145, 70},                           // at the threshold: + 5
         {{Reading(171, 80)}, 140, 176, 70},
         {{Reading(90, 60, 55, 0)}, 100, 140, 55},   // 100 + 5 is below 120: 140
         {{Reading(150, 95, 100, 0)}, 140, 155, 80}, // 95 > 90: 90 - 10
-        {{Reading(130, 80), Reading(210, 40, 30, 60, 0)},
-         140,
-         145,
-         70}, // the excluded one adds nothing
+        {{Reading(130, 80), Reading(210, 40, 30, 60, 0)}, 140, 145, 70}, // excluded: nothing
     };
     for (const auto& c : cases) {
         PatientRecord rec = Record(c.readings);
@@ -62,7 +59,7 @@ TEST(TrendValueRange, ThresholdsAlwaysLieInsideAndOnlyAnalysedReadingsWidenIt) {
 // On paper the vertical factor is halved.
 TEST(TrendMapping, ValueToYOnScreenAndOnPaper) {
     const PatientRecord rec = Record({Reading(130, 80)});
-    const TrendLayout l = LayoutTrend(rec, kScreen, ScreenTrendFrame(kScreen));
+    const TrendLayout l = ScreenLayout(rec);
     EXPECT_EQ(l.x0(), 80);
     EXPECT_EQ(l.y0(), 806);
     EXPECT_EQ(l.lowestLabel, 60);
@@ -82,11 +79,10 @@ TEST(TrendMapping, ValueToYOnScreenAndOnPaper) {
 // periods change at 23:00 (reading 2), 7:00 (3), 23:00 the next day (5) and 7:00 (6);
 // 22:00 itself still belongs to the awake period.
 TEST(TrendThresholds, StepAtTheFirstReadingOfEachPeriodOverTwoDays) {
-    const PatientRecord rec =
-        Record({Reading(130, 80), Reading(130, 80, 70, 120), Reading(130, 80, 70, 180),
-                Reading(130, 80, 70, 660), Reading(130, 80, 70, 1560), Reading(130, 80, 70, 1620),
-                Reading(130, 80, 70, 2100)});
-    const TrendLayout l = LayoutTrend(rec, kScreen, ScreenTrendFrame(kScreen));
+    const TrendLayout l =
+        ScreenLayout(Record({Reading(130, 80), Reading(130, 80, 70, 120), Reading(130, 80, 70, 180),
+                             Reading(130, 80, 70, 660), Reading(130, 80, 70, 1560),
+                             Reading(130, 80, 70, 1620), Reading(130, 80, 70, 2100)}));
     const int awake = l.yOf(140), asleep = l.yOf(120);
     const QPolygon expected = {QPoint(80, awake),    QPoint(480, awake),   QPoint(480, asleep),
                                QPoint(680, asleep),  QPoint(680, awake),   QPoint(1080, awake),
@@ -96,23 +92,19 @@ TEST(TrendThresholds, StepAtTheFirstReadingOfEachPeriodOverTwoDays) {
     ASSERT_EQ(l.diastolicThreshold.size(), expected.size());
     EXPECT_EQ(l.diastolicThreshold[2], QPoint(480, l.yOf(80)));
     EXPECT_EQ(l.diastolicThreshold.last(), QPoint(1480, l.yOf(90)));
-}
 
-TEST(TrendThresholds, StartInTheAsleepPeriodBeginsAsleep) {
-    // 23:00 asleep, 9:00 awake
-    const PatientRecord rec = Record({Reading(130, 80), Reading(130, 80, 70, 600)}, 23 * 60);
-    const TrendLayout l = LayoutTrend(rec, kScreen, ScreenTrendFrame(kScreen));
-    ASSERT_EQ(l.systolicThreshold.size(), 4);
-    EXPECT_EQ(l.systolicThreshold[0].y(), l.yOf(120));
-    EXPECT_EQ(l.systolicThreshold[1], QPoint(780, l.yOf(120))); // 80 + 1400 / 2
-    EXPECT_EQ(l.systolicThreshold[2], QPoint(780, l.yOf(140)));
+    // From 23:00, asleep, to 9:00, awake: 80 + 1400 / 2 = 780.
+    const TrendLayout night =
+        ScreenLayout(Record({Reading(130, 80), Reading(130, 80, 70, 600)}, 23 * 60));
+    EXPECT_EQ(night.systolicThreshold,
+              QPolygon({QPoint(80, night.yOf(120)), QPoint(780, night.yOf(120)),
+                        QPoint(780, night.yOf(140)), QPoint(1480, night.yOf(140))}));
 }
 
 // 7 * 1600 / 8 = 1400 over 3 readings: step 466.67 from x0 = 80, whatever their times.
 TEST(TrendPointer, ReadingsSpacedByOrderAndTheOneHoveredOrClicked) {
-    const PatientRecord rec =
-        Record({Reading(130, 80), Reading(130, 80, 70, 5), Reading(130, 80, 70, 500)});
-    const TrendLayout l = LayoutTrend(rec, kScreen, ScreenTrendFrame(kScreen));
+    const TrendLayout l = ScreenLayout(
+        Record({Reading(130, 80), Reading(130, 80, 70, 5), Reading(130, 80, 70, 500)}));
     EXPECT_EQ(l.readingX, (std::vector<int>{80, 546, 1013}));
     const struct {
         QPoint at;
@@ -141,44 +133,45 @@ class TrendPainting : public ::testing::Test {
     RecordingPaintDevice device{kScreen};
     AppState state;
 
-    TrendLayout paint(double factor = 1.0) {
+    TrendLayout paint(const PatientRecord& rec, double factor = 1.0) {
+        state.record = rec;
+        device.clear();
         QPainter p(&device);
         TrendFrame frame = ScreenTrendFrame(kScreen);
         frame.verticalFactor = factor;
         return PaintBpTrend(p, QRect(QPoint(0, 0), kScreen), state.record, frame);
     }
     void paintBox(int index) {
-        const TrendLayout l = LayoutTrend(state.record, kScreen, ScreenTrendFrame(kScreen));
+        device.clear();
         QPainter p(&device);
-        PaintReadingBox(p, l, state.record, index);
+        PaintReadingBox(p, ScreenLayout(state.record), state.record, index);
     }
-    bool labelDrawn(int value) const { return device.hasText(QString::number(value)); }
+    bool drawn(const char* text) const { return device.hasText(QString::fromUtf8(text)); }
 };
 
 // Range 145 / 70 gives (145 - 70) / 10 + 4 = 11 labels 70 ... 170; at y = 806 - (v - 60) * 7.6
 // the labels from 160 up lie above the frame top y = 80 (160 at 46) and are left out. At half
-// the factor 170 lies at 806 - 110 * 3.8 = 388 and is drawn.
-TEST_F(TrendPainting, ValueLabelsOnlyInsideTheFrame) {
-    state.record = Record({Reading(130, 80)});
-    const TrendLayout l = paint();
+// the factor 170 lies at 806 - 110 * 3.8 = 388 and is drawn. The first and last reading
+// (20:00 + 300 minutes) give their dates and times under the axis.
+TEST_F(TrendPainting, ValueLabelsOnlyInsideTheFrameAndTheDatesUnderTheAxis) {
+    const TrendLayout l = paint(Record({Reading(130, 80), Reading(130, 80, 70, 300)}));
     for (int v = 70; v <= 150; v += 10)
-        EXPECT_TRUE(labelDrawn(v)) << v;
-    EXPECT_FALSE(labelDrawn(160));
-    EXPECT_FALSE(labelDrawn(170));
+        EXPECT_TRUE(drawn(std::to_string(v).c_str())) << v;
+    EXPECT_FALSE(drawn("160"));
+    EXPECT_FALSE(drawn("170"));
     EXPECT_EQ(l.labels.size(), 9u);
     EXPECT_EQ(l.halfTicks.size(), 9u); // 75 ... 155; 155 lies at 84
-    for (const TrendLabel& label : l.labels)
-        EXPECT_GE(label.y, 80);
-    device.clear();
-    paint(0.5);
-    EXPECT_TRUE(labelDrawn(170));
+    for (const char* text : {"2026-3-1", "20:00", "2026-3-2", "1:00"})
+        EXPECT_TRUE(drawn(text)) << text;
+    paint(state.record, 0.5);
+    EXPECT_TRUE(drawn("170"));
 }
 
-// A failed measurement is stored as 0/0 with the pulse the recorder sent (72 here).
+// A failed measurement is stored as 0/0 with the pulse the recorder sent (72 here). An empty
+// test draws the frame and its labels only.
 TEST_F(TrendPainting, ExcludedAndFailedReadingsHaveNoBarNoHeartRatePointAndNoPartInTheRange) {
-    state.record = Record({Reading(130, 80), Reading(150, 100, 90, 5, 0), Reading(0, 0, 72, 10),
-                           Reading(132, 82, 72, 15)});
-    const TrendLayout l = paint();
+    const TrendLayout l = paint(Record({Reading(130, 80), Reading(150, 100, 90, 5, 0),
+                                        Reading(0, 0, 72, 10), Reading(132, 82, 72, 15)}));
     EXPECT_EQ(l.range.vMin, 70); // not 0: the failed reading's diastolic stays out
     ASSERT_EQ(l.bars.size(), 2u);
     EXPECT_EQ(l.bars[1].index, 3);
@@ -189,31 +182,15 @@ TEST_F(TrendPainting, ExcludedAndFailedReadingsHaveNoBarNoHeartRatePointAndNoPar
     ASSERT_EQ(heart.size(), 1u);
     EXPECT_EQ(heart[0].points.size(), 2);
     EXPECT_EQ(l.readingCount(), 4); // they keep their places on the axis
-}
 
-TEST_F(TrendPainting, EmptyTestDrawsOnlyFrameAndLabels) {
-    state.record = Record({});
-    paint();
+    paint(Record({}));
     EXPECT_TRUE(device.linesOfColour(TrendColours::kBars).empty());
     EXPECT_TRUE(device.polygonsOfColour(TrendColours::kThresholds).empty());
-    EXPECT_TRUE(device.hasText(QStringLiteral("mmHg/BPM")));
+    EXPECT_TRUE(drawn("mmHg/BPM"));
 }
 
-TEST_F(TrendPainting, FirstAndLastReadingDatesUnderTheAxis) {
-    // 20:00 + 300 minutes = 1:00 on the next day.
-    state.record = Record({Reading(130, 80), Reading(130, 80, 70, 300)});
-    paint();
-    const auto first = device.textsEqualTo(QStringLiteral("2026-3-1"));
-    const auto last = device.textsEqualTo(QStringLiteral("2026-3-2"));
-    ASSERT_EQ(first.size(), 1u);
-    ASSERT_EQ(last.size(), 1u);
-    EXPECT_EQ(qRound(first[0].position.x()), 80);
-    EXPECT_EQ(qRound(last[0].position.x()), 780 - 70); // second reading at 80 + 700
-    EXPECT_TRUE(device.hasText(QStringLiteral("20:00")));
-    EXPECT_TRUE(device.hasText(QStringLiteral("1:00")));
-}
-
-// Reading 1 (131/81, HR 71, commented), excluded, then failed.
+// Reading 1 (131/81, HR 71, commented), excluded, then failed. The cursor runs from the
+// baseline up to y = 47.
 TEST_F(TrendPainting, ReadingBoxShowsNumberValuesAndCommentOrWhyItHasNone) {
     state.record =
         Record({Reading(131, 81, 71, 0), Reading(132, 82, 72, 5, 0), Reading(0, 0, 73, 10)});
@@ -221,23 +198,18 @@ TEST_F(TrendPainting, ReadingBoxShowsNumberValuesAndCommentOrWhyItHasNone) {
         r.comment = "ok";
     paintBox(0);
     for (const char* text : {"1", "131/81", "71", "ok"})
-        EXPECT_TRUE(device.hasText(QString::fromUtf8(text))) << text;
-    EXPECT_FALSE(device.hasText(QStringLiteral("2")));
-    // The cursor runs from the baseline up to y = 47.
-    bool cursor = false;
-    for (const auto& line : device.lines())
-        cursor |= line.line.toLine() == QLine(80, 806, 80, 47);
-    EXPECT_TRUE(cursor);
-
-    device.clear();
+        EXPECT_TRUE(drawn(text)) << text;
+    EXPECT_FALSE(drawn("2"));
+    const auto lines = device.lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& l) {
+        return l.line.toLine() == QLine(80, 806, 80, 47);
+    }));
     paintBox(1);
-    EXPECT_TRUE(device.hasText(QStringLiteral("被排除!")));
-    EXPECT_FALSE(device.hasText(QStringLiteral("ok")));
-
-    device.clear();
+    EXPECT_TRUE(drawn("被排除!"));
+    EXPECT_FALSE(drawn("ok"));
     paintBox(2);
-    EXPECT_TRUE(device.hasText(QStringLiteral("---/---")));
-    EXPECT_TRUE(device.hasText(QStringLiteral("---")));
-    EXPECT_FALSE(device.hasText(QStringLiteral("0/0")));
-    EXPECT_FALSE(device.hasText(QStringLiteral("73")));
+    EXPECT_TRUE(drawn("---/---"));
+    EXPECT_TRUE(drawn("---"));
+    EXPECT_FALSE(drawn("0/0"));
+    EXPECT_FALSE(drawn("73"));
 }

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
-#include <memory>
 
 #include "CIniDocument.h"
 #include "ReadingText.h"
@@ -59,29 +57,16 @@ std::string StoredValue(const std::string& path, const std::string& section,
     return doc.GetString(section, key, "<missing>");
 }
 
-MessageBoxCatcher::MessageBoxCatcher()
-    : m_texts(std::make_shared<std::vector<QString>>()), m_alive(std::make_shared<bool>(true)) {
+MessageBoxCatcher::MessageBoxCatcher() {
     // Polls the event loop of whatever modal box runs; no time passes between checks.
-    auto texts = m_texts;
-    auto alive = m_alive;
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [texts, alive, timer] {
-        if (!*alive) {
-            timer->deleteLater();
-            return;
-        }
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (box && box->isVisible()) {
-                texts->push_back(box->text());
+                m_texts.push_back(box->text());
                 box->done(QMessageBox::Ok);
             }
         }
     });
-    timer->start();
-}
-
-MessageBoxCatcher::~MessageBoxCatcher() {
-    *m_alive = false;
+    m_timer.start(0);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <memory>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -39,10 +39,9 @@ std::string StoredValue(const std::string& path, const std::string& section,
 class MessageBoxCatcher {
   public:
     MessageBoxCatcher();
-    ~MessageBoxCatcher();
-    const std::vector<QString>& texts() const { return *m_texts; }
+    const std::vector<QString>& texts() const { return m_texts; }
 
   private:
-    std::shared_ptr<std::vector<QString>> m_texts;
-    std::shared_ptr<bool> m_alive;
+    std::vector<QString> m_texts;
+    QTimer m_timer;
 };
