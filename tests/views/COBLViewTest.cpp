@@ -103,6 +103,7 @@ TEST_F(ViewTest, CommandsWithoutTheirDataKeepTheDisplay) {
     view->setDisplayMode(COBLView::PieCharts);
     view->controlBar()->button(ControlBar::BpTrend)->click();
     EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
+    EXPECT_TRUE(view->controlBar()->isVisible());
     MessageBoxCatcher boxes;
     view->setDisplayMode(COBLView::Spo2Trend);
     ASSERT_EQ(boxes.texts().size(), 1u);

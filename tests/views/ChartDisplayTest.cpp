@@ -45,24 +45,11 @@ class ChartDisplayTest : public RecordViewTest {
 
 } // namespace
 
-TEST_F(ChartDisplayTest, EachChartShowsOnlyItsOwnControlsInPlaceOfTheBottomBar) {
-    struct {
-        COBLView::DisplayMode mode;
-        bool bar, periods, bands;
-    } const cases[] = {{COBLView::BarCharts, false, true, false},
-                       {COBLView::PieCharts, false, true, true},
-                       {COBLView::FitLine, false, false, false},
-                       {COBLView::BpTrend, true, false, false}};
-    for (const auto& c : cases) {
-        view->setDisplayMode(c.mode);
-        EXPECT_EQ(view->controlBar()->isVisible(), c.bar) << c.mode;
-        EXPECT_EQ(charts().periodButton(1003)->isVisible(), c.periods) << c.mode;
-        EXPECT_EQ(field(1018)->isVisible(), c.bands) << c.mode;
-    }
-}
-
+// Each chart shows only its own controls, in place of the bottom bar.
 TEST_F(ChartDisplayTest, RadioButtonsChooseTheReadingsOfThePeriod) {
     view->setDisplayMode(COBLView::BarCharts);
+    EXPECT_FALSE(view->controlBar()->isVisible());
+    EXPECT_FALSE(field(1018)->isVisible());
     // Heart rate 70 throughout: its bar is 100.0 % in every period.
     EXPECT_EQ(barLabels(), (std::vector<QString>{"33.3%", "33.3%", "33.3%", "100.0%", "100.0%"}));
     QSignalSpy repaints(&charts(), &ChartDisplay::repaintRequested);
@@ -78,6 +65,7 @@ TEST_F(ChartDisplayTest, RadioButtonsChooseTheReadingsOfThePeriod) {
 // readings and the default bands, while switching displays keeps them.
 TEST_F(ChartDisplayTest, BandEditsKeepTheLowerLimitAtMostTheUpperOne) {
     view->setDisplayMode(COBLView::PieCharts);
+    EXPECT_TRUE(field(1018)->isVisible());
     charts().periodButton(1003)->click();
     QSignalSpy repaints(&charts(), &ChartDisplay::repaintRequested);
     field(1013)->setValue(90); // the upper limit lowered below the lower one goes back up to it
@@ -98,7 +86,8 @@ TEST_F(ChartDisplayTest, BandEditsKeepTheLowerLimitAtMostTheUpperOne) {
         EXPECT_TRUE(repaints[2][0].toRect().contains(drawn)) << t.text.toStdString();
     }
 
-    view->setDisplayMode(COBLView::BarCharts);
+    view->setDisplayMode(COBLView::FitLine);
+    EXPECT_FALSE(charts().periodButton(1003)->isVisible());
     EXPECT_EQ(field(1016)->value(), 90);
     open();
     EXPECT_EQ(state.chart.period, ChartPeriod::All);

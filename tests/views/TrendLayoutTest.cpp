@@ -167,33 +167,24 @@ TEST_F(TrendPainting, ValueLabelsOnlyInsideTheFrameAndTheDatesUnderTheAxis) {
     EXPECT_TRUE(drawn("170"));
 }
 
-// A failed measurement is stored as 0/0 with the pulse the recorder sent (72 here). An empty
-// test draws the frame and its labels only.
+// Reading 1 (131/81, HR 71, commented), one excluded, one failed (stored as 0/0 with the pulse
+// the recorder sent, 72 here), one more. The reading box shows the number, values and comment
+// or why there are none; its cursor runs from the baseline up to y = 47. An empty test draws
+// the frame and its labels only.
 TEST_F(TrendPainting, ExcludedAndFailedReadingsHaveNoBarNoHeartRatePointAndNoPartInTheRange) {
-    const TrendLayout l = paint(Record({Reading(130, 80), Reading(150, 100, 90, 5, 0),
+    const TrendLayout l = paint(Record({Reading(131, 81, 71, 0), Reading(150, 100, 90, 5, 0),
                                         Reading(0, 0, 72, 10), Reading(132, 82, 72, 15)}));
-    EXPECT_EQ(l.range.vMin, 70); // not 0: the failed reading's diastolic stays out
+    EXPECT_EQ(l.range.vMin, 71); // heart rate 71; not 0: the failed reading stays out
     ASSERT_EQ(l.bars.size(), 2u);
     EXPECT_EQ(l.bars[1].index, 3);
     const auto bars = device.linesOfColour(TrendColours::kBars);
     ASSERT_EQ(bars.size(), 6u); // two readings, a bar and two caps each
-    EXPECT_EQ(bars[0].line.toLine(), QLine(80, l.yOf(130), 80, l.yOf(80)));
+    EXPECT_EQ(bars[0].line.toLine(), QLine(80, l.yOf(131), 80, l.yOf(81)));
     const auto heart = device.polygonsOfColour(TrendColours::kHeartRate);
     ASSERT_EQ(heart.size(), 1u);
     EXPECT_EQ(heart[0].points.size(), 2);
     EXPECT_EQ(l.readingCount(), 4); // they keep their places on the axis
 
-    paint(Record({}));
-    EXPECT_TRUE(device.linesOfColour(TrendColours::kBars).empty());
-    EXPECT_TRUE(device.polygonsOfColour(TrendColours::kThresholds).empty());
-    EXPECT_TRUE(drawn("mmHg/BPM"));
-}
-
-// Reading 1 (131/81, HR 71, commented), excluded, then failed. The cursor runs from the
-// baseline up to y = 47.
-TEST_F(TrendPainting, ReadingBoxShowsNumberValuesAndCommentOrWhyItHasNone) {
-    state.record =
-        Record({Reading(131, 81, 71, 0), Reading(132, 82, 72, 5, 0), Reading(0, 0, 73, 10)});
     for (BpReading& r : state.record.test.readings)
         r.comment = "ok";
     paintBox(0);
@@ -201,15 +192,19 @@ TEST_F(TrendPainting, ReadingBoxShowsNumberValuesAndCommentOrWhyItHasNone) {
         EXPECT_TRUE(drawn(text)) << text;
     EXPECT_FALSE(drawn("2"));
     const auto lines = device.lines();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& l) {
-        return l.line.toLine() == QLine(80, 806, 80, 47);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& line) {
+        return line.line.toLine() == QLine(80, 806, 80, 47);
     }));
     paintBox(1);
     EXPECT_TRUE(drawn("被排除!"));
     EXPECT_FALSE(drawn("ok"));
     paintBox(2);
     EXPECT_TRUE(drawn("---/---"));
-    EXPECT_TRUE(drawn("---"));
     EXPECT_FALSE(drawn("0/0"));
-    EXPECT_FALSE(drawn("73"));
+    EXPECT_FALSE(drawn("72"));
+
+    paint(Record({}));
+    EXPECT_TRUE(device.linesOfColour(TrendColours::kBars).empty());
+    EXPECT_TRUE(device.polygonsOfColour(TrendColours::kThresholds).empty());
+    EXPECT_TRUE(drawn("mmHg/BPM"));
 }
