@@ -1,8 +1,5 @@
 #include "ViewTestRecords.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
 #include "CIniDocument.h"
 #include "ReadingText.h"
 
@@ -31,13 +28,8 @@ std::string RecordText(const std::vector<SampleTest>& tests, const std::string& 
     for (std::size_t t = 0; t < tests.size(); ++t) {
         const SampleTest& test = tests[t];
         s += "[TEST " + std::to_string(t + 1) + "]\r\n";
-        s += "HourBegin=" + std::to_string(test.hourBegin) + "\r\n";
-        s += "MinBegin=" + std::to_string(test.minBegin) + "\r\n";
-        s += "DayBegin=" + std::to_string(test.day) + "\r\n";
-        s += "MonthBegin=" + std::to_string(test.month) + "\r\n";
-        s += "YearBegin=" + std::to_string(test.year) + "\r\n";
-        s += "TestBeginDate=" + std::to_string(test.day) + "/" + std::to_string(test.month) + "/" +
-             std::to_string(test.year) + "\r\n";
+        s += "HourBegin=8\r\nMinBegin=0\r\nDayBegin=1\r\nMonthBegin=3\r\nYearBegin=2026\r\n"
+             "TestBeginDate=1/3/2026\r\n";
         if (test.awakeSlot >= 0) s += "Awake Time=" + std::to_string(test.awakeSlot) + "\r\n";
         if (test.asleepSlot >= 0) s += "Asleep Time=" + std::to_string(test.asleepSlot) + "\r\n";
         s += "Count=" + std::to_string(test.readings.size()) + "\r\n";
@@ -55,18 +47,4 @@ std::string StoredValue(const std::string& path, const std::string& section,
                         const std::string& key) {
     const CIniDocument doc(path);
     return doc.GetString(section, key, "<missing>");
-}
-
-MessageBoxCatcher::MessageBoxCatcher() {
-    // Polls the event loop of whatever modal box runs; no time passes between checks.
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (box && box->isVisible()) {
-                m_texts.push_back(box->text());
-                box->done(QMessageBox::Ok);
-            }
-        }
-    });
-    m_timer.start(0);
 }
