@@ -42,30 +42,3 @@ TEST(BarCharts, ValuesAboveTheLastBinGiveNoBarAndAnUpperEdgeFallsInItsBin) {
         if (t.text.contains('.')) percentages.push_back(t.text);
     EXPECT_EQ(percentages, (std::vector<QString>{"25.0%", "50.0%", "25.0%", "100.0%"}));
 }
-
-// At 450 pixels a bin is a few pixels wide: the bounds along the base of the systolic chart,
-// from 80, never run together, and the percentages of 115 and 125 in the neighbouring bins
-// 3 and 4 stand at different heights.
-TEST(BarCharts, NarrowChartsLabelOnlyBoundsThatFitSideBySideAndStaggerNeighbouringPercentages) {
-    auto test = MakeTest(8 * 60, 7 * 60, 22 * 60, {});
-    const QRect narrow(0, 0, 450, 400);
-    RecordingPaintDevice device(narrow.size());
-    QPainter painter(&device);
-    PaintBarCharts(painter, narrow, SetOf({Reading(115, 80), Reading(125, 80)}), *test);
-    painter.end();
-    const BarChartFrame frame = LayoutBarCharts(narrow, QFontMetrics(painter.font()))[0];
-    std::vector<RecordingPaintDevice::Text> bounds;
-    for (const auto& t : device.texts())
-        if (t.position.y() > frame.base() && t.position.x() < frame.plot.right() + frame.depth)
-            bounds.push_back(t);
-    ASSERT_GE(bounds.size(), 2u);
-    EXPECT_EQ(bounds.front().text, QStringLiteral("80"));
-    for (std::size_t i = 1; i < bounds.size(); ++i)
-        EXPECT_LE(bounds[i - 1].position.x() +
-                      QFontMetricsF(bounds[i - 1].font).horizontalAdvance(bounds[i - 1].text),
-                  bounds[i].position.x())
-            << bounds[i].text.toStdString();
-    const auto halves = device.textsEqualTo(QStringLiteral("50.0%"));
-    ASSERT_EQ(halves.size(), 2u);
-    EXPECT_LT(halves[1].position.y(), halves[0].position.y());
-}

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -8,7 +7,6 @@
 #include <filesystem>
 
 #include "CommentDialog.h"
-#include "ControlBar.h"
 #include "RecordViewTest.h"
 #include "StatisticsDialog.h"
 #include "WhenShown.h"
@@ -37,7 +35,7 @@ class ViewTest : public RecordViewTest {
 
 // Through the window, as the system delivers a double click: press, release, double click,
 // release. It counts as a second click. A write that fails is named and changes nothing.
-TEST_F(ViewTest, AClickTogglesExclusionInTheFileADoubleClickTwiceAndAFailedOneNothing) {
+TEST_F(ViewTest, AClickTogglesExclusionInTheFileADoubleClickTwiceAndStatisticsCountTheRest) {
     open();
     const std::string before = ReadFileBytes(path);
     clickAt(430 + 40, 400); // beside every reading
@@ -59,6 +57,21 @@ TEST_F(ViewTest, AClickTogglesExclusionInTheFileADoubleClickTwiceAndAFailedOneNo
     EXPECT_TRUE(boxes.texts()[0].contains(QString::fromStdString(path)));
     EXPECT_EQ(state.record.test.readings[1].included, 0);
     EXPECT_FALSE(FileExists(path));
+
+    // Statistics show over the trend: three readings count, (130 + 132 + 133) / 3 = 131.7.
+    view->setDisplayMode(COBLView::BarCharts);
+    QString count, pressure;
+    COBLView::DisplayMode modeWhileShown = COBLView::BarCharts;
+    WhenShown<StatisticsDialog>([&](StatisticsDialog* d) {
+        count = d->valueLabel(1128)->text();
+        pressure = d->valueLabel(1129)->text();
+        modeWhileShown = view->displayMode();
+        d->accept();
+    });
+    view->showStatistics();
+    EXPECT_EQ(count, QStringLiteral("3"));
+    EXPECT_EQ(pressure, QStringLiteral("131.7/80.0"));
+    EXPECT_EQ(modeWhileShown, COBLView::BpTrend);
 }
 
 // The comment goes to the reading under the pointer. One left as it was is neither cut to what
@@ -91,40 +104,11 @@ TEST_F(ViewTest, ARightClickCommentIsStoredAndOneLeftAsItWasIsNotWritten) {
     EXPECT_EQ(StoredValue(path, "TEST 1", "C2"), "dizzy");
 }
 
-// Without a record a trend command that needs one does nothing; without SpO2 data the SpO2
-// display says so and the display stays.
-TEST_F(ViewTest, CommandsWithoutTheirDataKeepTheDisplay) {
-    view->setDisplayMode(COBLView::BarCharts);
-    view->selectBpTrend(32816);
-    EXPECT_EQ(view->displayMode(), COBLView::BarCharts);
-    view->selectBpTrend(32902);
-    EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
+TEST_F(ViewTest, Spo2DisplayWithoutDataSaysSoAndKeepsTheDisplay) {
     open();
-    view->setDisplayMode(COBLView::PieCharts);
-    view->controlBar()->button(ControlBar::BpTrend)->click();
-    EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
-    EXPECT_TRUE(view->controlBar()->isVisible());
     MessageBoxCatcher boxes;
     view->setDisplayMode(COBLView::Spo2Trend);
     ASSERT_EQ(boxes.texts().size(), 1u);
     EXPECT_EQ(boxes.texts()[0], QStringLiteral("当前病历文件中没有血氧数据!"));
     EXPECT_EQ(view->displayMode(), COBLView::BpTrend);
-}
-
-TEST_F(ViewTest, StatisticsShowOverTheTrend) {
-    open();
-    clickAt(440, 400); // reading 2 (131/80) excluded: three readings count
-    view->setDisplayMode(COBLView::BarCharts);
-    QString count, pressure;
-    COBLView::DisplayMode modeWhileShown = COBLView::BarCharts;
-    WhenShown<StatisticsDialog>([&](StatisticsDialog* d) {
-        count = d->valueLabel(1128)->text();
-        pressure = d->valueLabel(1129)->text();
-        modeWhileShown = view->displayMode();
-        d->accept();
-    });
-    view->showStatistics();
-    EXPECT_EQ(count, QStringLiteral("3"));
-    EXPECT_EQ(pressure, QStringLiteral("131.7/80.0")); // (130 + 132 + 133) / 3
-    EXPECT_EQ(modeWhileShown, COBLView::BpTrend);
 }

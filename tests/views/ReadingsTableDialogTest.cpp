@@ -39,13 +39,11 @@ class ReadingsTable : public RecordFileTest {
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
                           table()->visualItemRect(item).center());
     }
-    QLineEdit* openCommentEditor(int row) {
-        clickCell(row, 9);
-        return qobject_cast<QLineEdit*>(table()->indexWidget(table()->model()->index(row, 9)));
-    }
     // Types text after what the editor holds, or in its place when replace is set.
     void typeComment(int row, const QString& text, Qt::Key end, bool replace = true) {
-        QLineEdit* editor = openCommentEditor(row);
+        clickCell(row, 9);
+        auto* editor =
+            qobject_cast<QLineEdit*>(table()->indexWidget(table()->model()->index(row, 9)));
         ASSERT_NE(editor, nullptr);
         replace ? editor->selectAll() : editor->end(false);
         QTest::keyClicks(editor, text);
@@ -61,14 +59,11 @@ class ReadingsTable : public RecordFileTest {
 // writes nothing.
 TEST_F(ReadingsTable, CellsTitlesClicksInColumnZeroToggleTheExclusionAndCancelWritesNothing) {
     const std::string before = ReadFileBytes(path);
-    EXPECT_EQ(cell(1, 2), QStringLiteral("8:05"));
     EXPECT_EQ(cell(1, 9), QStringLiteral("弱信号"));
     EXPECT_EQ(cell(2, 0), QStringLiteral("*"));
     EXPECT_EQ(table()->horizontalHeaderItem(1)->text(), QStringLiteral(" 编号"));
     EXPECT_EQ(table()->columnWidth(9), 230);
     EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=1/5(20.0%)"));
-    clickCell(0, 4); // other columns change nothing
-    EXPECT_EQ(table()->indexWidget(table()->model()->index(0, 4)), nullptr);
     clickCell(0, 0);
     EXPECT_EQ(cell(0, 0), QStringLiteral("*"));
     EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=2/5(40.0%)"));

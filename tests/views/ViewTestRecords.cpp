@@ -7,13 +7,8 @@ namespace {
 
 // The 25-character line of a reading.
 std::string ReadingLine(const SampleReading& r) {
-    ReadingText::Fields f;
-    f.systolic = r.systolic;
-    f.diastolic = r.diastolic;
-    f.pulseRate = r.heartRate;
-    f.meanPressure = r.meanPressure;
-    f.minutesFromStart = r.minutes;
-    f.errorCode = r.errorCode;
+    const ReadingText::Fields f{r.systolic,     r.diastolic, r.heartRate,
+                                r.meanPressure, r.minutes,   r.errorCode};
     std::string line = ReadingText::WithExclusion(ReadingText::Encode(f), r.excluded);
     if (r.marked) line[ReadingText::kMarkerPos] = '1';
     return line;

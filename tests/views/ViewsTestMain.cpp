@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// A widget application, offscreen unless QT_QPA_PLATFORM names a platform (so listing the
-// tests works without a display).
+// A widget application, offscreen unless QT_QPA_PLATFORM names a platform.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
