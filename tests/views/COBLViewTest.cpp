@@ -13,21 +13,20 @@
 
 namespace {
 
-// Four readings (130/80 ... 133/80) from 8:00, 30 minutes apart; on a 1600 x 1000 view they
-// lie 350 pixels apart from x = 80 (7 * 1600 / 8 = 1400 over four readings).
-SampleTest FourReadings() {
-    SampleTest t;
-    t.readings.resize(4);
-    for (int i = 0; i < 4; ++i) {
-        t.readings[i].systolic = 130 + i;
-        t.readings[i].minutes = 30 * i;
-    }
-    return t;
-}
-
+// Four readings (130/80 ... 133/80) from 8:00, 30 minutes apart, the first commented with 40
+// characters; on a 1600 x 1000 view they lie 350 pixels apart from x = 80 (7 * 1600 / 8 = 1400
+// over four readings).
 class ViewTest : public RecordViewTest {
   protected:
-    void SetUp() override { showView(FourReadings()); }
+    void SetUp() override {
+        SampleTest t;
+        t.readings.resize(4);
+        for (int i = 0; i < 4; ++i)
+            t.readings[i] = {130 + i, 80, 70, 93, 30 * i, 0, false, false, ""};
+        t.readings[0].comment = std::string(40, 'c');
+        showView(t);
+        open();
+    }
     void clickAt(int x, int y) { QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(x, y)); }
 };
 
@@ -36,7 +35,6 @@ class ViewTest : public RecordViewTest {
 // Through the window, as the system delivers a double click: press, release, double click,
 // release. It counts as a second click. A write that fails is named and changes nothing.
 TEST_F(ViewTest, AClickTogglesExclusionInTheFileADoubleClickTwiceAndStatisticsCountTheRest) {
-    open();
     const std::string before = ReadFileBytes(path);
     clickAt(430 + 40, 400); // beside every reading
     EXPECT_EQ(ReadFileBytes(path), before);
@@ -57,7 +55,6 @@ TEST_F(ViewTest, AClickTogglesExclusionInTheFileADoubleClickTwiceAndStatisticsCo
     EXPECT_TRUE(boxes.texts()[0].contains(QString::fromStdString(path)));
     EXPECT_EQ(state.record.test.readings[1].included, 0);
     EXPECT_FALSE(FileExists(path));
-
     // Statistics show over the trend: three readings count, (130 + 132 + 133) / 3 = 131.7.
     view->setDisplayMode(COBLView::BarCharts);
     QString count, pressure;
@@ -75,12 +72,8 @@ TEST_F(ViewTest, AClickTogglesExclusionInTheFileADoubleClickTwiceAndStatisticsCo
 }
 
 // The comment goes to the reading under the pointer. One left as it was is neither cut to what
-// the dialog takes (30) nor written.
-TEST_F(ViewTest, ARightClickCommentIsStoredAndOneLeftAsItWasIsNotWritten) {
-    SampleTest test = FourReadings();
-    test.readings[0].comment = std::string(40, 'c');
-    WriteFileBytes(path, RecordText({test}));
-    open();
+// the dialog takes (30) nor written. Without SpO2 data the SpO2 display says so.
+TEST_F(ViewTest, ARightClickCommentIsStoredOneLeftAsItWasIsNotAndSpo2WithoutDataIsNamed) {
     const std::string before = ReadFileBytes(path);
     QTest::mouseMove(view.get(), QPoint(100, 400));
     WhenShown<CommentDialog>([](CommentDialog* d) {
@@ -92,7 +85,6 @@ TEST_F(ViewTest, ARightClickCommentIsStoredAndOneLeftAsItWasIsNotWritten) {
     QTest::mouseClick(view.get(), Qt::RightButton, {}, QPoint(100, 400));
     EXPECT_EQ(state.record.test.readings[0].comment, std::string(40, 'c'));
     EXPECT_EQ(ReadFileBytes(path), before);
-
     QTest::mouseMove(view.get(), QPoint(440, 400));
     WhenShown<CommentDialog>([](CommentDialog* d) {
         EXPECT_EQ(d->editor()->maxLength(), 30);
@@ -102,10 +94,6 @@ TEST_F(ViewTest, ARightClickCommentIsStoredAndOneLeftAsItWasIsNotWritten) {
     QTest::mouseClick(view.get(), Qt::RightButton, {}, QPoint(440, 400));
     EXPECT_EQ(state.record.test.readings[1].comment, "dizzy");
     EXPECT_EQ(StoredValue(path, "TEST 1", "C2"), "dizzy");
-}
-
-TEST_F(ViewTest, Spo2DisplayWithoutDataSaysSoAndKeepsTheDisplay) {
-    open();
     MessageBoxCatcher boxes;
     view->setDisplayMode(COBLView::Spo2Trend);
     ASSERT_EQ(boxes.texts().size(), 1u);

@@ -93,7 +93,6 @@ TEST_F(ReadingsTable, OkWritesCommentsAndExclusionMarksAndAFailedWriteIsNamed) {
     clickCell(2, 0); // include reading 3
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-
     EXPECT_EQ(stored("C1"), "new1");
     EXPECT_EQ(stored("C2"), std::string(25, 'x'));
     EXPECT_EQ(stored("C3"), "\x81\x20z");
@@ -106,7 +105,6 @@ TEST_F(ReadingsTable, OkWritesCommentsAndExclusionMarksAndAFailedWriteIsNamed) {
     EXPECT_EQ(readings[0].comment, "new1");
     EXPECT_EQ(readings[2].included, 1);
     EXPECT_EQ(readings[2].comment, "\x81\x20z");
-
     dialog = std::make_unique<ReadingsTableDialog>(state.record);
     dialog->show();
     clickCell(1, 0);

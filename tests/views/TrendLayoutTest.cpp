@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "AppState.h"
 #include "BpTrendPainter.h"
 #include "ReadingBuilders.h"
 #include "RecordingPaintDevice.h"
@@ -77,7 +76,6 @@ TEST(TrendThresholds, StepAtTheFirstReadingOfEachPeriodOverTwoDays) {
     ASSERT_EQ(l.diastolicThreshold.size(), expected.size());
     EXPECT_EQ(l.diastolicThreshold[2], QPoint(480, l.yOf(80)));
     EXPECT_EQ(l.diastolicThreshold.last(), QPoint(1480, l.yOf(90)));
-
     // From 23:00, asleep, to 9:00, awake: 80 + 1400 / 2 = 780.
     const TrendLayout night =
         ScreenLayout(Record({Reading(130, 80), Reading(130, 80, 70, 600)}, 23 * 60));
@@ -114,19 +112,18 @@ TEST(TrendPointer, ReadingsSpacedByOrderAndTheOneHoveredOrClicked) {
 class TrendPainting : public ::testing::Test {
   protected:
     RecordingPaintDevice device{kScreen};
-    AppState state;
+    PatientRecord record;
 
     TrendLayout paint(const PatientRecord& rec) {
-        state.record = rec;
+        record = rec;
         device.clear();
         QPainter p(&device);
-        return PaintBpTrend(p, QRect(QPoint(0, 0), kScreen), state.record,
-                            ScreenTrendFrame(kScreen));
+        return PaintBpTrend(p, QRect(QPoint(0, 0), kScreen), record, ScreenTrendFrame(kScreen));
     }
     void paintBox(int index) {
         device.clear();
         QPainter p(&device);
-        PaintReadingBox(p, ScreenLayout(state.record), state.record, index);
+        PaintReadingBox(p, ScreenLayout(record), record, index);
     }
     bool drawn(const char* text) const { return device.hasText(QString::fromUtf8(text)); }
 };
@@ -160,8 +157,7 @@ TEST_F(TrendPainting, ExcludedAndFailedReadingsHaveNoBarNoHeartRatePointAndNoPar
     ASSERT_EQ(heart.size(), 1u);
     EXPECT_EQ(heart[0].points.size(), 2);
     EXPECT_EQ(l.readingCount(), 4); // they keep their places on the axis
-
-    for (BpReading& r : state.record.test.readings)
+    for (BpReading& r : record.test.readings)
         r.comment = "ok";
     paintBox(0);
     for (const char* text : {"1", "131/81", "71", "ok"})
@@ -174,7 +170,6 @@ TEST_F(TrendPainting, ExcludedAndFailedReadingsHaveNoBarNoHeartRatePointAndNoPar
     EXPECT_TRUE(drawn("---/---"));
     EXPECT_FALSE(drawn("0/0"));
     EXPECT_FALSE(drawn("72"));
-
     paint(Record({}));
     EXPECT_TRUE(device.linesOfColour(TrendColours::kBars).empty());
     EXPECT_TRUE(device.polygonsOfColour(TrendColours::kThresholds).empty());
