@@ -48,6 +48,8 @@ TEST_F(ChartDisplayTest, RadioButtonsChooseThePeriodAndBandEditsKeepTheLowerLimi
     for (const auto& t : painted())
         if (t.text.contains('.')) percentages.push_back(t.text);
     EXPECT_EQ(percentages, (std::vector<QString>{"50.0%", "50.0%", "100.0%", "100.0%"}));
+    charts().periodButton(1003)->click();
+    EXPECT_EQ(state.chart.period, ChartPeriod::Asleep);
     view->setDisplayMode(COBLView::PieCharts);
     repaints.clear();
     field(1013)->setValue(90); // the upper limit lowered below the lower one goes back up to it
@@ -70,7 +72,6 @@ TEST_F(ChartDisplayTest, RadioButtonsChooseThePeriodAndBandEditsKeepTheLowerLimi
     }
     view->setDisplayMode(COBLView::FitLine);
     EXPECT_EQ(field(1016)->value(), 90);
-    EXPECT_EQ(state.chart.period, ChartPeriod::Awake);
     open();
     EXPECT_EQ(state.chart.period, ChartPeriod::All);
     EXPECT_TRUE(charts().periodButton(1001)->isChecked());

@@ -98,7 +98,8 @@ TEST(TrendPointer, ReadingsSpacedByOrderAndTheOneHoveredOrClicked) {
         {{547, 400}, 1, 1},    // just right of it
         {{575, 400}, 1, 1},    // up to 30 right of a reading
         {{576, 400}, 1, -1},   // beyond that
-        {{1064, 400}, -1, -1}, // hover reaches 50 right of the last, not beyond
+        {{1063, 400}, 2, -1},  // hover reaches 50 right of the last
+        {{1064, 400}, -1, -1}, // not beyond
         {{547, 79}, -1, 1},    // above the hover region, inside the click area
         {{547, 807}, 1, -1},   // below the baseline, inside the hover region
         {{300, 841}, -1, -1},  // below both

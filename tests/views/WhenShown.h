@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QMessageBox>
+#include <QApplication>
+#include <QTimer>
 #include <functional>
-
-#include "ModalAnswerer.h"
 
 // Runs act on the first modal dialog of type Dialog that opens; act drives and closes it.
 template <class Dialog> void WhenShown(std::function<void(Dialog*)> act) {
-    auto* answerer = new ModalAnswerer(QMessageBox::Ok);
-    answerer->setDialogHandler([answerer, act](QWidget* w) {
-        if (auto* dialog = qobject_cast<Dialog*>(w)) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
             act(dialog);
-            answerer->deleteLater();
         }
     });
+    timer->start(0);
 }
