@@ -7,7 +7,6 @@
 #include <QSpinBox>
 
 #include "ChartDisplay.h"
-#include "ControlBar.h"
 #include "RecordViewTest.h"
 #include "RecordingPaintDevice.h"
 
@@ -15,107 +14,67 @@ namespace {
 
 // From 08:00 (awake from 07:00, asleep from 22:00): systolic 125 and 135 awake, 105 at 23:00
 // asleep. All readings: 105, 125, 135 in the bins (100, 110], (120, 130], (130, 140].
-SampleTest DayAndNight() {
-    SampleTest t;
-    t.readings = {{125, 80, 70, 93, 0, 0, false, false, ""},
-                  {135, 80, 70, 93, 60, 0, false, false, ""},
-                  {105, 80, 70, 93, 15 * 60, 0, false, false, ""}};
-    return t;
-}
-
 class ChartDisplayTest : public RecordViewTest {
   protected:
     void SetUp() override {
-        showView(DayAndNight());
+        SampleTest t;
+        t.readings = {{125, 80, 70, 93, 0, 0, false, false, ""},
+                      {135, 80, 70, 93, 60, 0, false, false, ""},
+                      {105, 80, 70, 93, 15 * 60, 0, false, false, ""}};
+        showView(t);
         open();
     }
     ChartDisplay& charts() { return *view->charts(); }
     QSpinBox* field(int id) { return charts().bandField(id); }
-    // The percentages drawn above the bars, left to right over the three charts.
-    std::vector<QString> barLabels() {
-        RecordingPaintDevice device(view->size());
+    RecordingPaintDevice device{QSize(1600, 1000)};
+    const std::vector<RecordingPaintDevice::Text>& painted() {
+        device.clear();
         QPainter painter(&device);
         charts().paint(painter);
-        painter.end();
-        std::vector<QString> labels;
-        for (const auto& t : device.texts())
-            if (t.text.contains('.')) labels.push_back(t.text);
-        return labels;
+        return device.texts();
     }
 };
 
 } // namespace
 
-TEST_F(ChartDisplayTest, EachChartShowsOnlyItsOwnControlsInPlaceOfTheBottomBar) {
-    struct {
-        COBLView::DisplayMode mode;
-        bool bar, periods, bands;
-    } const cases[] = {{COBLView::BarCharts, false, true, false},
-                       {COBLView::PieCharts, false, true, true},
-                       {COBLView::FitLine, false, false, false},
-                       {COBLView::BpTrend, true, false, false}};
-    for (const auto& c : cases) {
-        view->setDisplayMode(c.mode);
-        EXPECT_EQ(view->controlBar()->isVisible(), c.bar) << c.mode;
-        EXPECT_EQ(charts().periodButton(1003)->isVisible(), c.periods) << c.mode;
-        EXPECT_EQ(field(1018)->isVisible(), c.bands) << c.mode;
-        EXPECT_EQ(charts().bandLabel(2)->isVisible(), c.bands) << c.mode;
-    }
-}
-
-TEST_F(ChartDisplayTest, RadioButtonsChooseTheReadingsOfThePeriod) {
+// The periods and bands chosen hold when the display changes, until a record is opened.
+TEST_F(ChartDisplayTest, RadioButtonsChooseThePeriodAndBandEditsKeepTheLowerLimitAtMostTheUpper) {
     view->setDisplayMode(COBLView::BarCharts);
-    // Heart rate 70 throughout: its bar is 100.0 % in every period.
-    EXPECT_EQ(barLabels(), (std::vector<QString>{"33.3%", "33.3%", "33.3%", "100.0%", "100.0%"}));
     QSignalSpy repaints(&charts(), &ChartDisplay::repaintRequested);
     charts().periodButton(1002)->click();
     EXPECT_EQ(state.chart.period, ChartPeriod::Awake);
     EXPECT_EQ(repaints.size(), 1);
-    EXPECT_EQ(barLabels(), (std::vector<QString>{"50.0%", "50.0%", "100.0%", "100.0%"}));
+    std::vector<QString> percentages; // of the two awake readings; heart rate 70 throughout
+    for (const auto& t : painted())
+        if (t.text.contains('.')) percentages.push_back(t.text);
+    EXPECT_EQ(percentages, (std::vector<QString>{"50.0%", "50.0%", "100.0%", "100.0%"}));
     charts().periodButton(1003)->click();
-    EXPECT_EQ(barLabels(), (std::vector<QString>{"100.0%", "100.0%", "100.0%"}));
-}
-
-TEST_F(ChartDisplayTest, BandEditsKeepTheLowerLimitAtMostTheUpperOne) {
+    EXPECT_EQ(state.chart.period, ChartPeriod::Asleep);
     view->setDisplayMode(COBLView::PieCharts);
-    QSignalSpy repaints(&charts(), &ChartDisplay::repaintRequested);
-    // The upper limit lowered below the lower one goes back up to it.
-    field(1013)->setValue(90);
+    repaints.clear();
+    field(1013)->setValue(90); // the upper limit lowered below the lower one goes back up to it
     EXPECT_EQ(field(1013)->value(), 100);
     EXPECT_EQ(charts().bandLabel(0)->text(), QStringLiteral("100-100 mmHg"));
-    // The lower limit raised above the upper one comes back down to it.
-    field(1016)->setValue(95);
+    field(1016)->setValue(95); // the lower limit raised above the upper one comes back down
     EXPECT_EQ(field(1016)->value(), 90);
     EXPECT_EQ(charts().bandLabel(1)->text(), QStringLiteral("90-90 mmHg"));
     EXPECT_EQ(state.chart.bands.diastolic.lower, 90);
-    // The heart-rate band keeps its unit.
     field(1017)->setValue(120);
     EXPECT_EQ(charts().bandLabel(2)->text(), QStringLiteral("60-120 bpm"));
     EXPECT_EQ(state.chart.bands.heartRate.upper, 120);
-    // Each edit repaints the pies with every text they draw.
     ASSERT_EQ(repaints.size(), 3);
-    RecordingPaintDevice device(view->size());
-    QPainter painter(&device);
-    charts().paint(painter);
-    for (const auto& t : device.texts()) {
+    for (const auto& t : painted()) { // every text of the pies lies inside the repainted area
         const QFontMetrics fm(t.font);
-        const QRect drawn(t.position.toPoint() - QPoint(0, fm.ascent()),
-                          QSize(fm.horizontalAdvance(t.text), fm.height()));
-        EXPECT_TRUE(repaints[2][0].toRect().contains(drawn)) << t.text.toStdString();
+        EXPECT_TRUE(repaints[2][0].toRect().contains(
+            QRect(t.position.toPoint() - QPoint(0, fm.ascent()),
+                  QSize(fm.horizontalAdvance(t.text), fm.height()))))
+            << t.text.toStdString();
     }
-}
-
-TEST_F(ChartDisplayTest, OpeningARecordStartsFromAllReadingsAndTheDefaultBands) {
-    view->setDisplayMode(COBLView::PieCharts);
-    charts().periodButton(1003)->click();
-    field(1014)->setValue(110);
-    field(1017)->setValue(150);
-    view->setDisplayMode(COBLView::BarCharts);
-    EXPECT_EQ(field(1014)->value(), 110); // switching displays keeps the values
+    view->setDisplayMode(COBLView::FitLine);
+    EXPECT_EQ(field(1016)->value(), 90);
     open();
     EXPECT_EQ(state.chart.period, ChartPeriod::All);
     EXPECT_TRUE(charts().periodButton(1001)->isChecked());
-    EXPECT_EQ(field(1014)->value(), 100);
+    EXPECT_EQ(field(1013)->value(), 140);
     EXPECT_EQ(field(1017)->value(), 100);
-    EXPECT_EQ(charts().bandLabel(2)->text(), QStringLiteral("60-100 bpm"));
 }

@@ -55,15 +55,12 @@ TEST(ClinicalTexts, InterpretationNamesTheGuidelineAndEveryVerdict) {
                        "mmHg。白天平均血压 134.0/84.5 mmHg 低于 ESH 2023 阈值 135/85 mmHg。"
                        "夜间收缩压下降 12.3 %：勺型。收缩压晨峰：比夜间谷值高 27.0 "
                        "mmHg，比觉醒前两小时高 ---- mmHg。"));
-
     ClinicalSummary invalid;
     invalid.guideline = ClinicalGuideline::AccAha2017;
     invalid.totalCount = 10;
     invalid.failedCount = 4;
     invalid.successPercent = 60.0;
-    invalid.means[1].count = 6;
-    invalid.means[1].systolic = 140.0;
-    invalid.means[1].diastolic = 79.0;
+    invalid.means[1] = {6, 140.0, 79.0, std::nullopt};
     invalid.hypertensive[1] = true;
     invalid.thresholds = GuidelineThresholds(ClinicalGuideline::AccAha2017);
     EXPECT_EQ(ClinicalTexts::Of(invalid).interpretation,

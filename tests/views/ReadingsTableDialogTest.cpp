@@ -1,40 +1,32 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
 
-#include "AppState.h"
 #include "ReadingsTableDialog.h"
-#include "TempDir.h"
-#include "ViewTestRecords.h"
+#include "RecordViewTest.h"
 
 namespace {
 
-// Three readings from 8:00: 120/80 commented "old"; a failed one (systolic 0, error code 9)
-// at 8:05; an excluded 90/90 at 8:15.
-SampleTest ThreeReadings() {
-    SampleTest t;
-    t.readings = {{120, 80, 70, 93, 0, 0, false, false, "old"},
-                  {0, 80, 70, 93, 5, 9, false, false, ""},
-                  {90, 90, 70, 93, 15, 0, true, false, ""}};
-    return t;
-}
-
-class ReadingsTable : public ::testing::Test {
+// From 8:00: 120/80 commented "old"; failed (systolic 0, error code 9) at 8:05 and 8:25; an
+// excluded 90/90 at 8:15 whose comment is not valid GBK (a lead byte without its second byte);
+// at 8:20 a comment of 40 characters, more than the editor takes (25).
+class ReadingsTable : public RecordFileTest {
   protected:
-    TempDir dir;
-    std::string path = dir.file("r.awp");
-    AppState state;
     std::unique_ptr<ReadingsTableDialog> dialog;
 
     void SetUp() override {
-        WriteFileBytes(path, RecordText({ThreeReadings()}));
-        ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
+        SampleTest t;
+        t.readings = {{120, 80, 70, 93, 0, 0, false, false, "old"},
+                      {0, 80, 70, 93, 5, 9, false, false, ""},
+                      {90, 90, 70, 93, 15, 0, true, false, "\x81\x20z"},
+                      {120, 80, 70, 93, 20, 0, false, false, std::string(40, 'c')},
+                      {0, 80, 70, 93, 25, 9, false, false, ""}};
+        open({t});
         dialog = std::make_unique<ReadingsTableDialog>(state.record);
         dialog->show();
     }
@@ -47,110 +39,73 @@ class ReadingsTable : public ::testing::Test {
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
                           table()->visualItemRect(item).center());
     }
-    QLineEdit* openCommentEditor(int row) {
+    // Types text after what the editor holds, or in its place when replace is set.
+    void typeComment(int row, const QString& text, Qt::Key end, bool replace = true) {
         clickCell(row, 9);
-        return qobject_cast<QLineEdit*>(table()->indexWidget(table()->model()->index(row, 9)));
-    }
-    void typeComment(int row, const QString& text, Qt::Key end) {
-        QLineEdit* editor = openCommentEditor(row);
+        auto* editor =
+            qobject_cast<QLineEdit*>(table()->indexWidget(table()->model()->index(row, 9)));
         ASSERT_NE(editor, nullptr);
-        editor->selectAll();
+        replace ? editor->selectAll() : editor->end(false);
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, end);
         QCoreApplication::processEvents();
     }
+    std::string stored(const char* key) const { return StoredValue(path, "TEST 1", key); }
 };
 
 } // namespace
 
-// The cells' texts are ReadingCells' own; here only that each column shows its own.
-TEST_F(ReadingsTable, CellsTitlesAndClicksInColumnZeroToggleTheExclusion) {
-    EXPECT_EQ(cell(1, 2), QStringLiteral("8:05"));
-    EXPECT_EQ(cell(1, 4), QStringLiteral("---/80"));
+// The cells' texts are ReadingCells' own; here only that each column shows its own. Cancel
+// writes nothing.
+TEST_F(ReadingsTable, CellsTitlesClicksInColumnZeroToggleTheExclusionAndCancelWritesNothing) {
+    const std::string before = ReadFileBytes(path);
     EXPECT_EQ(cell(1, 9), QStringLiteral("弱信号"));
     EXPECT_EQ(cell(2, 0), QStringLiteral("*"));
     EXPECT_EQ(table()->horizontalHeaderItem(1)->text(), QStringLiteral(" 编号"));
     EXPECT_EQ(table()->columnWidth(9), 230);
-    EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=1/3(33.3%)"));
-    clickCell(0, 4); // other columns change nothing
-    EXPECT_EQ(table()->indexWidget(table()->model()->index(0, 4)), nullptr);
-    EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=1/3(33.3%)"));
+    EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=1/5(20.0%)"));
     clickCell(0, 0);
     EXPECT_EQ(cell(0, 0), QStringLiteral("*"));
-    EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=2/3(66.7%)"));
+    EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=2/5(40.0%)"));
     clickCell(0, 0);
     EXPECT_EQ(cell(0, 0), QString());
-    EXPECT_EQ(dialog->summaryTitle(), QStringLiteral("*=1/3(33.3%)"));
-}
-
-// Enter and Escape end the editor, never the dialog.
-TEST_F(ReadingsTable, EnterKeepsTheTypedCommentEscapeTheOldOneAndCancelWritesNothing) {
-    const std::string before = ReadFileBytes(path);
-    typeComment(0, QStringLiteral("new"), Qt::Key_Escape);
-    EXPECT_EQ(cell(0, 9), QStringLiteral("old"));
-    typeComment(0, QStringLiteral("new"), Qt::Key_Return);
-    EXPECT_EQ(cell(0, 9), QStringLiteral("new"));
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->result(), 0);
-    QLineEdit* editor = openCommentEditor(2);
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, QString(30, QLatin1Char('x')));
-    EXPECT_EQ(editor->text().size(), 25);
-    QTest::keyClick(editor, Qt::Key_Escape);
     clickCell(1, 0);
+    typeComment(0, QStringLiteral("new"), Qt::Key_Return);
     dialog->reject();
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_EQ(state.record.test.readings[0].comment, "old");
     EXPECT_EQ(state.record.test.readings[1].included, 1);
 }
 
-// A comment longer than the editor takes and one that is not valid GBK, as another program
-// may write them.
-TEST_F(ReadingsTable, CommentsLeftAsTheyWereGoBackByteForByte) {
-    SampleTest test = ThreeReadings();
-    test.readings[0].comment = std::string(40, 'c');
-    test.readings[2].comment = "\x81\x20z"; // a lead byte without its second byte
-    WriteFileBytes(path, RecordText({test}));
-    ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
-    dialog = std::make_unique<ReadingsTableDialog>(state.record);
-    dialog->show();
-    QLineEdit* editor = openCommentEditor(0);
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->text().size(), 40);
-    editor->end(false);
-    QTest::keyClicks(editor, QStringLiteral("x")); // what was loaded is whole, but no longer
-    EXPECT_EQ(editor->text().size(), 40);
-    QTest::keyClick(editor, Qt::Key_Return);
-    dialog->accept();
-    EXPECT_EQ(StoredValue(path, "TEST 1", "C1"), std::string(40, 'c'));
-    EXPECT_EQ(StoredValue(path, "TEST 1", "C2"), ""); // the error text shown is no comment
-    EXPECT_EQ(StoredValue(path, "TEST 1", "C3"), "\x81\x20z");
-    EXPECT_EQ(state.record.test.readings[2].comment, "\x81\x20z");
-}
-
-TEST_F(ReadingsTable, OkWritesCommentKeysAndExclusionMarks) {
+// Enter keeps a typed comment, Escape the old one; both end the editor, never the dialog.
+// Comments left as they were go back byte for byte, however long or odd; an error text shown
+// is no comment, but one typed over it is. A file that cannot be written is named.
+TEST_F(ReadingsTable, OkWritesCommentsAndExclusionMarksAndAFailedWriteIsNamed) {
+    typeComment(0, QStringLiteral("new1"), Qt::Key_Escape);
+    EXPECT_EQ(cell(0, 9), QStringLiteral("old"));
     typeComment(0, QStringLiteral("new1"), Qt::Key_Return);
-    typeComment(1, QStringLiteral("cuff"), Qt::Key_Return); // replaces the error text
-    clickCell(0, 0);                                        // exclude reading 1
-    clickCell(2, 0);                                        // include reading 3
+    EXPECT_EQ(cell(0, 9), QStringLiteral("new1"));
+    EXPECT_TRUE(dialog->isVisible());
+    typeComment(1, QString(30, QLatin1Char('x')), Qt::Key_Return); // the editor takes 25
+    typeComment(3, QStringLiteral("x"), Qt::Key_Return, false);    // whole, but no longer
+    EXPECT_EQ(cell(3, 9).size(), 40);
+    clickCell(0, 0); // exclude reading 1
+    clickCell(2, 0); // include reading 3
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-
-    EXPECT_EQ(StoredValue(path, "TEST 1", "C1"), "new1");
-    EXPECT_EQ(StoredValue(path, "TEST 1", "C2"), "cuff");
-    EXPECT_EQ(StoredValue(path, "TEST 1", "C3"), "");
-    EXPECT_EQ(StoredValue(path, "TEST 1", "1").at(22), '1'); // the exclusion marks
-    EXPECT_EQ(StoredValue(path, "TEST 1", "2").at(22), '0');
-    EXPECT_EQ(StoredValue(path, "TEST 1", "3").at(22), '0');
-
+    EXPECT_EQ(stored("C1"), "new1");
+    EXPECT_EQ(stored("C2"), std::string(25, 'x'));
+    EXPECT_EQ(stored("C3"), "\x81\x20z");
+    EXPECT_EQ(stored("C4"), std::string(40, 'c'));
+    EXPECT_EQ(stored("C5"), "");
+    EXPECT_EQ(stored("1").at(22), '1'); // the exclusion marks
+    EXPECT_EQ(stored("3").at(22), '0');
     const auto& readings = state.record.test.readings;
     EXPECT_EQ(readings[0].included, 0);
     EXPECT_EQ(readings[0].comment, "new1");
-    EXPECT_EQ(readings[1].comment, "cuff");
     EXPECT_EQ(readings[2].included, 1);
-}
-
-TEST_F(ReadingsTable, AFileThatCannotBeWrittenIsNamedAndNothingChanges) {
+    EXPECT_EQ(readings[2].comment, "\x81\x20z");
+    dialog = std::make_unique<ReadingsTableDialog>(state.record);
+    dialog->show();
     clickCell(1, 0);
     std::filesystem::remove(path);
     MessageBoxCatcher boxes;

@@ -10,12 +10,22 @@
 #include "TempDir.h"
 #include "ViewTestRecords.h"
 
-// A shown main view of 1600 x 1000 and a record file written from one sample test.
-class RecordViewTest : public ::testing::Test {
+// A record file in a temporary folder, written from sample tests and opened.
+class RecordFileTest : public ::testing::Test {
   protected:
     TempDir dir;
     std::string path = dir.file("r.awp");
     AppState state;
+
+    void open(const std::vector<SampleTest>& tests, const std::string& patientKeys = "") {
+        WriteFileBytes(path, RecordText(tests, patientKeys));
+        ASSERT_TRUE(state.openRecord(path, BpThresholds{}));
+    }
+};
+
+// A shown main view of 1600 x 1000 and a record file written from one sample test.
+class RecordViewTest : public RecordFileTest {
+  protected:
     std::unique_ptr<COBLView> view;
 
     void showView(const SampleTest& test) {

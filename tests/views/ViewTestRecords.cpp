@@ -1,10 +1,5 @@
 #include "ViewTestRecords.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
-#include <memory>
-
 #include "CIniDocument.h"
 #include "ReadingText.h"
 
@@ -12,13 +7,8 @@ namespace {
 
 // The 25-character line of a reading.
 std::string ReadingLine(const SampleReading& r) {
-    ReadingText::Fields f;
-    f.systolic = r.systolic;
-    f.diastolic = r.diastolic;
-    f.pulseRate = r.heartRate;
-    f.meanPressure = r.meanPressure;
-    f.minutesFromStart = r.minutes;
-    f.errorCode = r.errorCode;
+    const ReadingText::Fields f{r.systolic,     r.diastolic, r.heartRate,
+                                r.meanPressure, r.minutes,   r.errorCode};
     std::string line = ReadingText::WithExclusion(ReadingText::Encode(f), r.excluded);
     if (r.marked) line[ReadingText::kMarkerPos] = '1';
     return line;
@@ -33,13 +23,8 @@ std::string RecordText(const std::vector<SampleTest>& tests, const std::string& 
     for (std::size_t t = 0; t < tests.size(); ++t) {
         const SampleTest& test = tests[t];
         s += "[TEST " + std::to_string(t + 1) + "]\r\n";
-        s += "HourBegin=" + std::to_string(test.hourBegin) + "\r\n";
-        s += "MinBegin=" + std::to_string(test.minBegin) + "\r\n";
-        s += "DayBegin=" + std::to_string(test.day) + "\r\n";
-        s += "MonthBegin=" + std::to_string(test.month) + "\r\n";
-        s += "YearBegin=" + std::to_string(test.year) + "\r\n";
-        s += "TestBeginDate=" + std::to_string(test.day) + "/" + std::to_string(test.month) + "/" +
-             std::to_string(test.year) + "\r\n";
+        s += "HourBegin=8\r\nMinBegin=0\r\nDayBegin=1\r\nMonthBegin=3\r\nYearBegin=2026\r\n"
+             "TestBeginDate=1/3/2026\r\n";
         if (test.awakeSlot >= 0) s += "Awake Time=" + std::to_string(test.awakeSlot) + "\r\n";
         if (test.asleepSlot >= 0) s += "Asleep Time=" + std::to_string(test.asleepSlot) + "\r\n";
         s += "Count=" + std::to_string(test.readings.size()) + "\r\n";
@@ -57,31 +42,4 @@ std::string StoredValue(const std::string& path, const std::string& section,
                         const std::string& key) {
     const CIniDocument doc(path);
     return doc.GetString(section, key, "<missing>");
-}
-
-MessageBoxCatcher::MessageBoxCatcher()
-    : m_texts(std::make_shared<std::vector<QString>>()), m_alive(std::make_shared<bool>(true)) {
-    // Polls the event loop of whatever modal box runs; no time passes between checks.
-    auto texts = m_texts;
-    auto alive = m_alive;
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [texts, alive, timer] {
-        if (!*alive) {
-            timer->deleteLater();
-            return;
-        }
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (box && box->isVisible()) {
-                texts->push_back(box->text());
-                box->done(QMessageBox::Ok);
-            }
-        }
-    });
-    timer->start();
-}
-
-MessageBoxCatcher::~MessageBoxCatcher() {
-    *m_alive = false;
 }

@@ -1,29 +1,21 @@
 #pragma once
 
-#include <QString>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "ModalAnswerer.h"
+
 // Record files for the view tests, written with the project's own reading encoder.
 struct SampleReading {
-    int systolic = 120;
-    int diastolic = 80;
-    int heartRate = 70;
-    int meanPressure = 93;
-    int minutes = 0;
+    int systolic = 120, diastolic = 80, heartRate = 70, meanPressure = 93, minutes = 0;
     int errorCode = 0;
-    bool excluded = false;
-    bool marked = false;
+    bool excluded = false, marked = false;
     std::string comment; // stored as "C" + number when not empty
 };
 
+// From 8:00 on 1 March 2026. A slot of -1 leaves its key out (defaults 14 and 44).
 struct SampleTest {
-    int hourBegin = 8;
-    int minBegin = 0;
-    int year = 2026, month = 3, day = 1;
-    int awakeSlot = -1;  // -1: key left out (default 14)
-    int asleepSlot = -1; // -1: key left out (default 44)
+    int awakeSlot = -1, asleepSlot = -1;
     std::vector<SampleReading> readings;
     std::string extraKeys; // more "key=value\r\n" lines of the test section
 };
@@ -36,13 +28,9 @@ std::string StoredValue(const std::string& path, const std::string& section,
                         const std::string& key);
 
 // Closes every message box that opens while the guard lives, keeping their texts.
-class MessageBoxCatcher {
-  public:
-    MessageBoxCatcher();
-    ~MessageBoxCatcher();
-    const std::vector<QString>& texts() const { return *m_texts; }
-
-  private:
-    std::shared_ptr<std::vector<QString>> m_texts;
-    std::shared_ptr<bool> m_alive;
+struct MessageBoxCatcher : ModalAnswerer {
+    MessageBoxCatcher() : ModalAnswerer(0x400) {} // QMessageBox::Ok
+    std::vector<QString> texts() const {
+        return {ModalAnswerer::texts.begin(), ModalAnswerer::texts.end()};
+    }
 };

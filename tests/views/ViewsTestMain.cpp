@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// The view tests need a widget application. Without a platform named in QT_QPA_PLATFORM they
-// run offscreen, so listing the tests works on a machine without a display too.
+// A widget application, offscreen unless QT_QPA_PLATFORM names a platform.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

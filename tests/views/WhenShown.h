@@ -2,23 +2,17 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
-// Runs act on the first visible top-level widget of type Dialog once the event loop of a modal
-// exec reaches it; the dialog is then driven and closed by act.
+// Runs act on the first modal dialog of type Dialog that opens; act drives and closes it.
 template <class Dialog> void WhenShown(std::function<void(Dialog*)> act) {
     auto* timer = new QTimer(qApp);
-    timer->setInterval(0);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<Dialog*>(w);
-            if (!dialog || !dialog->isVisible()) continue;
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
             timer->stop();
             timer->deleteLater();
             act(dialog);
-            return;
         }
     });
-    timer->start();
+    timer->start(0);
 }
