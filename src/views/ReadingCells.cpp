@@ -118,7 +118,9 @@ QString PressureText(const BpReading& reading) {
 }
 
 QString PulsePressureText(const BpReading& reading) {
-    if (reading.systolic == reading.diastolic) return QStringLiteral("---");
+    // A missing value (a failed measurement) leaves no difference to show, as on the data pages.
+    if (reading.systolic == reading.diastolic || reading.systolic == 0 || reading.diastolic == 0)
+        return QStringLiteral("---");
     return QString::number(reading.systolic - reading.diastolic);
 }
 

@@ -34,6 +34,8 @@ TEST(ReadingCells, EachColumnFollowsItsRuleAndTheSummaryCountsTheExcluded) {
         {Reading(120, 0), Pressure, "120/---"},
         {Reading(121, 79), Pressure, "121/79"},
         {Reading(90, 90), PulsePressure, "---"},
+        {Reading(0, 80), PulsePressure, "---"}, // not -80: the systolic value is missing
+        {Reading(120, 0), PulsePressure, "---"},
         {Reading(121, 79), PulsePressure, "42"},
         {Reading(120, 80, 70, 35), Time, "0:05"}, // 23:30 + 35 minutes; a zero before 5
         {Reading(120, 80, 70, 45), Date, "2026-3-1"},
