@@ -44,19 +44,15 @@ std::vector<std::string> VariedMemory(int user, int count, std::string& file) {
 TEST(LinkIntegration, DownloadsThreeMemoriesByteByByte) {
     TempDir dir;
     std::string file;
-    const std::vector<std::string> first = VariedMemory(1, 255, file);
-    const std::vector<std::string> third = VariedMemory(3, 17, file);
+    const auto first = VariedMemory(1, 255, file), third = VariedMemory(3, 17, file);
     WriteFileBytes(dir.file("readings.txt"), file);
     SimulatedRecorder recorder({"--readings", dir.file("readings.txt"), "--baud", "9600"});
     SerialChannel channel;
     DownloadTold told;
     FakeTiming clock{UtcTime(2010, 3, 15, 12, 30), {}};
+    const std::vector<std::string> ports{"/dev/no-such-port", recorder.port()};
     DownloadSession session(
-        channel,
-        [&] {
-            return std::vector<std::string>{"/dev/no-such-port", recorder.port()};
-        },
-        told, clock.timing());
+        channel, [&] { return ports; }, told, clock.timing());
 
     ASSERT_EQ(session.run(4, dir.path()), DownloadOutcome::Completed);
     EXPECT_EQ(told.messages,

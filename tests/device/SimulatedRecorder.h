@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -16,11 +17,8 @@ inline QStringList Arguments(const std::vector<std::string>& args) {
 
 // The blank-separated words of text.
 inline std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> out;
     std::istringstream in(text);
-    for (std::string word; in >> word;)
-        out.push_back(word);
-    return out;
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 // tools/recorder-sim started for one test: the terminal path is read from its first line.
@@ -32,10 +30,7 @@ class SimulatedRecorder {
         m_port = nextEvent(10000);
         if (m_port.rfind("/dev/", 0) != 0) throw std::runtime_error("recorder-sim: no port");
     }
-    ~SimulatedRecorder() {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
+    ~SimulatedRecorder() { m_process.kill(), m_process.waitForFinished(); }
 
     const std::string& port() const { return m_port; }
     // The next event line ("download ...", "upload ...", "plan written ..."), or "" at the limit.

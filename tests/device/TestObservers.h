@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -27,9 +26,7 @@ struct DownloadTold : DownloadObserver {
     void noData() override { say("no data"); }
     void userHasNoData(int user) override { say("user " + N(user) + " empty"); }
     void unknownUserByte(int user, std::uint8_t b) override {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        say("unknown " + N(user) + " " + hex);
+        say("unknown " + N(user) + " " + "0123456789ABCDEF"[b >> 4] + "0123456789ABCDEF"[b & 15]);
     }
     void fileSaved(const SavedMemory& m) override {
         say("saved " + std::filesystem::path(m.path).filename().string() + " d" + N(m.damaged) +
@@ -59,11 +56,9 @@ struct DownloadTold : DownloadObserver {
 
 struct UploadTold : UploadObserver {
     std::vector<int> acknowledged;
-    int questions = 0;
-    int retriesLeft = 0;
+    int questions = 0, retriesLeft = 0;
     void progress(int, int done) override { acknowledged.push_back(done); }
     bool retryAfterNoDevice(const std::vector<PortFault>&) override {
-        ++questions;
-        return retriesLeft-- > 0;
+        return ++questions, retriesLeft-- > 0;
     }
 };

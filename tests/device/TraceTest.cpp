@@ -10,18 +10,15 @@ TEST(TracingChannel, AppendsEveryByteBothWaysAndTheTimeOuts) {
     TempDir dir;
     WriteFileBytes(dir.file("trace.txt"), "earlier\n");
     ScriptedChannel inner;
-    inner.addPort("/dev/pts/3", [](std::uint8_t b, const std::vector<std::uint8_t>&) {
-        return Plain({b, 0x02});
-    });
+    inner.addPort("/dev/pts/3", [](std::uint8_t b, const auto&) { return Plain({b, 0x02}); });
     {
         TraceWriter trace(dir.file("trace.txt"));
         TracingChannel channel(inner, trace);
         channel.setPortName("/dev/pts/3");
         ASSERT_GE(channel.open(LineSettings::Download()), 0);
-        const std::uint8_t command = 0x14;
-        channel.write(1, &command);
-        std::uint8_t in[4] = {};
-        EXPECT_EQ(channel.read(in, 4), 2);
+        std::uint8_t bytes[4] = {0x14};
+        channel.write(1, bytes);
+        EXPECT_EQ(channel.read(bytes, 4), 2);
         channel.close();
     }
     const std::string text = ReadFileBytes(dir.file("trace.txt"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "FakeTiming.h"
 #include "MeasurementPlan.h"
 #include "ScriptedChannel.h"
@@ -10,95 +12,59 @@ namespace {
 
 using Answers = std::vector<ScriptedChannel::Answer>;
 
-// Echoes the handshake and then answers plan byte i (from 0) with the answers of i in
-// script, the acknowledge byte at once when i is not in it.
-ScriptedChannel::Responder Recorder(std::uint8_t ack, std::map<int, Answers> script = {}) {
-    return [ack, script](std::uint8_t b, const std::vector<std::uint8_t>& before) {
-        if (before.empty()) return b == ack ? Plain({ack}) : Answers{};
-        const auto it = script.find(static_cast<int>(before.size()) - 1);
-        return it == script.end() ? Plain({ack}) : it->second;
+// Kind 0 sends 70 bytes after the handshake 0xAA; kinds 1 and 2 all 71, the kind byte last,
+// after 0x55. Plan byte 4 gets the row's answers, every other one its acknowledgement at once.
+// A byte is never sent twice; ten reads without the acknowledgement (nine 2 s pauses between
+// them and one before the port closes) end the upload.
+TEST(UploadSession, EveryByteWaitsForItsAcknowledgementAndNoneIsSentTwice) {
+    using Plan = MeasurementPlan;
+    const Plan zem = Plan::Ambulatory({}, RecorderKind::ZemAbpm, 0);
+    const std::uint8_t AA = 0xAA, x55 = 0x55;
+    struct Row {
+        const char* what;
+        Plan plan;
+        std::uint8_t ack;
+        std::optional<Answers> answersToByte4;
+        int sent, pauses;
+        UploadOutcome outcome;
     };
-}
-
-class UploadSessionTest : public ::testing::Test {
-  protected:
-    UploadOutcome Upload(const MeasurementPlan& plan, ScriptedChannel::Responder recorder = {}) {
-        channel.addPort("/dev/pts/9", std::move(recorder));
+    const std::vector<Row> rows{
+        {"kind 0", zem, AA, {}, 70, 0, UploadOutcome::Done},
+        {"kind 1",
+         Plan::Ambulatory({}, RecorderKind::VeloraAmbulatory, 0),
+         x55,
+         {},
+         71,
+         0,
+         UploadOutcome::Done},
+        {"kind 2", Plan::Monitoring("Li", "7", {}), x55, {}, 71, 0, UploadOutcome::Done},
+        {"late by three reads", zem, AA, Answers{{AA, 3}}, 70, 3, UploadOutcome::Done},
+        {"junk first: one of the ten reads", zem, AA, Plain({0, AA}), 70, 1, UploadOutcome::Done},
+        {"never", zem, AA, Answers{}, 5, 10, UploadOutcome::AcknowledgementLost},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        ScriptedChannel channel;
+        channel.addPort("/dev/pts/9", [&](std::uint8_t b, const std::vector<std::uint8_t>& before) {
+            if (before.empty()) return b == r.ack ? Plain({r.ack}) : Answers{};
+            return before.size() == 5 && r.answersToByte4 ? *r.answersToByte4 : Plain({r.ack});
+        });
+        UploadTold told;
+        FakeTiming clock;
         UploadSession session(
             channel, [] { return std::vector<std::string>{"/dev/pts/9"}; }, told, clock.timing());
-        const UploadOutcome outcome = session.run(plan);
-        acknowledged = session.acknowledged();
-        return outcome;
-    }
-    std::vector<std::uint8_t> PlanBytesSent() {
-        const std::vector<std::uint8_t>& all = channel.written["/dev/pts/9"];
-        return {all.begin() + 1, all.end()}; // after the handshake byte
-    }
-
-    ScriptedChannel channel;
-    UploadTold told;
-    FakeTiming clock;
-    int acknowledged = 0;
-    const MeasurementPlan zem = MeasurementPlan::Ambulatory({}, RecorderKind::ZemAbpm, 0);
-};
-
-TEST_F(UploadSessionTest, EachKindSendsItsLengthAfterItsHandshakeEveryByteAcknowledged) {
-    // Kind 0: 70 bytes after 0xAA; kinds 1 and 2: all 71, the kind byte last, after 0x55.
-    const std::vector<std::pair<MeasurementPlan, int>> kinds{
-        {zem, 70},
-        {MeasurementPlan::Ambulatory({}, RecorderKind::VeloraAmbulatory, 0), 71},
-        {MeasurementPlan::Monitoring("Li", "7", {}), 71}};
-    for (const auto& [plan, length] : kinds) {
-        const std::uint8_t ack = length == 70 ? 0xAA : 0x55;
-        channel = ScriptedChannel();
-        told.acknowledged.clear();
-        ASSERT_EQ(Upload(plan, Recorder(ack)), UploadOutcome::Done);
-        std::vector<std::uint8_t> expected{ack};
-        expected.insert(expected.end(), plan.bytes().begin(), plan.bytes().begin() + length);
+        EXPECT_EQ(session.run(r.plan), r.outcome);
+        std::vector<std::uint8_t> expected{r.ack};
+        expected.insert(expected.end(), r.plan.bytes().begin(), r.plan.bytes().begin() + r.sent);
         EXPECT_EQ(channel.written["/dev/pts/9"], expected);
-        EXPECT_EQ(told.acknowledged.size(), std::size_t(length));
-        EXPECT_EQ(told.acknowledged.back(), length);
+        const int acknowledged = r.outcome == UploadOutcome::Done ? r.sent : r.sent - 1;
+        EXPECT_EQ(session.acknowledged(), acknowledged);
+        EXPECT_EQ(told.acknowledged.size(), std::size_t(acknowledged)); // progress for each
+        EXPECT_EQ(told.acknowledged.back(), acknowledged);
+        EXPECT_EQ(clock.waits, std::vector<int>(r.pauses, 2000));
         EXPECT_EQ(channel.settings.BaudRate, 4800u);
         EXPECT_FALSE(channel.isOpen());
     }
-}
-
-TEST_F(UploadSessionTest, AByteIsNeverSentTwiceAndTenReadsWithoutTheAcknowledgementEndTheUpload) {
-    struct Case {
-        const char* what;
-        Answers answersToByte4;
-        UploadOutcome outcome;
-        int pauses; // of 2 s each
-    };
-    const std::vector<Case> cases{
-        {"late by three reads", {{0xAA, 3}}, UploadOutcome::Done, 3},
-        {"junk first: one of the ten reads", Plain({0x00, 0xAA}), UploadOutcome::Done, 1},
-        // Nine pauses between the ten reads and a last one before the port closes.
-        {"never", {}, UploadOutcome::AcknowledgementLost, 10},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        channel = ScriptedChannel();
-        clock.waits.clear();
-        const UploadOutcome outcome = Upload(zem, Recorder(0xAA, {{4, c.answersToByte4}}));
-        EXPECT_EQ(outcome, c.outcome);
-        EXPECT_EQ(clock.waits, std::vector<int>(c.pauses, 2000));
-        const std::size_t sent = outcome == UploadOutcome::Done ? 70 : 5;
-        EXPECT_EQ(PlanBytesSent(),
-                  std::vector<std::uint8_t>(zem.bytes().begin(), zem.bytes().begin() + sent));
-        EXPECT_FALSE(channel.isOpen());
-    }
-    EXPECT_EQ(acknowledged, 4);
-    EXPECT_EQ(channel.timedOutReads, 10);
-}
-
-TEST_F(UploadSessionTest, RetryProbesAgainAfterASecond) {
-    told.retriesLeft = 1;
-    EXPECT_EQ(Upload(zem), UploadOutcome::NoDevice);
-    EXPECT_EQ(told.questions, 2);
-    EXPECT_EQ(clock.waits, std::vector<int>{1000});
-    EXPECT_EQ(channel.events, (std::vector<std::string>{"open /dev/pts/9", "close /dev/pts/9",
-                                                        "open /dev/pts/9", "close /dev/pts/9"}));
 }
 
 } // namespace
