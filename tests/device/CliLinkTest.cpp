@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <cstring>
 #include <filesystem>
 
 #include "MeasurementPlan.h"
@@ -16,9 +15,9 @@ class CliLinkTest : public ::testing::Test {
   protected:
     // Runs abpm-cli with the words and then the extra arguments; its standard input is no
     // terminal, so no question is asked.
-    int Cli(const std::string& words, const std::vector<std::string>& extra = {}) {
+    int Cli(const std::string& words, const QStringList& extra = {}) {
         QProcess cli;
-        cli.start(ABPM_CLI, Arguments(Words(words)) << Arguments(extra));
+        cli.start(ABPM_CLI, Words(words) << extra);
         if (!cli.waitForFinished(60000) || cli.exitStatus() != QProcess::NormalExit) return -1;
         out = cli.readAllStandardOutput().toStdString();
         err = cli.readAllStandardError().toStdString();
@@ -34,13 +33,13 @@ class CliLinkTest : public ::testing::Test {
 TEST_F(CliLinkTest, EachDownloadOutcomeHasItsOwnStatusAndMessage) {
     struct Row {
         const char* sim;  // options of the simulated recorder
-        const char* args; // after "download"; PORT and DIR stand for the terminal and a folder
+        const char* args; // after "download"; %1 stands for the terminal, %2 for a folder
         int status;
         const char* says; // in what abpm-cli printed
         std::size_t files;
         int sent; // bytes the simulator sent for the command "14" (all) or "12" (user 2)
     };
-    const char* const all = "--port PORT --out DIR --user all";
+    const char* const all = "--port %1 --out %2 --user all";
     // clang-format off
     const std::vector<Row> rows{
         // 1 echo + 3 headers of 2 + 5 records of 12
@@ -49,24 +48,23 @@ TEST_F(CliLinkTest, EachDownloadOutcomeHasItsOwnStatusAndMessage) {
         {"--drop 39", all, 7, "unknown user byte 0x03 where user 2's memory", 1, 114},
         // The very last byte: the last reading waits for it in vain.
         {"--drop 114", all, 6, "user 3, 2 of 3 readings received whole", 3, 114},
-        {"--generate 3,0,3", "--port PORT --out DIR --user 2", 4, "no blood-pressure data received", 0, 3},
-        {"--silent", "--port DIR/ttyNONE --out DIR --retries 1", 3, "no such port: DIR/ttyNONE, retrying", 0, 0},
-        {"", "--port PORT --out DIR/missing", 2, "no such folder", 0, 0},
+        {"--generate 3,0,3", "--port %1 --out %2 --user 2", 4, "no blood-pressure data received", 0, 3},
+        {"--silent", "--port %2/ttyNONE --out %2 --retries 1", 3, "no such port: %2/ttyNONE, retrying", 0, 0},
+        {"", "--port %1 --out %2/missing", 2, "no such folder", 0, 0},
     };
     // clang-format on
     for (const Row& row : rows) {
         TempDir folder;
-        SimulatedRecorder recorder(Words(std::string("--generate 3,3,3 --baud 0 ") + row.sim));
-        const auto fill = [&](std::string text) {
-            for (const auto& [key, value] :
-                 {std::pair{"PORT", recorder.port()}, {"DIR", folder.path()}})
-                for (auto at = text.find(key); at != std::string::npos; at = text.find(key))
-                    text.replace(at, std::strlen(key), value);
-            return text;
+        SimulatedRecorder recorder(std::string("--generate 3,3,3 --baud 0 ") + row.sim);
+        const auto fill = [&](const char* text) {
+            return QString(text)
+                .replace("%1", recorder.port().c_str())
+                .replace("%2", folder.path().c_str())
+                .toStdString();
         };
         SCOPED_TRACE(row.args + std::string(" / ") + row.sim);
         const std::string trace = dir.file("trace.txt");
-        std::filesystem::remove(trace);
+        const std::size_t before = ReadFileBytes(trace).size(); // the trace is appended to
         EXPECT_EQ(Cli("download --trace " + trace + " " + fill(row.args)), row.status) << err;
         EXPECT_NE((out + err).find(fill(row.says)), std::string::npos) << out << err;
         const std::string command = row.status == 4 ? "12 memories 1" : "14 memories 3";
@@ -79,7 +77,7 @@ TEST_F(CliLinkTest, EachDownloadOutcomeHasItsOwnStatusAndMessage) {
             ++files;
         }
         EXPECT_EQ(files, row.files);
-        const std::string traced = ReadFileBytes(trace);
+        const std::string traced = ReadFileBytes(trace).substr(before);
         int received = 0;
         for (auto p = traced.find(" rx "); p != std::string::npos; p = traced.find(" rx ", p + 1))
             if (traced.compare(p, 6, " rx - ") != 0) ++received;
@@ -90,7 +88,7 @@ TEST_F(CliLinkTest, EachDownloadOutcomeHasItsOwnStatusAndMessage) {
 // The options land in the plan: the ambulatory list choices at their offsets, the monitoring
 // clock as given (that whole plan then equals the one built here).
 TEST_F(CliLinkTest, UploadSendsThePlanOfTheOptions) {
-    SimulatedRecorder zem({"--baud", "0", "--plan-out", dir.file("zem.bin")});
+    SimulatedRecorder zem("--baud 0 --plan-out " + dir.file("zem.bin"));
     ASSERT_EQ(Cli("upload --port " + zem.port() +
                       " --kind 0 --id ID7 --awake 06:30 --asleep 23:00 --awake-interval 15 "
                       "--asleep-interval none --special-start 12:00 --special-end 13:30 "
@@ -103,8 +101,7 @@ TEST_F(CliLinkTest, UploadSendsThePlanOfTheOptions) {
     EXPECT_EQ(plan.substr(0, 6) + plan.substr(30, 4), std::string("Li Si\0ID7\0", 10));
     const std::string expected{1, 0x18, '\xFF', 1, 6, 30, 15, 23, 0, '\xFF', 12, 0, 10, 13, 30, 0};
     EXPECT_EQ(plan.substr(53, 16), expected);
-
-    SimulatedRecorder velora({"--baud", "0", "--plan-out", dir.file("velora.bin")});
+    SimulatedRecorder velora("--baud 0 --plan-out " + dir.file("velora.bin"));
     ASSERT_EQ(Cli("upload --kind 2 --name Wu --id 9 --port " + velora.port(),
                   {"--clock", "2024-02-29 07:08:09"}),
               0)
@@ -115,9 +112,9 @@ TEST_F(CliLinkTest, UploadSendsThePlanOfTheOptions) {
 }
 
 TEST_F(CliLinkTest, BadOptionsAreRefusedBeforeAnythingIsSent) {
-    SimulatedRecorder recorder({"--baud", "0"});
+    SimulatedRecorder recorder("--baud 0");
     const std::string port = " --port " + recorder.port();
-    EXPECT_EQ(Cli("upload --kind 1 --name A --id 1 --awake 07:15" + port), 2);
+    EXPECT_EQ(Cli("upload --kind 1 --name A --id 1 --awake 07:15" + port), 2); // not on the list
     EXPECT_EQ(Cli("upload --kind 1 --id 1" + port, {"--name", ""}), 2);
     EXPECT_EQ(Cli("upload --kind 0 --id 1 --name " + std::string(30, 'x') + port), 2);
     EXPECT_EQ(Cli("upload --kind 2 --name A --id 1" + port), 2);

@@ -70,17 +70,16 @@ TEST(DownloadedBlock, DamagedReadingsAreFailedAtThePreviousGoodTimeAndTheTestSta
     block.add(Record(At(2010, 3, 5, 10, 7), 7)); // five bytes never came
     EXPECT_EQ(block.count(DownloadedBlock::Quality::Damaged), 2);
     EXPECT_EQ(block.count(DownloadedBlock::Quality::Incomplete), 1);
-
     TempDir dir;
     ASSERT_TRUE(block.writeTo(dir.file("r.awp")));
     // The header comes from the first good record: day first, the minute with two digits.
     const CIniDocument doc(dir.file("r.awp"));
     std::string header;
     for (const char* key : {"Name", "ID", "Count", "Test Count"})
-        header += doc.GetString("PATIENT DATA", key, "missing") + "|";
+        header += doc.GetString("PATIENT DATA", key, "-") + "|";
     for (const char* key : {"TestBeginDate", "YearBegin", "MonthBegin", "DayBegin", "HourBegin",
                             "MinBegin", "Count", "AMU"})
-        header += doc.GetString("TEST 1", key, "missing") + "|";
+        header += doc.GetString("TEST 1", key, "-") + "|";
     EXPECT_EQ(header, "num2|02|6|1|5/3/2010 9:07|2010|3|5|9|7|6|VELORA07|");
     // Offsets "%06d" at characters 0-1 and 12-15; 120/80 mmHg, pulse 72, mean 95 when good.
     const std::vector<std::string> expected{

@@ -22,11 +22,9 @@ TEST(MeasurementPlan, ChoicesLandAtTheirOffsets) {
         {{"Li", "7", 13, 3, 44, 0, 27, 30, 9, 1, 0},
          {1, 0x18, 1, FF, 6, 30, 15, 22, 0, FF, 13, 0, 120, 14, 30, 0, 1, 0x51}},
     };
-    for (const auto& [choices, bytes53to70] : cases)
-        EXPECT_EQ(Slice(Plan::Ambulatory(choices, RecorderKind::VeloraAmbulatory,
-                                         UtcTime(2010, 3, 15, 12, 30))
-                            .bytes(),
-                        53, 71),
+    const std::time_t start = UtcTime(2010, 3, 15, 12, 30);
+    for (const auto& [c, bytes53to70] : cases)
+        EXPECT_EQ(Slice(Plan::Ambulatory(c, RecorderKind::VeloraAmbulatory, start).bytes(), 53, 71),
                   bytes53to70);
     EXPECT_EQ(Plan::Ambulatory({}, RecorderKind::ZemAbpm, 0).bytes()[70], 0); // no kind byte
     PlanChoices outside;
@@ -63,11 +61,8 @@ TEST(MeasurementPlan, TextsFillTheirFieldsWithoutSplittingACharacter) {
 }
 
 TEST(MeasurementPlan, PeriodCodeOfTheMeasurementStart) {
-    const int h = 60;
-    struct Case {
-        int t, awake, asleep, specialStart, specialEnd, code;
-    };
-    const Case cases[] = {
+    const int h = 60; // t, awake, asleep, special start and end, code
+    const int cases[][6] = {
         {23 * h, 22 * h, 7 * h, -1, -1, 1}, // awake wrapping midnight
         {12 * h, 22 * h, 7 * h, -1, -1, 2},
         {13 * h, 7 * h, 22 * h, 12 * h, 14 * h, 3}, // the special period wins
@@ -77,9 +72,8 @@ TEST(MeasurementPlan, PeriodCodeOfTheMeasurementStart) {
         {30, 7 * h, 22 * h, 23 * h, 1 * h, 3}, // a special period across midnight
         {22 * h + 30, 7 * h, 22 * h, 23 * h, 1 * h, 2},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Plan::PeriodCode(c.t, c.awake, c.asleep, c.specialStart, c.specialEnd), c.code)
-            << c.t;
+    for (const auto& c : cases)
+        EXPECT_EQ(Plan::PeriodCode(c[0], c[1], c[2], c[3], c[4]), c[5]) << c[0];
     // Awake from 07:00 to 22:00: the clock at 21:58 is awake, the start at 22:03 is not.
     EXPECT_EQ(Plan::Ambulatory({}, RecorderKind::ZemAbpm, UtcTime(2010, 3, 15, 21, 58))
                   .bytes()[Plan::kPeriodCode],

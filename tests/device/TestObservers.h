@@ -15,7 +15,6 @@ struct DownloadTold : DownloadObserver {
     int retriesLeft = 0;
     std::vector<std::string> otherFolders; // answers to failed saves, in order
     bool keepReadings = true;              // the first answer to the discard question
-
     static std::string N(int n) { return std::to_string(n); }
     void say(const std::string& text) { messages.push_back(text); }
     void progress(int total, int done) override { progressCalls.emplace_back(total, done); }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "CIniDocument.h"
 #include "DownloadSession.h"
 #include "FakeTiming.h"
+#include "MeasurementPlan.h"
 #include "RecorderScript.h"
 #include "ScriptedChannel.h"
 #include "TempDir.h"
@@ -23,16 +25,13 @@ class DownloadSessionTest : public ::testing::Test {
         channels.emplace_back().addPort("/dev/ttyUSB0", DownloadRecorder(stream));
         DownloadSession session(
             channels.back(), [] { return Texts{"/dev/ttyUSB0"}; }, told, clock.timing());
-        const DownloadOutcome outcome =
-            session.run(selection, folder.empty() ? dir.path() : folder);
-        return saved = session.savedFiles(), outcome;
+        return session.run(selection, folder.empty() ? dir.path() : folder);
     }
 
     TempDir dir;
     std::deque<ScriptedChannel> channels;
     DownloadTold told;
     FakeTiming clock{UtcTime(2010, 3, 15, 12, 30), {}};
-    Texts saved;
 };
 
 // The stream of Blocks({{1, 3}}) after the echo: user byte at 0, count at 1, record k (from 0)
@@ -98,7 +97,6 @@ TEST_F(DownloadSessionTest, NoMemoryReplacesAFileThisDownloadWroteButTheNextDown
     std::vector<std::uint8_t> stream = Blocks({{1, 3}, {1, 2}, {3, 1}});
     stream[stream.size() - 14] = 0x7F; // memory 3: user byte, count, one record
     WriteFileBytes(dir.file("011003151230-2.awp"), "someone else's");
-
     EXPECT_EQ(Download(4, stream), DownloadOutcome::Damaged);
     // An unknown user byte names the memory expected there, never the one before.
     EXPECT_EQ(told.messages,
@@ -114,10 +112,8 @@ TEST_F(DownloadSessionTest, NoMemoryReplacesAFileThisDownloadWroteButTheNextDown
     EXPECT_EQ(told.progressCalls,
               (std::vector<std::pair<int, int>>{{3, 1}, {3, 2}, {3, 3}, {2, 1}, {2, 2}, {1, 1}}));
     EXPECT_FALSE(channels[0].isOpen());
-
     // A second download in the same minute replaces this one's file.
     ASSERT_EQ(Download(1, Blocks({{1, 2}})), DownloadOutcome::Completed);
-    EXPECT_EQ(saved.size(), 1u);
     EXPECT_EQ(ReadingTexts(dir.file("011003151230.awp")).size(), 2u);
     EXPECT_EQ(CIniDocument(dir.file("011003151230.awp")).GetString("TEST 1", "3", "gone"), "gone");
 }
@@ -133,13 +129,11 @@ TEST_F(DownloadSessionTest, AFailedWriteAsksOnceMoreBeforeTheReadingsAreGivenUp)
               (Texts{"failed " + file2 + " user 2", "discard 2 2", "failed " + file2 + " user 2",
                      "saved 021003151230.awp d0 i0"}));
     EXPECT_EQ(ReadingTexts(dir.path() + "/other/021003151230.awp").size(), 2u);
-
     // Given up after the question: nothing saved, and the outcome says so.
     told.messages.clear();
     EXPECT_EQ(Download(1, Blocks({{1, 2}}), missing), DownloadOutcome::SaveFailed);
     EXPECT_EQ(told.messages,
               (Texts{"failed " + missing + "/011003151230.awp user 1", "discard 1 2"}));
-    EXPECT_TRUE(saved.empty());
 }
 
 // Each round without a recorder asks; a retry probes again after a second; nothing is written.
@@ -163,6 +157,59 @@ TEST_F(DownloadSessionTest, NoRecorderAsksAndEachRetryProbesAgainAfterASecond) {
         EXPECT_EQ(line.written["/dev/pts/9"].size(), 3u); // the probe byte of each round
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+using Answers = std::vector<ScriptedChannel::Answer>;
+
+// Kind 0 sends 70 bytes after the handshake 0xAA, kinds 1 and 2 all 71 after 0x55. Plan byte 4
+// gets the row's answers, every other one its acknowledgement at once. Ten reads without it
+// (nine 2 s pauses between them and one before the port closes) end the upload.
+TEST(UploadSession, EveryByteWaitsForItsAcknowledgementAndNoneIsSentTwice) {
+    using Plan = MeasurementPlan;
+    const Plan zem = Plan::Ambulatory({}, RecorderKind::ZemAbpm, 0);
+    const std::uint8_t AA = 0xAA, x55 = 0x55;
+    struct Row {
+        const char* what;
+        Plan plan;
+        std::uint8_t ack;
+        std::optional<Answers> answersToByte4;
+        int sent, pauses;
+        UploadOutcome outcome;
+    };
+    using O = UploadOutcome;
+    // clang-format off
+    const std::vector<Row> rows{
+        {"kind 0", zem, AA, {}, 70, 0, O::Done},
+        {"kind 1", Plan::Ambulatory({}, RecorderKind::VeloraAmbulatory, 0), x55, {}, 71, 0, O::Done},
+        {"kind 2", Plan::Monitoring("Li", "7", {}), x55, {}, 71, 0, O::Done},
+        {"late by three reads", zem, AA, Answers{{AA, 3}}, 70, 3, O::Done},
+        {"junk first: one of the ten reads", zem, AA, Plain({0, AA}), 70, 1, O::Done},
+        {"never", zem, AA, Answers{}, 5, 10, O::AcknowledgementLost},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        ScriptedChannel channel;
+        channel.addPort("/dev/pts/9", [&](std::uint8_t b, const std::vector<std::uint8_t>& before) {
+            if (before.empty()) return b == r.ack ? Plain({r.ack}) : Answers{};
+            return before.size() == 5 && r.answersToByte4 ? *r.answersToByte4 : Plain({r.ack});
+        });
+        UploadTold told;
+        FakeTiming clock;
+        UploadSession session(
+            channel, [] { return std::vector<std::string>{"/dev/pts/9"}; }, told, clock.timing());
+        EXPECT_EQ(session.run(r.plan), r.outcome);
+        std::vector<std::uint8_t> expected{r.ack};
+        expected.insert(expected.end(), r.plan.bytes().begin(), r.plan.bytes().begin() + r.sent);
+        EXPECT_EQ(channel.written["/dev/pts/9"], expected);
+        const int acknowledged = r.outcome == O::Done ? r.sent : r.sent - 1;
+        EXPECT_EQ(session.acknowledged(), acknowledged);
+        EXPECT_EQ(told.acknowledged.size(), std::size_t(acknowledged)); // progress for each
+        EXPECT_EQ(told.acknowledged.back(), acknowledged);
+        EXPECT_EQ(clock.waits, std::vector<int>(r.pauses, 2000));
+        EXPECT_EQ(channel.settings.BaudRate, 4800u);
+        EXPECT_FALSE(channel.isOpen());
+    }
 }
 
 } // namespace
