@@ -13,13 +13,8 @@ PortInfo FromQt(const QSerialPortInfo& q) {
     PortInfo p;
     p.devicePath = q.systemLocation().toStdString();
     p.portName = q.portName().toStdString();
-    // Linux has no friendly name of its own: the product text with the port name in
-    // parentheses reads like the one Windows shows.
-    if (!q.description().isEmpty())
-        p.friendlyName = (q.description() + " (" + q.portName() + ")").toStdString();
     // Only USB devices carry a vendor id.
     p.usb = q.hasVendorIdentifier() ? 1 : 0;
-    p.description = q.description().toStdString();
     return p;
 }
 
@@ -34,8 +29,6 @@ int PortDiscovery::enumeratePorts(std::vector<PortInfo>& list, bool probe) {
         list.erase(std::remove_if(list.begin(), list.end(),
                                   [](const PortInfo& p) { return !testOpen(p.devicePath); }),
                    list.end());
-    for (PortInfo& p : list)
-        p.complete();
     return static_cast<int>(ports.size());
 }
 

@@ -17,15 +17,6 @@ void AddOnce(std::vector<std::string>& list, const std::string& path) {
 
 } // namespace
 
-void PortInfo::complete() {
-    if (friendlyName.empty()) friendlyName = portName;
-    if (!description.empty()) return;
-    description = friendlyName;
-    const auto cut = friendlyName.rfind(" (");
-    if (!friendlyName.empty() && friendlyName.back() == ')' && cut != std::string::npos && cut >= 1)
-        description = friendlyName.substr(0, cut);
-}
-
 std::vector<std::string> CandidatePorts(const std::string& extraPorts,
                                         const std::vector<PortInfo>& discovered) {
     std::vector<std::string> list;

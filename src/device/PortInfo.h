@@ -5,15 +5,9 @@
 
 // One serial port the system reports.
 struct PortInfo {
-    std::string devicePath;   // what the port is opened with
-    std::string portName;     // short name, e.g. ttyUSB0
-    std::string friendlyName; // what the system shows users
-    int usb = 0;              // 1 when the port sits on a USB device
-    std::string description;
-
-    // Fills the gaps: no friendly name takes the port name; no description takes the
-    // friendly name, cut before " (" when the friendly name ends with ")".
-    void complete();
+    std::string devicePath; // what the port is opened with
+    std::string portName;   // short name, e.g. ttyUSB0
+    int usb = 0;            // 1 when the port sits on a USB device
 };
 
 // The ports to probe for a recorder, in order: the device paths typed into "Extra Ports"

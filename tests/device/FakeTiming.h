@@ -9,7 +9,6 @@
 struct FakeTiming {
     std::time_t now = 0;
     std::vector<int> waits;
-
     DeviceTiming timing() {
         return {[this] { return now; }, [this](int ms) { waits.push_back(ms); }};
     }
@@ -18,10 +17,6 @@ struct FakeTiming {
 // A UTC calendar time (the tests run with TZ=UTC).
 inline std::time_t UtcTime(int year, int month, int day, int hour, int minute) {
     std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    return timegm(&t);
+    t.tm_year = year - 1900, t.tm_mon = month - 1, t.tm_mday = day, t.tm_hour = hour;
+    return t.tm_min = minute, timegm(&t);
 }

@@ -1,12 +1,18 @@
 // The protocols over the real serial channel against tools/recorder-sim on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 #include "DownloadSession.h"
 #include "FakeTiming.h"
+#include "PortDiscovery.h"
 #include "RecorderScript.h"
 #include "SerialChannel.h"
+#include "SerialPortLock.h"
 #include "SimulatedRecorder.h"
 #include "TempDir.h"
 #include "TestObservers.h"
@@ -44,20 +50,15 @@ std::vector<std::string> VariedMemory(int user, int count, std::string& file) {
 TEST(LinkIntegration, DownloadsThreeMemoriesByteByByte) {
     TempDir dir;
     std::string file;
-    const std::vector<std::string> first = VariedMemory(1, 255, file);
-    const std::vector<std::string> third = VariedMemory(3, 17, file);
+    const auto first = VariedMemory(1, 255, file), third = VariedMemory(3, 17, file);
     WriteFileBytes(dir.file("readings.txt"), file);
-    SimulatedRecorder recorder({"--readings", dir.file("readings.txt"), "--baud", "9600"});
+    SimulatedRecorder recorder("--readings " + dir.file("readings.txt") + " --baud 9600");
     SerialChannel channel;
     DownloadTold told;
     FakeTiming clock{UtcTime(2010, 3, 15, 12, 30), {}};
+    const std::vector<std::string> ports{"/dev/no-such-port", recorder.port()};
     DownloadSession session(
-        channel,
-        [&] {
-            return std::vector<std::string>{"/dev/no-such-port", recorder.port()};
-        },
-        told, clock.timing());
-
+        channel, [&] { return ports; }, told, clock.timing());
     ASSERT_EQ(session.run(4, dir.path()), DownloadOutcome::Completed);
     EXPECT_EQ(told.messages,
               (std::vector<std::string>{"saved 011003151230.awp d0 i0", "user 2 empty",
@@ -67,6 +68,45 @@ TEST(LinkIntegration, DownloadsThreeMemoriesByteByByte) {
     // 1 echo + 3 headers of 2 + 272 records of 12
     EXPECT_EQ(recorder.nextEvent(), "download 14 memories 3 sent 3271 bytes");
     EXPECT_FALSE(channel.isOpen());
+}
+
+// Held by this very test program: the lock names our process, and discovery's test open sees
+// the same. A lock file older than 10 s without a process number was left by a program killed
+// while creating it (Qt alone waits 30 s); a number above the system's largest names no process.
+TEST(SerialChannel, ALiveLockIsRespectedAndAStaleOneRemovedBeforeOpening) {
+    SimulatedRecorder recorder("--silent");
+    SerialChannel first, second;
+    first.setPortName(recorder.port());
+    second.setPortName(recorder.port());
+    ASSERT_GE(first.open(LineSettings::Upload()), 0);
+    EXPECT_EQ(second.open(LineSettings::Upload()), -1);
+    EXPECT_EQ(second.openError().kind, OpenError::InUse);
+    EXPECT_NE(second.openError().holder.find("PID " + std::to_string(::getpid())),
+              std::string::npos)
+        << second.openError().holder;
+    EXPECT_FALSE(PortDiscovery::testOpen(recorder.port()));
+    first.close();
+    EXPECT_TRUE(PortDiscovery::testOpen(recorder.port()));
+    const std::string lock = SerialPortLock::FilePath(recorder.port());
+    long maxPid = 4194304;
+    std::ifstream("/proc/sys/kernel/pid_max") >> maxPid;
+    char uucp[32];
+    std::snprintf(uucp, sizeof uucp, "%10ld\n", maxPid + 1);
+    const std::vector<std::tuple<std::string, int, bool>> locks{
+        {"", 10, true}, {uucp, 0, true}, {"", 0, false}}; // content, age in s, opens
+    for (const auto& [content, age, opens] : locks) {
+        WriteFileBytes(lock, content);
+        std::filesystem::last_write_time(lock, std::filesystem::file_time_type::clock::now() -
+                                                   std::chrono::seconds(age));
+        EXPECT_EQ(second.open(LineSettings::Download()) >= 0 ? OpenError::None
+                                                             : second.openError().kind,
+                  opens ? OpenError::None : OpenError::InUse)
+            << age;
+        second.close();
+        // An open port took the lock over and gave it back on closing; a respected one stays.
+        EXPECT_EQ(FileExists(lock), !opens);
+        std::filesystem::remove(lock);
+    }
 }
 
 } // namespace

@@ -7,8 +7,7 @@
 
 // Takes the place of the link's message boxes for one test: records each text and answers
 // with the given button (the first offered one when no answer is queued).
-class MessageRecorder {
-  public:
+struct MessageRecorder {
     MessageRecorder() {
         DeviceMessages::SetHandler([this](QWidget*, QMessageBox::Icon, const QString& text,
                                           QMessageBox::StandardButtons buttons) {
@@ -20,7 +19,6 @@ class MessageRecorder {
         });
     }
     ~MessageRecorder() { DeviceMessages::SetHandler({}); }
-
     QStringList texts;
     QList<QMessageBox::StandardButton> answers;
 };

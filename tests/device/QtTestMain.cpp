@@ -1,6 +1,4 @@
-// QSerialPort wants a Qt application object on the thread that runs the tests, the dialogs a
-// widget one. Without a display they run offscreen, also when CTest lists the tests at build
-// time (its environment settings apply only to runs).
+// QSerialPort and the dialogs want a widget application; offscreen also when CTest lists them.
 #include <QApplication>
 #include <gtest/gtest.h>
 

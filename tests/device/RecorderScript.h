@@ -22,44 +22,31 @@ inline std::vector<std::uint8_t> RecordBytes(const RawReading& r) {
             u8(r.hour),          u8(r.minute),          u8(r.error),     0x5A};
 }
 
-// Readings 15 minutes apart from 2010-03-15 10:00, S = 110 + k.
-inline std::vector<RawReading> Series(int count) {
-    std::vector<RawReading> out(count);
-    for (int k = 0; k < count; ++k) {
-        out[k].systolic = 110 + k;
-        out[k].hour = 10 + (k * 15) / 60;
-        out[k].minute = (k * 15) % 60;
-    }
-    return out;
-}
-
-// User byte, count and records of Series(count) for each {user, count}, one after the other.
+// User byte and count, then for each {user, count} the records of readings 15 minutes apart
+// from 2010-03-15 10:00 with S = 110 + k.
 inline std::vector<std::uint8_t> Blocks(std::initializer_list<std::pair<int, int>> memories) {
     std::vector<std::uint8_t> out;
     for (const auto& [user, count] : memories) {
-        out.push_back(static_cast<std::uint8_t>(0x10 + user));
-        out.push_back(static_cast<std::uint8_t>(count));
-        for (const RawReading& r : Series(count)) {
-            const std::vector<std::uint8_t> bytes = RecordBytes(r);
+        out.insert(out.end(), {static_cast<std::uint8_t>(0x10 + user), std::uint8_t(count)});
+        for (int k = 0; k < count; ++k) {
+            const auto bytes = RecordBytes(
+                {.systolic = 110 + k, .hour = 10 + (k * 15) / 60, .minute = (k * 15) % 60});
             out.insert(out.end(), bytes.begin(), bytes.end());
         }
     }
     return out;
 }
 
-// A reading text written in its groups for the eye, "00 0078 50 48 5F 0015 00 0000000": the
-// blanks are dropped.
+// A reading text written in its groups for the eye, "00 0078 50 48 5F 0015 00 0000000".
 inline std::string Grouped(std::string groups) {
-    std::erase(groups, ' ');
-    return groups;
+    return std::erase(groups, ' '), groups;
 }
 
 // The reading texts of a record file's "TEST 1", in order ("Count" of them).
 inline std::vector<std::string> ReadingTexts(const std::string& path) {
     const CIniDocument doc(path);
     std::vector<std::string> texts;
-    const int count = doc.GetInt("TEST 1", "Count", 0);
-    for (int n = 1; n <= count; ++n)
+    for (int n = 1; n <= doc.GetInt("TEST 1", "Count", 0); ++n)
         texts.push_back(doc.GetString("TEST 1", std::to_string(n), "missing"));
     return texts;
 }
@@ -67,11 +54,9 @@ inline std::vector<std::string> ReadingTexts(const std::string& path) {
 // Echoes the download command and then sends the stream; other bytes get no answer.
 inline ScriptedChannel::Responder DownloadRecorder(std::vector<std::uint8_t> stream) {
     return [stream](std::uint8_t b, const std::vector<std::uint8_t>&) {
-        std::vector<ScriptedChannel::Answer> out;
-        if (b < 0x11 || b > 0x14) return out;
-        out.push_back({b, 0});
-        for (std::uint8_t s : stream)
-            out.push_back({s, 0});
-        return out;
+        if (b < 0x11 || b > 0x14) return std::vector<ScriptedChannel::Answer>{};
+        std::vector<std::uint8_t> out{b};
+        out.insert(out.end(), stream.begin(), stream.end());
+        return Plain(out);
     };
 }

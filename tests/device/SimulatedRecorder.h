@@ -2,41 +2,24 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <sstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
-
-inline QStringList Arguments(const std::vector<std::string>& args) {
-    QStringList out;
-    for (const std::string& a : args)
-        out << QString::fromStdString(a);
-    return out;
-}
 
 // The blank-separated words of text.
-inline std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string word; in >> word;)
-        out.push_back(word);
-    return out;
+inline QStringList Words(const std::string& text) {
+    return QString::fromStdString(text).split(' ', Qt::SkipEmptyParts);
 }
 
-// tools/recorder-sim started for one test: the terminal path is read from its first line.
+// tools/recorder-sim started for one test with the options as words: the terminal path is read
+// from its first line.
 class SimulatedRecorder {
   public:
-    explicit SimulatedRecorder(const std::vector<std::string>& options) {
-        m_process.start(RECORDER_SIM, Arguments(options) << "--exit-after"
-                                                         << "120");
+    explicit SimulatedRecorder(const std::string& options) {
+        m_process.start(RECORDER_SIM, Words(options + " --exit-after 120"));
         m_port = nextEvent(10000);
         if (m_port.rfind("/dev/", 0) != 0) throw std::runtime_error("recorder-sim: no port");
     }
-    ~SimulatedRecorder() {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-
+    ~SimulatedRecorder() { m_process.kill(), m_process.waitForFinished(); }
     const std::string& port() const { return m_port; }
     // The next event line ("download ...", "upload ...", "plan written ..."), or "" at the limit.
     std::string nextEvent(int timeoutMs = 20000) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -16,7 +15,6 @@ struct DownloadTold : DownloadObserver {
     int retriesLeft = 0;
     std::vector<std::string> otherFolders; // answers to failed saves, in order
     bool keepReadings = true;              // the first answer to the discard question
-
     static std::string N(int n) { return std::to_string(n); }
     void say(const std::string& text) { messages.push_back(text); }
     void progress(int total, int done) override { progressCalls.emplace_back(total, done); }
@@ -27,9 +25,7 @@ struct DownloadTold : DownloadObserver {
     void noData() override { say("no data"); }
     void userHasNoData(int user) override { say("user " + N(user) + " empty"); }
     void unknownUserByte(int user, std::uint8_t b) override {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        say("unknown " + N(user) + " " + hex);
+        say("unknown " + N(user) + " " + "0123456789ABCDEF"[b >> 4] + "0123456789ABCDEF"[b & 15]);
     }
     void fileSaved(const SavedMemory& m) override {
         say("saved " + std::filesystem::path(m.path).filename().string() + " d" + N(m.damaged) +
@@ -59,11 +55,9 @@ struct DownloadTold : DownloadObserver {
 
 struct UploadTold : UploadObserver {
     std::vector<int> acknowledged;
-    int questions = 0;
-    int retriesLeft = 0;
+    int questions = 0, retriesLeft = 0;
     void progress(int, int done) override { acknowledged.push_back(done); }
     bool retryAfterNoDevice(const std::vector<PortFault>&) override {
-        ++questions;
-        return retriesLeft-- > 0;
+        return ++questions, retriesLeft-- > 0;
     }
 };
