@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -24,38 +23,15 @@ ino_t Inode(const std::string& path) {
     return st.st_ino;
 }
 
-int FilesIn(const std::string& folder) {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
-        ++n;
-    return n;
+long FilesIn(const std::string& folder) {
+    using std::filesystem::directory_iterator;
+    return std::distance(directory_iterator(folder), directory_iterator{});
 }
-
-// Caps the size of files this process may write, so that writing the temporary file fails
-// the way a full disk does (root ignores permissions, but not this limit).
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-  private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 
 // A save goes through a rename, which gives the path a new inode; an unchanged store never
-// saves. A missing file appears only at the save; a symbolic link stays one.
+// saves. A missing file, or one created anew, changes only at the save; a link stays one.
 TEST(CIniDocumentSave, ChangedFilesAreReplacedWholeAndOnlyThey) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("records"));
@@ -77,6 +53,12 @@ TEST(CIniDocumentSave, ChangedFilesAreReplacedWholeAndOnlyThey) {
     EXPECT_EQ(ReadFileBytes(path), "[S]\r\nA=2\r\n");
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.awp")));
     EXPECT_EQ(FilesIn(dir.file("records")), 1); // no temporary file left behind
+    {
+        CIniDocument doc(path, 1);
+        EXPECT_EQ(doc.GetString("S", "A", "none"), "none");
+        EXPECT_EQ(ReadFileBytes(path), "[S]\r\nA=2\r\n");
+    }
+    EXPECT_EQ(ReadFileBytes(path), "");
 
     const std::string fresh = dir.file("OblCofig.ini");
     {
@@ -105,10 +87,16 @@ TEST(CIniDocumentSave, FailedSavesLeaveTheOldFileAndAreReported) {
     {
         CIniDocument full(dir.file("full.awp"));
         full.WriteString("S", "Big", std::string(4096, 'x'));
-        {
-            FileSizeLimit limit(100);
-            EXPECT_FALSE(full.Save());
-        }
+        // A cap on the size of written files fails the write as a full disk does (root
+        // ignores permissions, but not this cap).
+        rlimit unlimited{};
+        ::getrlimit(RLIMIT_FSIZE, &unlimited);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit cap{100, unlimited.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &cap);
+        EXPECT_FALSE(full.Save());
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, handler);
         EXPECT_EQ(ReadFileBytes(dir.file("full.awp")), old);
         EXPECT_EQ(FilesIn(dir.path()), 5);
         CIniDocument moved(dir.file("patients/r.awp"));
@@ -127,7 +115,7 @@ TEST(CIniDocumentSave, FailedSavesLeaveTheOldFileAndAreReported) {
             EXPECT_FALSE(doc.Save());
         }
     }
-    EXPECT_NE(ReadFileBytes(dir.file("full.awp")), old); // the limit is gone: saved at the end
+    EXPECT_NE(ReadFileBytes(dir.file("full.awp")), old); // the cap is gone: saved at the end
     EXPECT_EQ(ReadFileBytes(dir.file("moved/r.awp")), old);
     EXPECT_EQ(ReadFileBytes(dir.file("ro.awp")), old);
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.awp")));
@@ -141,28 +129,21 @@ namespace {
 
 constexpr int kReadings = 400;
 
-// A reading text with its time digits and exclusion flag; the other fields stay fixed.
-std::string Reading(int n, bool excluded) {
-    char text[32];
-    std::snprintf(text, sizeof text, "00007D50485F%04d000000%c00", n, excluded ? '1' : '0');
-    return text;
-}
-
-// A record as the download leaves it (keys written later stand higher up), with every reading
-// included or every one excluded.
-std::string RecordText(bool excluded) {
+// A record as the download leaves it (keys written later stand higher up), every reading
+// with the same text.
+std::string RecordText(char digit) {
     std::string body;
     for (int n = 1; n <= kReadings; ++n)
-        body = std::to_string(n) + "=" + Reading(n, excluded) + "\r\n" + body;
+        body = std::to_string(n) + "=" + std::string(25, digit) + "\r\n" + body;
     return "[TEST 1]\r\n" + body;
 }
 
-// Loads the record, writes every reading excluded (into a new file: included), tells `ready`
+// Loads the record, rewrites every reading (into a new file: "0", else "1"), tells `ready`
 // and saves. Returns the microseconds the save took.
 long long SaveRecord(const std::string& path, int createNew, int ready = -1) {
     CIniDocument doc(path, createNew);
     for (int n = 1; n <= kReadings; ++n)
-        doc.WriteString("TEST 1", std::to_string(n), Reading(n, !createNew));
+        doc.WriteString("TEST 1", std::to_string(n), std::string(25, createNew ? '0' : '1'));
     if (ready >= 0 && ::write(ready, "s", 1) != 1) return 0;
     const auto start = std::chrono::steady_clock::now();
     doc.Save();
@@ -176,7 +157,7 @@ long long SaveRecord(const std::string& path, int createNew, int ready = -1) {
 // or the new content, byte for byte. Returns how many kills left the old one.
 int KillSaves(const std::string& path, const std::optional<std::string>& before, int createNew,
               int kills) {
-    const std::string after = RecordText(!createNew);
+    const std::string after = RecordText(createNew ? '0' : '1');
     const auto restore = [&] {
         if (before)
             WriteFileBytes(path, *before);
@@ -224,9 +205,8 @@ int KillSaves(const std::string& path, const std::optional<std::string>& before,
 TEST(CIniDocumentSave, AKilledSaveLeavesTheOldOrTheNewRecordWholeAndNoCopiesForLong) {
     TempDir dir;
     const std::string path = dir.file("011003151230.awp");
-    const int old = KillSaves(path, RecordText(false), 0, 200);
-    // Both outcomes, or the kills missed the save.
-    EXPECT_GT(old, 0);
+    const int old = KillSaves(path, RecordText('0'), 0, 200);
+    EXPECT_GT(old, 0); // both outcomes, or the kills missed the save
     EXPECT_LT(old, 200);
     KillSaves(path, std::nullopt, 1, 25);
 
@@ -239,13 +219,14 @@ TEST(CIniDocumentSave, AKilledSaveLeavesTheOldOrTheNewRecordWholeAndNoCopiesForL
     EXPECT_EQ(FilesIn(dir.path()), 1);
 }
 
+// This process saves one file at a time, so its own copies are stale, as are those of a
+// process that is gone; the parent of this test process is alive.
 TEST(CIniDocumentSave, ACopyOfALiveSaveOrOfAnotherFileIsKept) {
     TempDir dir;
     const std::string prefix = CIniDocument::TemporaryPrefix("r.awp");
     const pid_t gone = ::fork();
     if (gone == 0) ::_exit(0);
     ::waitpid(gone, nullptr, 0);
-    // The parent of this test process is alive; this process saves one file at a time.
     const std::string live = dir.file(prefix + std::to_string(::getppid()) + "-abcdef");
     const std::string own = dir.file(prefix + std::to_string(::getpid()) + "-abcdef");
     const std::string dead = dir.file(prefix + std::to_string(gone) + "-abcdef");

