@@ -77,17 +77,15 @@ TEST(CIniDocument, EditsChangeOnlyTheirOwnLines) {
         EXPECT_EQ(Edited(CrLf(c.before), c.edit), CrLf(c.after)) << c.before;
 }
 
+// Also refused: a key "[T]", whose line would read as the header of T; a NUL, which would
+// hide what follows it; and a key on a last line without CR LF, which is left alone.
 TEST(CIniDocument, WritesThatWouldBreakTheLinesAreRefused) {
     const std::array<std::string, 3> refused[] = {
-        {"", "A", "x"},
-        {"S", "", "x"},
-        {"S", "A", "cr\ronly"},
-        {"S", "A", "lf\nonly"},
-        {"S", "B\r", "x"},
-        {"S\n", "B", "x"},
-        {"S", "[T]", "x"},                  // its line would read as the header of T
-        {"S", "A", std::string("a\0b", 3)}, // the text after a NUL would vanish
-        {"S", "B", "9"}};                   // a last line without CR LF is left alone
+        {"", "A", "x"},         {"S", "", "x"},
+        {"S", "A", "cr\ronly"}, {"S", "A", "lf\nonly"},
+        {"S", "B\r", "x"},      {"S\n", "B", "x"},
+        {"S", "[T]", "x"},      {"S", "A", std::string("a\0b", 3)},
+        {"S", "B", "9"}};
     const std::string text = "[S]\r\nA=1\r\nB=2";
     EXPECT_EQ(Edited(text,
                      [&](CIniDocument& d) {

@@ -22,14 +22,11 @@ TEST(ReadingText, FieldsSitAtTheirPositions) {
         EXPECT_EQ(ReadingText::Encode(f), c.text);
         BpReading r;
         ReadingText::Decode(c.text, r);
-        EXPECT_EQ(r.systolic, f.systolic & 0xFFFF) << c.text;
-        EXPECT_EQ(r.diastolic, f.diastolic & 0xFF);
-        EXPECT_EQ(r.pulseRate, f.pulseRate);
-        EXPECT_EQ(r.meanPressure, f.meanPressure);
-        EXPECT_EQ(r.minutesFromStart, f.minutesFromStart);
-        EXPECT_EQ(r.errorCode, f.errorCode);
-        EXPECT_EQ(r.marked, 0);
-        EXPECT_EQ(r.included, 1);
+        EXPECT_EQ(std::vector({r.systolic, r.diastolic, r.pulseRate, r.meanPressure,
+                               r.minutesFromStart, r.errorCode, r.marked, r.included}),
+                  std::vector({f.systolic & 0xFFFF, f.diastolic & 0xFF, f.pulseRate, f.meanPressure,
+                               f.minutesFromStart, f.errorCode, 0, 1}))
+            << c.text;
     }
 }
 

@@ -54,10 +54,10 @@ TEST(Spo2Series, MissingPackMeansNoDataAndBadTrailerOrRecordIsDamage) {
     Spo2Series s;
     EXPECT_EQ(ReadSpo2Series(CIniDocument(dir.file("n.awp")), s), Spo2ReadResult::NoData);
     const std::pair<const char*, const char*> damaged[] = {
-        {"0", "0000"},                 // no room for a trailer
-        {"0", "0000ZZZZ"},             // trailer not hexadecimal
-        {"0", "FFFFFFFF"},             // absurd length
-        {"1", "603C000000010003"},     // a trailer that would overlap the last record
+        {"0", "0000"},                  // no room for a trailer
+        {"0", "0000ZZZZ"},              // trailer not hexadecimal
+        {"0", "FFFFFFFF"},              // absurd length
+        {"1", "603C000000010003"},      // a trailer that would overlap the last record
         {"1", "603C0000000G00000001"}}; // records with anything but hexadecimal digits
     for (const auto& [count, pack] : damaged)
         EXPECT_EQ(ReadPack(count, pack, s), Spo2ReadResult::Damaged) << pack;

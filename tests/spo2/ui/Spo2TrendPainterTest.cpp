@@ -54,9 +54,12 @@ TEST_F(TrendPainterTest, AnEmptyWindowDrawsThePanesButNoCurveOrTime) {
     EXPECT_FALSE(device.hasText("0"));
 }
 
-TEST_F(TrendPainterTest, GridStepsAreLabelledWithTheTimeSinceTheStart) {
-    setSeries(Repeat(96, 5400));
-    trend.offset = 3600; // ten minutes with a grid line every minute, from the second hour
+TEST_F(TrendPainterTest, GridTimesCountFromTheStartAndAnEventIsDrawnDownToItsLowestValue) {
+    // Ten minutes from the second hour, a grid line every minute; a fall from the last 96
+    // (second 3699) to 85 at second 3711.
+    setSeries(Join({Repeat(96, 3700), Ramp(95, 86), {86, 85}, Repeat(95, 1688)}));
+    ASSERT_EQ(analysis.eventCount(), 1);
+    trend.offset = 3600;
     paint();
     EXPECT_TRUE(device.hasText("2026-3-20 23:30:00"));
     for (int minute = 0; minute <= 10; ++minute) {
@@ -68,20 +71,13 @@ TEST_F(TrendPainterTest, GridStepsAreLabelledWithTheTimeSinceTheStart) {
         EXPECT_EQ(int(found[0].position.x()), xOf(3600 + 60 * minute) - width / 2);
     }
     EXPECT_FALSE(device.hasText("59:00"));
-}
-
-TEST_F(TrendPainterTest, AnEventIsDrawnOverTheCurveDownToItsLowestValue) {
-    // A fall from the last 96 (second 99) to 85 at second 111.
-    setSeries(Join({Repeat(96, 100), Ramp(95, 86), {86, 85}, Repeat(95, 100)}));
-    ASSERT_EQ(analysis.eventCount(), 1);
-    paint();
     const QRect& pane = geometry.spo2Pane;
     const auto marks = device.polygonsOfColour(Spo2TrendStyle::Screen().eventCurve);
     ASSERT_EQ(marks.size(), 1u);
+    // From the point before the event (second 3698) to its end; 600 s fill the plot.
     const QPolygonF& mark = marks[0].points;
-    // From the point before the event (second 98) to its end; 600 s fill the plot.
-    EXPECT_EQ(int(mark.first().x()), xOf(98));
-    EXPECT_EQ(int(mark.last().x()), xOf(111));
+    EXPECT_EQ(int(mark.first().x()), xOf(3698));
+    EXPECT_EQ(int(mark.last().x()), xOf(3711));
     EXPECT_EQ(int(mark.last().y()), TrendY(85, 50, 100, pane.top(), pane.bottom()));
     // The critical level, 88 %, across the SpO2 pane.
     const auto critical = device.linesOfColour(Spo2TrendStyle::Screen().critical);
