@@ -42,17 +42,15 @@ TEST(RecordFile, LoadsTheTestNamedByTestCount) {
         Record(3, 4, "Awake Time=12\r\nAsleep Time=47\r\nC2=after lunch\r\n"), {150, 125, 95, 85});
     const TestRecord& t = rec.test;
     EXPECT_EQ(rec.isLoaded, 1);
-    EXPECT_EQ(t.section, "TEST 3");
-    EXPECT_EQ(t.beginDateText, "3/3/2026 9:15");
-    EXPECT_EQ(t.endDateText, "no String");
+    EXPECT_EQ(t.section + " " + t.beginDateText + " " + t.endDateText,
+              "TEST 3 3/3/2026 9:15 no String");
     // Day 3 from 11:15; awake from half-hour slot 12, asleep from slot 47; 4 readings.
     EXPECT_EQ(std::vector({t.dayBegin, t.startMinuteOfDay, t.awakeStartMinute, t.asleepStartMinute,
                            t.readingCount}),
               std::vector({3, 11 * 60 + 15, 12 * 30, 47 * 30, 4}));
-    EXPECT_EQ(t.readings[3].number, 3);
-    EXPECT_EQ(t.readings[3].minutesFromStart, 4);
-    EXPECT_EQ(t.readings[1].comment, "after lunch");
-    EXPECT_EQ(t.readings[0].comment, "");
+    EXPECT_EQ(std::vector({t.readings[3].number, t.readings[3].minutesFromStart}),
+              std::vector({3, 4}));
+    EXPECT_EQ(t.readings[0].comment + "|" + t.readings[1].comment, "|after lunch");
     EXPECT_EQ(rec.patientName + " " + rec.patientId, "Alpha 0012345");
     EXPECT_EQ(rec.thresholds.asleepDia, 85);
     const PatientRecord bare = Load("[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");

@@ -29,33 +29,23 @@ TEST(RecordListing, ListsAtMost500RecordsWithTheirDefaultsAndWritesNothing) {
     EXPECT_EQ(ListRecordFiles(dir.path(), "no string").size(), 500u);
 }
 
-TEST(RecordFileOps, CopyReplacesTheTargetAndNeverTheSourceItself) {
+// A copy replaces the target but never the source itself; a missing file fails alone.
+TEST(RecordFileOps, CopiesAndDeletesTheSelectedFilesAndReportsTheRest) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("to"));
     WriteFileBytes(dir.file("r.awp"), "new");
+    WriteFileBytes(dir.file("b.awp"), "x");
     WriteFileBytes(dir.file("to/r.awp"), "old");
-    EXPECT_TRUE(CopyRecordFiles({dir.file("r.awp")}, dir.file("to")).empty());
-    EXPECT_EQ(ReadFileBytes(dir.file("to/r.awp")), "new");
-
     EXPECT_EQ(CopyRecordFiles({dir.file("r.awp")}, dir.path()).size(), 1u);
     EXPECT_EQ(ReadFileBytes(dir.file("r.awp")), "new");
-
-    // One missing source fails alone; the other is copied.
     const auto failures =
         CopyRecordFiles({dir.file("gone.awp"), dir.file("r.awp")}, dir.file("to"));
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].path, dir.file("gone.awp"));
-}
-
-TEST(RecordFileOps, DeletesTheSelectedFilesAndReportsTheRest) {
-    TempDir dir;
-    for (const char* n : {"a.awp", "b.awp", "c.awp"})
-        WriteFileBytes(dir.file(n), "x");
-    const auto failures =
-        DeleteRecordFiles({dir.file("a.awp"), dir.file("c.awp"), dir.file("zz.awp")});
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].path, dir.file("zz.awp"));
-    EXPECT_FALSE(FileExists(dir.file("a.awp")));
+    EXPECT_EQ(ReadFileBytes(dir.file("to/r.awp")), "new");
+    const auto notDeleted = DeleteRecordFiles({dir.file("r.awp"), dir.file("zz.awp")});
+    ASSERT_EQ(notDeleted.size(), 1u);
+    EXPECT_EQ(notDeleted[0].path, dir.file("zz.awp"));
+    EXPECT_FALSE(FileExists(dir.file("r.awp")));
     EXPECT_TRUE(FileExists(dir.file("b.awp")));
-    EXPECT_FALSE(FileExists(dir.file("c.awp")));
 }

@@ -26,11 +26,6 @@ Found Events(const std::map<int, Spo2Event>& events) {
 // 96 x5 (0..4), 95 ... 86 (5..14), 86, 85 (15, 16), 95 (17).
 const std::vector<int> kExampleFall = Join({Repeat(96, 5), Ramp(95, 86), {86, 85}, {95}});
 
-// s = 1; 95 ... 91 at 2..6, 91 held, then 90 as the last and lowest sample.
-std::vector<int> LongFall(int duration) {
-    return Join({{96, 96}, Ramp(95, 91), Repeat(91, duration - 6), {90}, {96}});
-}
-
 } // namespace
 
 TEST(Spo2Events, DesaturationRules) {
@@ -81,9 +76,9 @@ TEST(Spo2Events, DesaturationRules) {
         // A gap ends the fall at the sample before it: s = 2; 95 ... 85 at 3..13, no data at
         // 14, then 84 83 96.
         {Join({Repeat(96, 3), Ramp(95, 85), {0}, {84, 83, 96}}), {{2, 11, 96, 85}}},
-        // At most 180 s.
-        {LongFall(180), {{1, 180, 96, 90}}},
-        {LongFall(181), {}},
+        // At most 180 s: s = 1; 95 ... 91 at 2..6, 91 held, then 90 as the last and lowest.
+        {Join({{96, 96}, Ramp(95, 91), Repeat(91, 174), {90, 96}}), {{1, 180, 96, 90}}},
+        {Join({{96, 96}, Ramp(95, 91), Repeat(91, 175), {90, 96}}), {}},
         // A series may start with a gap and end inside an episode; nothing in the smallest.
         {Join({{0, 0}, {97}, Ramp(96, 87)}), {{2, 10, 97, 87}}},
         {{}, {}},

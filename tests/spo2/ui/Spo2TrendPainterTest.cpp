@@ -12,55 +12,31 @@
 
 using namespace SeriesBuilder;
 
-namespace {
-
-const QRect kArea(0, 0, 1000, 600);
-
-class TrendPainterTest : public ::testing::Test {
-  protected:
-    RecordingPaintDevice device{kArea.size()};
-    Spo2Series series;
+// Ten minutes from the second hour, with a grid line every minute, and a fall from the last
+// 96 (second 3699) to 85 at second 3711; then an empty window.
+TEST(Spo2TrendPainter, GridTimesCountFromTheStartAndAnEventIsDrawnDownToItsLowestValue) {
+    const QRect area(0, 0, 1000, 600);
+    Spo2Series series =
+        MakeSeries(Join({Repeat(96, 3700), Ramp(95, 86), {86, 85}, Repeat(95, 1688)}));
+    series.year = 2026, series.month = 3, series.day = 20, series.hour = 22, series.minute = 30;
     Spo2Analysis analysis;
-    Spo2TrendState trend;
-    Spo2TrendCurves curves;
-    Spo2TrendGeometry geometry;
-
-    void setSeries(const std::vector<int>& spo2) {
-        series = MakeSeries(spo2);
-        series.year = 2026, series.month = 3, series.day = 20, series.hour = 22;
-        series.minute = 30;
-        analysis.analyse(series);
-    }
-    void paint() {
-        QPainter painter(&device);
-        geometry = LayoutSpo2Trend(painter, kArea);
-        PaintSpo2Trend(painter, kArea, trend, analysis, series, curves);
-    }
-    int xOf(int second) const {
-        return geometry.plotLeft + (second - trend.offset) * geometry.plotWidth / trend.window;
-    }
-};
-
-} // namespace
-
-TEST_F(TrendPainterTest, AnEmptyWindowDrawsThePanesButNoCurveOrTime) {
-    setSeries(Repeat(96, 5400));
-    trend.chooseManualWindow(0);
-    paint();
-    EXPECT_TRUE(device.hasText("SPO2"));
-    EXPECT_TRUE(device.hasText("PULSE"));
-    EXPECT_TRUE(device.polygons().empty());
-    EXPECT_FALSE(device.hasText("2026-3-20 22:30:00"));
-    EXPECT_FALSE(device.hasText("0"));
-}
-
-TEST_F(TrendPainterTest, GridTimesCountFromTheStartAndAnEventIsDrawnDownToItsLowestValue) {
-    // Ten minutes from the second hour, a grid line every minute; a fall from the last 96
-    // (second 3699) to 85 at second 3711.
-    setSeries(Join({Repeat(96, 3700), Ramp(95, 86), {86, 85}, Repeat(95, 1688)}));
+    analysis.analyse(series);
     ASSERT_EQ(analysis.eventCount(), 1);
+    Spo2TrendState trend;
     trend.offset = 3600;
-    paint();
+    Spo2TrendGeometry geometry;
+    const auto paint = [&](RecordingPaintDevice& device) {
+        QPainter painter(&device);
+        Spo2TrendCurves curves;
+        geometry = LayoutSpo2Trend(painter, area);
+        PaintSpo2Trend(painter, area, trend, analysis, series, curves);
+    };
+    // 600 s fill the plot.
+    const auto xOf = [&](int second) {
+        return geometry.plotLeft + (second - 3600) * geometry.plotWidth / 600;
+    };
+    RecordingPaintDevice device(area.size());
+    paint(device);
     EXPECT_TRUE(device.hasText("2026-3-20 23:30:00"));
     for (int minute = 0; minute <= 10; ++minute) {
         const QString label = QStringLiteral("1:%1:00").arg(minute, 2, 10, QLatin1Char('0'));
@@ -74,7 +50,7 @@ TEST_F(TrendPainterTest, GridTimesCountFromTheStartAndAnEventIsDrawnDownToItsLow
     const QRect& pane = geometry.spo2Pane;
     const auto marks = device.polygonsOfColour(Spo2TrendStyle::Screen().eventCurve);
     ASSERT_EQ(marks.size(), 1u);
-    // From the point before the event (second 3698) to its end; 600 s fill the plot.
+    // From the point before the event (second 3698) to its end.
     const QPolygonF& mark = marks[0].points;
     EXPECT_EQ(int(mark.first().x()), xOf(3698));
     EXPECT_EQ(int(mark.last().x()), xOf(3711));
@@ -83,4 +59,12 @@ TEST_F(TrendPainterTest, GridTimesCountFromTheStartAndAnEventIsDrawnDownToItsLow
     const auto critical = device.linesOfColour(Spo2TrendStyle::Screen().critical);
     ASSERT_EQ(critical.size(), 1u);
     EXPECT_EQ(int(critical[0].line.y1()), TrendY(88, 50, 100, pane.top(), pane.bottom()));
+
+    trend.chooseManualWindow(0); // the panes, but no curve or time
+    RecordingPaintDevice empty(area.size());
+    paint(empty);
+    EXPECT_TRUE(empty.hasText("SPO2") && empty.hasText("PULSE"));
+    EXPECT_TRUE(empty.polygons().empty());
+    EXPECT_FALSE(empty.hasText("2026-3-20 22:30:00"));
+    EXPECT_FALSE(empty.hasText("0"));
 }
