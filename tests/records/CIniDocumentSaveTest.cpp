@@ -33,7 +33,6 @@ TEST(CIniDocumentSave, ChangedFilesAreReplacedWholeAndOnlyThey) {
     CIniDocument(dir.file("link.awp")).WriteString("S", "A", "2");
     EXPECT_EQ(ReadFileBytes(path), "[S]\r\nA=2\r\n");
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.awp")));
-    EXPECT_EQ(FilesIn(dir.file("records")), 1); // no temporary file left behind
     {
         CIniDocument doc(path, 1);
         EXPECT_EQ(doc.GetString("S", "A", "none"), "none");
@@ -92,7 +91,6 @@ TEST(CIniDocumentSave, FailedSavesLeaveTheOldFileAndAreReported) {
             CIniDocument doc(dir.file(name));
             EXPECT_FALSE(doc.isReadable()) << name;
             EXPECT_EQ(doc.isTooLarge(), name == std::string("huge.awp"));
-            EXPECT_EQ(doc.GetString("S", "A", "none"), "none");
             EXPECT_EQ(doc.WriteString("S", "A", "x"), 1); // in memory only
             EXPECT_FALSE(doc.Save());
         }
@@ -143,11 +141,9 @@ int KillSaves(const std::string& path, const std::optional<std::string>& before,
     const auto restore = [&] {
         before ? WriteFileBytes(path, *before) : void(std::filesystem::remove(path));
     };
-    std::vector<long long> took;
-    for (int i = 0; i < 5; ++i) {
-        restore();
-        took.push_back(SaveRecord(path, createNew));
-    }
+    std::vector<long long> took(5);
+    for (long long& t : took)
+        restore(), t = SaveRecord(path, createNew);
     std::sort(took.begin(), took.end());
     std::mt19937 random(std::random_device{}());
     std::uniform_int_distribution<long long> delay(0, std::max(200LL, 2 * took[2]));
@@ -163,7 +159,7 @@ int KillSaves(const std::string& path, const std::optional<std::string>& before,
         }
         char byte = 0;
         ::close(ready[1]);
-        [[maybe_unused]] const ssize_t got = ::read(ready[0], &byte, 1);
+        if (::read(ready[0], &byte, 1) != 1) ADD_FAILURE() << "the child did not save";
         ::close(ready[0]);
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(child, SIGKILL);

@@ -32,10 +32,8 @@ TEST(Spo2Series, RecordsFillTheirPositionsAndDamageIsRefused) {
                              "00000005";
     Spo2Series s;
     ASSERT_EQ(ReadPack("5", pack, s), Spo2ReadResult::Loaded);
-    const std::vector<std::uint8_t> spo2 = {96, 95, 0, 100, 0}; // FF clamps to 100
-    const std::vector<std::uint8_t> pulse = {60, 61, 0, 64, 0};
-    EXPECT_EQ(s.spo2, spo2);
-    EXPECT_EQ(s.pulse, pulse);
+    EXPECT_EQ(s.spo2, std::vector<std::uint8_t>({96, 95, 0, 100, 0})); // FF clamps to 100
+    EXPECT_EQ(s.pulse, std::vector<std::uint8_t>({60, 61, 0, 64, 0}));
     EXPECT_EQ(s.startText(), "2026-3-20 23:5:9");
 
     EXPECT_EQ(ReadPack("6", pack, s), Spo2ReadResult::Damaged); // the count must match the pack
