@@ -105,7 +105,6 @@ TEST(CIniDocument, ReadsFindOnlyWholeKeyLines) {
         {"[S]\nName = Bob\nname=bob\n", "S", "Name", "none"},
         {"[S]\nName = Bob\nname=bob\n", "S", "Name ", " Bob"},
         {"[S]\nAddr11=eleven\n", "S", "Addr1", "none"},
-        {"[S]\nAddr11=eleven\n", "S", "Addr11", "eleven"},
         {"[S]\nA=\n", "S", "A", ""},
         {"[S]\nA=1\nB=2", "S", "B", "none"},
         {"[S]\nA=[x]\nB=2\n", "S", "A", "[x]"},

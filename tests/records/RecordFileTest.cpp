@@ -54,7 +54,6 @@ TEST(RecordFile, LoadsTheTestNamedByTestCount) {
     EXPECT_EQ(rec.patientName + " " + rec.patientId, "Alpha 0012345");
     EXPECT_EQ(rec.thresholds.asleepDia, 85);
     const PatientRecord bare = Load("[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");
-    EXPECT_EQ(bare.test.readingCount, 0);
     EXPECT_EQ(bare.patientName, "no string");
 }
 

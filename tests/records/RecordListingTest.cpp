@@ -16,10 +16,10 @@ TEST(RecordListing, ListsAtMost500RecordsWithTheirDefaultsAndWritesNothing) {
     WriteFileBytes(dir.file("notes.txt"), "x");
     std::filesystem::create_directory(dir.file("folder.awp"));
 
-    const auto rows = ListRecordFiles(dir.path(), "no string");
+    const auto rows = ListRecordFiles(dir.path(), "Null");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].fileName + rows[0].name + rows[0].id + rows[0].beginDate,
-              "a.awpno stringno stringno String");
+              "a.awpNullNullno String");
     EXPECT_EQ(rows[1].name + " " + rows[1].beginDate, "Bo 2/1/2026 9:30"); // the last test's date
     EXPECT_EQ(ReadFileBytes(dir.file("a.awp")), bare);
     EXPECT_TRUE(ListRecordFiles(dir.file("missing"), "no string").empty());

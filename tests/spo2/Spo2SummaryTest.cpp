@@ -59,8 +59,11 @@ TEST(Spo2Summary, FiguresAndLevelTableOfASeriesWithEventsAndGaps) {
     // 84 ... 80 of the second event: 22 - 11 = 11 s.
     EXPECT_EQ(Texts({t.minutesBelowCritical, t.eventsBelowCritical, t.lowAverageBelow88}),
               Texts({"0.2", "1", "82.5"}));
-    // Counted from the second sample of an event, even where its start lies below the level.
-    EXPECT_EQ(analysis.eventSecondsBelow(97), 64);
+    // The seconds below 88 exactly, and below 97, where no start sample counts (d only); the
+    // event that ends at 90 is not below 90.
+    EXPECT_EQ(std::vector({analysis.eventSecondsBelow(88), analysis.eventSecondsBelow(97)}),
+              std::vector({18, 64}));
+    EXPECT_EQ(analysis.averageEventLow(90), 82.5);
     const auto rows = Spo2Summary::LevelTable(analysis);
     // Seconds with data: 1200. Below 95: 11 + 21 + 29 = 61; below 90: 6 + 16 = 22;
     // below 85: 11. Events by their lowest value: 85, 80 and 90.

@@ -41,6 +41,8 @@ TEST_F(Spo2ViewTest, LengthButtonsPagingManualLengthsAndParametersDriveTheTrend)
     EXPECT_EQ(trend().offset, 3600);
     click(ControlBar::StepLeft); // one grid step of 300 s
     EXPECT_EQ(trend().offset, 3300);
+    click(ControlBar::PageLeft);
+    EXPECT_EQ(trend().offset, 0);
     view->selectBpTrend(32902);
     EXPECT_FALSE(trend().spo2Mode);
     click(ControlBar::Spo2Trend);
