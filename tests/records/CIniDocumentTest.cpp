@@ -95,9 +95,8 @@ TEST(CIniDocument, WritesThatWouldBreakTheLinesAreRefused) {
               text);
 }
 
-// A key counts only at the start of a line, with its exact case and blanks, up to the first
-// "=", in the first section of its name; a last line without CR LF is not there. Numbers
-// read as the C library reads them, but saturate.
+// A key counts only at a line's start, with its exact case and blanks, up to the first "=", in
+// the first section of its name, on a line ending in CR LF. Numbers read as atoi, saturated.
 TEST(CIniDocument, ReadsFindOnlyWholeKeyLines) {
     const std::array<std::string, 4> cases[] = {
         // text, section, key, value ("none": missing)

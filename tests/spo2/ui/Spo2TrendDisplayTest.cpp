@@ -70,7 +70,8 @@ TEST_F(Spo2ViewTest, LengthButtonsPagingManualLengthsAndParametersDriveTheTrend)
     });
     click(ControlBar::Spo2Parameters);
     EXPECT_EQ(state.spo2Analysis.eventCount(), 0);
-    EXPECT_EQ(trend().criticalLevel, 90);
+    EXPECT_EQ(std::pair(state.spo2Analysis.criticalLevel(), trend().criticalLevel),
+              std::pair(90, 90));
 }
 
 TEST_F(Spo2ViewTest, ALengthButtonWithoutSpo2DataSaysSoAndKeepsTheChosenLength) {
