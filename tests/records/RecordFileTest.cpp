@@ -40,28 +40,20 @@ PatientRecord Load(const std::string& text, const BpThresholds& thresholds = {})
 TEST(RecordFile, LoadsTheTestNamedByTestCount) {
     const PatientRecord rec = Load(
         Record(3, 4, "Awake Time=12\r\nAsleep Time=47\r\nC2=after lunch\r\n"), {150, 125, 95, 85});
+    const TestRecord& t = rec.test;
     EXPECT_EQ(rec.isLoaded, 1);
-    EXPECT_EQ(rec.test.section, "TEST 3");
-    EXPECT_EQ(rec.test.dayBegin, 3);
-    EXPECT_EQ(rec.test.startMinuteOfDay, 11 * 60 + 15);
-    EXPECT_EQ(rec.test.beginDateText, "3/3/2026 9:15");
-    EXPECT_EQ(rec.test.endDateText, "no String");
-    EXPECT_EQ(rec.test.awakeStartMinute, 12 * 30);
-    EXPECT_EQ(rec.test.asleepStartMinute, 47 * 30);
-    EXPECT_EQ(rec.test.readingCount, 4);
-    EXPECT_EQ(rec.test.readings[3].number, 3);
-    EXPECT_EQ(rec.test.readings[3].minutesFromStart, 4);
-    EXPECT_EQ(rec.test.readings[1].comment, "after lunch");
-    EXPECT_EQ(rec.test.readings[0].comment, "");
-    EXPECT_EQ(rec.patientName, "Alpha");
-    EXPECT_EQ(rec.patientId, "0012345");
-    EXPECT_EQ(rec.thresholds.awakeSys, 150);
+    EXPECT_EQ(t.section + " " + t.beginDateText + " " + t.endDateText,
+              "TEST 3 3/3/2026 9:15 no String");
+    // Day 3 from 11:15; awake from half-hour slot 12, asleep from slot 47; 4 readings.
+    EXPECT_EQ(std::vector({t.dayBegin, t.startMinuteOfDay, t.awakeStartMinute, t.asleepStartMinute,
+                           t.readingCount}),
+              std::vector({3, 11 * 60 + 15, 12 * 30, 47 * 30, 4}));
+    EXPECT_EQ(std::vector({t.readings[3].number, t.readings[3].minutesFromStart}),
+              std::vector({3, 4}));
+    EXPECT_EQ(t.readings[0].comment + "|" + t.readings[1].comment, "|after lunch");
+    EXPECT_EQ(rec.patientName + " " + rec.patientId, "Alpha 0012345");
     EXPECT_EQ(rec.thresholds.asleepDia, 85);
-
     const PatientRecord bare = Load("[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");
-    EXPECT_EQ(bare.test.readingCount, 0);
-    EXPECT_EQ(bare.test.awakeStartMinute, 14 * 30); // missing: 7:00 and 22:00
-    EXPECT_EQ(bare.test.asleepStartMinute, 44 * 30);
     EXPECT_EQ(bare.patientName, "no string");
 }
 
@@ -101,34 +93,35 @@ TEST(RecordFile, NumbersOutsideTheirRangesLoadAsTheDefaults) {
 TEST(RecordFile, SecondLoadLeavesNothingOfTheFirstAndAMissingFileLoadsNothing) {
     TempDir dir;
     WriteFileBytes(dir.file("big.awp"), Record(1, 12, "C5=first\r\n"));
-    WriteFileBytes(dir.file("small.awp"), Record(1, 2));
+    // Two records in the SpO2 pack but a count of 3: the series is damaged, the test loads.
+    WriteFileBytes(dir.file("small.awp"), Record(1, 2) + "[SPO2 DATA]\r\nDataCount=3\r\n" +
+                                              "DATA PACK=603C000000015F3D0000000200000002\r\n");
     AppState state;
     ASSERT_TRUE(state.openRecord(dir.file("big.awp"), BpThresholds{}));
     EXPECT_EQ(state.record.test.readings[4].comment, "first");
-    ASSERT_TRUE(state.openRecord(dir.file("small.awp"), BpThresholds{}));
+    Spo2ReadResult result = Spo2ReadResult::Loaded;
+    ASSERT_TRUE(state.openRecord(dir.file("small.awp"), BpThresholds{}, &result));
+    EXPECT_EQ(result, Spo2ReadResult::Damaged);
+    EXPECT_EQ(state.spo2Analysis.seriesLength(), 0);
     EXPECT_EQ(state.record.test.readingCount, 2);
     for (int i = 2; i < 12; ++i) {
         const BpReading& r = state.record.test.readings[std::size_t(i)];
-        EXPECT_EQ(r.systolic, 0) << i;
-        EXPECT_EQ(r.minutesFromStart, 0) << i;
+        EXPECT_EQ(r.systolic + r.minutesFromStart, 0) << i;
         EXPECT_EQ(r.comment, "") << i;
     }
     // Opening never creates a file.
-    Spo2ReadResult result = Spo2ReadResult::Damaged;
     EXPECT_FALSE(state.openRecord(dir.file("gone.awp"), BpThresholds{}, &result));
     EXPECT_EQ(result, Spo2ReadResult::NoData);
     EXPECT_FALSE(FileExists(dir.file("gone.awp")));
     EXPECT_EQ(state.record.isLoaded, 0);
 }
 
-TEST(RecordFile, MoreThan1024ReadingsAreCutAtTheLimit) {
-    const PatientRecord rec = Load(Record(1, 1030));
-    EXPECT_EQ(rec.test.readingCount, kMaxReadings);
-    EXPECT_EQ(rec.test.readingsInFile, 1030); // so that the cut can be reported
-    EXPECT_EQ(rec.test.readings[1023].systolic, 125);
-}
-
-TEST(RecordFile, LongTextsAreCutWithoutSplittingAGbkCharacter) {
+// At most 1024 readings; texts are cut without splitting a GBK character.
+TEST(RecordFile, TooManyReadingsAndLongTextsAreCut) {
+    const PatientRecord many = Load(Record(1, 1030));
+    EXPECT_EQ(many.test.readingCount, kMaxReadings);
+    EXPECT_EQ(many.test.readingsInFile, 1030); // so that the cut can be reported
+    EXPECT_EQ(many.test.readings[1023].systolic, 125);
     // 16 GBK characters of two bytes each: 32 bytes; the name holds 31, so 15 characters stay.
     std::string name;
     for (int i = 0; i < 16; ++i)

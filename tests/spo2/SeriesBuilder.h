@@ -5,7 +5,7 @@
 
 #include "Spo2Series.h"
 
-// Small helpers to write per-second test series as runs of values.
+// Per-second test series written as runs of values.
 namespace SeriesBuilder {
 
 inline std::vector<int> Repeat(int value, int count) {
@@ -27,16 +27,13 @@ inline std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
     return out;
 }
 
-// A series with the given SpO2 values; the pulse is the constant given, or its own array.
-inline Spo2Series MakeSeries(const std::vector<int>& spo2, const std::vector<int>& pulse) {
+// A series with the given SpO2 values and pulse (none given: 60 throughout).
+inline Spo2Series MakeSeries(const std::vector<int>& spo2, std::vector<int> pulse = {}) {
+    if (pulse.empty()) pulse = Repeat(60, static_cast<int>(spo2.size()));
     Spo2Series s;
     s.spo2.assign(spo2.begin(), spo2.end());
     s.pulse.assign(pulse.begin(), pulse.end());
     return s;
-}
-
-inline Spo2Series MakeSeries(const std::vector<int>& spo2, int pulse = 60) {
-    return MakeSeries(spo2, Repeat(pulse, static_cast<int>(spo2.size())));
 }
 
 } // namespace SeriesBuilder

@@ -1,4 +1,3 @@
-// The points of the SpO2 trend curves.
 #include <gtest/gtest.h>
 
 #include "Spo2TrendCurve.h"

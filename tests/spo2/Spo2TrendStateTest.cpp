@@ -1,5 +1,6 @@
-// The SpO2 trend's windows, paging and time texts.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "Spo2Series.h"
 #include "Spo2TrendState.h"
@@ -43,21 +44,17 @@ TEST(Spo2TrendWindow, PagesAndStepsStopAtTheEndsOfTheSeries) {
 }
 
 TEST(Spo2TrendWindow, AManualWindowTakesItsGridStepAndSelector) {
-    struct Case {
-        int window, gridStep, selector;
-    };
     // 45 min; 1 min (grid 3600 at 60 s and below); the limits of the 60 s and 300 s grids;
     // 10 min and 1 h press their own buttons.
-    const Case cases[] = {{2700, 300, 3}, {60, 3600, 0},  {61, 60, 3},     {600, 60, 1},
-                          {601, 300, 3},  {3600, 300, 2}, {3601, 3600, 3}, {0, 3600, 3}};
-    for (const Case& c : cases) {
+    const std::array<int, 3> cases[] = {{2700, 300, 3},  {60, 3600, 0}, {61, 60, 3},
+                                        {600, 60, 1},    {601, 300, 3}, {3600, 300, 2},
+                                        {3601, 3600, 3}, {0, 3600, 3}};
+    for (const auto& [window, gridStep, selector] : cases) {
         Spo2TrendState t;
         t.offset = 500;
-        t.chooseManualWindow(c.window);
-        EXPECT_EQ(t.window, c.window);
-        EXPECT_EQ(t.gridStep, c.gridStep) << c.window;
-        EXPECT_EQ(t.lengthSelector, c.selector) << c.window;
-        EXPECT_EQ(t.offset, 0);
+        t.chooseManualWindow(window);
+        EXPECT_EQ((std::array{t.window, t.gridStep, t.lengthSelector, t.offset}),
+                  (std::array{window, gridStep, selector, 0}));
     }
 }
 
@@ -71,9 +68,6 @@ TEST(Spo2TrendText, ElapsedTimeGrowsFromSecondsToHours) {
 
 TEST(Spo2TrendText, CalendarTimeRunsOverMidnightMonthsAndLeapDays) {
     Spo2Series s;
-    s.year = 2026, s.month = 3, s.day = 20, s.hour = 22, s.minute = 30, s.second = 0;
-    EXPECT_EQ(Spo2TrendText::CalendarTime(s, 0), "2026-3-20 22:30:00");
-    EXPECT_EQ(Spo2TrendText::CalendarTime(s, 5405), "2026-3-21 00:00:05");
     s.year = 2024, s.month = 2, s.day = 28, s.hour = 23, s.minute = 59, s.second = 59;
     EXPECT_EQ(Spo2TrendText::CalendarTime(s, 1), "2024-2-29 00:00:00");
     s.year = 2025, s.month = 12, s.day = 31, s.hour = 23, s.minute = 59, s.second = 30;

@@ -1,4 +1,3 @@
-// The SpO2 trend as drawn: panes, time grid, calendar time, curves and events.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -12,52 +11,30 @@
 
 using namespace SeriesBuilder;
 
-namespace {
-
-const QRect kArea(0, 0, 1000, 600);
-
-class TrendPainterTest : public ::testing::Test {
-  protected:
-    RecordingPaintDevice device{kArea.size()};
-    Spo2Series series;
+// Ten minutes from the second hour, with a grid line every minute, and a fall from the last
+// 96 (second 3699) to 85 at second 3711; then an empty window.
+TEST(Spo2TrendPainter, GridTimesCountFromTheStartAndAnEventIsDrawnDownToItsLowestValue) {
+    const QRect area(0, 0, 1000, 600);
+    Spo2Series series =
+        MakeSeries(Join({Repeat(96, 3700), Ramp(95, 86), {86, 85}, Repeat(95, 1688)}));
+    series.year = 2026, series.month = 3, series.day = 20, series.hour = 22, series.minute = 30;
     Spo2Analysis analysis;
+    analysis.analyse(series);
     Spo2TrendState trend;
-    Spo2TrendCurves curves;
+    trend.offset = 3600;
     Spo2TrendGeometry geometry;
-
-    void setSeries(const std::vector<int>& spo2) {
-        series = MakeSeries(spo2);
-        series.year = 2026, series.month = 3, series.day = 20, series.hour = 22;
-        series.minute = 30;
-        analysis.analyse(series);
-    }
-    void paint() {
+    const auto paint = [&](RecordingPaintDevice& device) {
         QPainter painter(&device);
-        geometry = LayoutSpo2Trend(painter, kArea);
-        PaintSpo2Trend(painter, kArea, trend, analysis, series, curves);
-    }
-    int xOf(int second) const {
-        return geometry.plotLeft + (second - trend.offset) * geometry.plotWidth / trend.window;
-    }
-};
-
-} // namespace
-
-TEST_F(TrendPainterTest, AnEmptyWindowDrawsThePanesButNoCurveOrTime) {
-    setSeries(Repeat(96, 5400));
-    trend.chooseManualWindow(0);
-    paint();
-    EXPECT_TRUE(device.hasText("SPO2"));
-    EXPECT_TRUE(device.hasText("PULSE"));
-    EXPECT_TRUE(device.polygons().empty());
-    EXPECT_FALSE(device.hasText("2026-3-20 22:30:00"));
-    EXPECT_FALSE(device.hasText("0"));
-}
-
-TEST_F(TrendPainterTest, GridStepsAreLabelledWithTheTimeSinceTheStart) {
-    setSeries(Repeat(96, 5400));
-    trend.offset = 3600; // ten minutes with a grid line every minute, from the second hour
-    paint();
+        Spo2TrendCurves curves;
+        geometry = LayoutSpo2Trend(painter, area);
+        PaintSpo2Trend(painter, area, trend, analysis, series, curves);
+    };
+    // 600 s fill the plot.
+    const auto xOf = [&](int second) {
+        return geometry.plotLeft + (second - 3600) * geometry.plotWidth / 600;
+    };
+    RecordingPaintDevice device(area.size());
+    paint(device);
     EXPECT_TRUE(device.hasText("2026-3-20 23:30:00"));
     for (int minute = 0; minute <= 10; ++minute) {
         const QString label = QStringLiteral("1:%1:00").arg(minute, 2, 10, QLatin1Char('0'));
@@ -68,23 +45,24 @@ TEST_F(TrendPainterTest, GridStepsAreLabelledWithTheTimeSinceTheStart) {
         EXPECT_EQ(int(found[0].position.x()), xOf(3600 + 60 * minute) - width / 2);
     }
     EXPECT_FALSE(device.hasText("59:00"));
-}
-
-TEST_F(TrendPainterTest, AnEventIsDrawnOverTheCurveDownToItsLowestValue) {
-    // A fall from the last 96 (second 99) to 85 at second 111.
-    setSeries(Join({Repeat(96, 100), Ramp(95, 86), {86, 85}, Repeat(95, 100)}));
-    ASSERT_EQ(analysis.eventCount(), 1);
-    paint();
     const QRect& pane = geometry.spo2Pane;
     const auto marks = device.polygonsOfColour(Spo2TrendStyle::Screen().eventCurve);
     ASSERT_EQ(marks.size(), 1u);
+    // From the point before the event (second 3698) to its end.
     const QPolygonF& mark = marks[0].points;
-    // From the point before the event (second 98) to its end; 600 s fill the plot.
-    EXPECT_EQ(int(mark.first().x()), xOf(98));
-    EXPECT_EQ(int(mark.last().x()), xOf(111));
+    EXPECT_EQ(int(mark.first().x()), xOf(3698));
+    EXPECT_EQ(int(mark.last().x()), xOf(3711));
     EXPECT_EQ(int(mark.last().y()), TrendY(85, 50, 100, pane.top(), pane.bottom()));
     // The critical level, 88 %, across the SpO2 pane.
     const auto critical = device.linesOfColour(Spo2TrendStyle::Screen().critical);
     ASSERT_EQ(critical.size(), 1u);
     EXPECT_EQ(int(critical[0].line.y1()), TrendY(88, 50, 100, pane.top(), pane.bottom()));
+
+    trend.chooseManualWindow(0); // the panes, but no curve or time
+    RecordingPaintDevice empty(area.size());
+    paint(empty);
+    EXPECT_TRUE(empty.hasText("SPO2") && empty.hasText("PULSE"));
+    EXPECT_TRUE(empty.polygons().empty());
+    EXPECT_FALSE(empty.hasText("2026-3-20 22:30:00"));
+    EXPECT_FALSE(empty.hasText("0"));
 }
