@@ -49,8 +49,9 @@ void DownloadWorker::run() {
     const std::string extra = m_job.extraPorts.toStdString();
     Relay relay(*this);
     DownloadSession session(
-        link.channel(), [extra] { return PortDiscovery::candidates(extra); }, relay,
-        DeviceTiming::System());
+        link.channel(),
+        [extra, discover = m_job.discover] { return PortDiscovery::candidates(extra, discover); },
+        relay, DeviceTiming::System());
     m_outcome = session.run(m_job.selection, m_job.folder.toStdString());
     m_saved.clear();
     for (const std::string& path : session.savedFiles())

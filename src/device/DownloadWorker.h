@@ -14,10 +14,11 @@ class DownloadWorker : public QThread {
     Q_OBJECT
   public:
     struct Job {
-        int selection = 1;  // 1..3 one user, 4 all users
-        QString folder;     // where the record files go
-        QString extraPorts; // probed before the discovered ports
-        QString tracePath;  // empty: no trace
+        int selection = 1;    // 1..3 one user, 4 all users
+        QString folder;       // where the record files go
+        QString extraPorts;   // probed before the discovered ports
+        QString tracePath;    // empty: no trace
+        bool discover = true; // false: the extra ports only, none of the machine's own
     };
 
     explicit DownloadWorker(Job job, QObject* parent = nullptr);

@@ -40,8 +40,8 @@ bool PortDiscovery::testOpen(const std::string& devicePath) {
     return true;
 }
 
-std::vector<std::string> PortDiscovery::candidates(const std::string& extraPorts) {
+std::vector<std::string> PortDiscovery::candidates(const std::string& extraPorts, bool discover) {
     std::vector<PortInfo> discovered;
-    enumeratePorts(discovered, false);
+    if (discover) enumeratePorts(discovered, false);
     return CandidatePorts(extraPorts, discovered);
 }

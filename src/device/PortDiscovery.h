@@ -22,6 +22,6 @@ class PortDiscovery {
     static int enumeratePorts(std::vector<PortInfo>& list, bool probe);
     // Opens the port for exclusive use and closes it again at once.
     static bool testOpen(const std::string& devicePath);
-    // Extra ports first, then every discovered port.
-    static std::vector<std::string> candidates(const std::string& extraPorts);
+    // Extra ports first, then every discovered port; without discover the extra ports only.
+    static std::vector<std::string> candidates(const std::string& extraPorts, bool discover = true);
 };

@@ -24,6 +24,8 @@ void UploadWorker::run() {
     const std::string extra = m_job.extraPorts.toStdString();
     Relay relay(*this);
     UploadSession session(
-        link.channel(), [extra] { return PortDiscovery::candidates(extra); }, relay, m_job.timing);
+        link.channel(),
+        [extra, discover = m_job.discover] { return PortDiscovery::candidates(extra, discover); },
+        relay, m_job.timing);
     m_outcome = session.run(m_job.plan);
 }

@@ -16,6 +16,7 @@ class UploadWorker : public QThread {
         QString extraPorts;
         QString tracePath;
         DeviceTiming timing = DeviceTiming::System();
+        bool discover = true; // false: the extra ports only, none of the machine's own
     };
 
     explicit UploadWorker(Job job, QObject* parent = nullptr);

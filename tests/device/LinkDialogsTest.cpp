@@ -33,8 +33,9 @@ TEST(DownloadProgressDialog, OperationCompleteOnlyFollowsAnIntactSavedFile) {
         MessageRecorder messages;
         messages.answers << QMessageBox::Cancel;
         SimulatedRecorder recorder(std::string("--baud 0 ") + simulator);
+        // The machine's own ports stay out: another test may be probing them.
         DownloadProgressDialog dialog({4, QString::fromStdString(dir.path()),
-                                       QString::fromStdString(recorder.port()), QString()});
+                                       QString::fromStdString(recorder.port()), QString(), false});
         dialog.exec(); // ends when the download thread ends
         EXPECT_EQ(dialog.outcome(), outcome);
         const QStringList files = dialog.savedFiles();
@@ -64,7 +65,8 @@ TEST(UploadProgressDialog, EndsWithOperationCompleteOrConnectionFailed) {
         MessageRecorder messages;
         messages.answers << QMessageBox::Cancel;
         UploadProgressDialog dialog({MeasurementPlan::Ambulatory({}, RecorderKind::ZemAbpm, 0),
-                                     QString::fromStdString(recorder.port()), QString(), noPauses});
+                                     QString::fromStdString(recorder.port()), QString(), noPauses,
+                                     false});
         dialog.exec();
         EXPECT_EQ(messages.texts, told) << simulator;
     }
