@@ -66,16 +66,16 @@ class CommentCellDelegate : public QStyledItemDelegate {
 
 } // namespace
 
-QList<ReadingsTableDialog::ColumnSpec> ReadingsTableDialog::ParseColumns(const QString& text) {
-    QList<ColumnSpec> specs;
+QList<ReadingsTableDialog::ColumnFormat> ReadingsTableDialog::ParseColumns(const QString& text) {
+    QList<ColumnFormat> columns;
     for (const QString& entry : text.split(QLatin1Char(';'))) {
         const qsizetype comma = entry.indexOf(QLatin1Char(','));
-        ColumnSpec spec;
-        spec.title = comma < 0 ? entry : entry.left(comma);
-        if (comma >= 0) spec.width = CIniDocument::AtoI(entry.mid(comma + 1).toStdString());
-        specs.append(spec);
+        ColumnFormat column;
+        column.title = comma < 0 ? entry : entry.left(comma);
+        if (comma >= 0) column.width = CIniDocument::AtoI(entry.mid(comma + 1).toStdString());
+        columns.append(column);
     }
-    return specs;
+    return columns;
 }
 
 ReadingsTableDialog::ReadingsTableDialog(PatientRecord& record, QWidget* parent)
@@ -110,14 +110,14 @@ ReadingsTableDialog::ReadingsTableDialog(PatientRecord& record, QWidget* parent)
 }
 
 void ReadingsTableDialog::buildColumns() {
-    const QList<ColumnSpec> specs = ParseColumns(StringTable::label(57724));
+    const QList<ColumnFormat> columns = ParseColumns(StringTable::label(57724));
     m_table->setColumnCount(ReadingCells::kColumnCount);
     for (int c = 0; c < ReadingCells::kColumnCount; ++c) {
-        const ColumnSpec spec = c < specs.size() ? specs[c] : ColumnSpec{};
-        auto* header = new QTableWidgetItem(spec.title);
+        const ColumnFormat column = c < columns.size() ? columns[c] : ColumnFormat{};
+        auto* header = new QTableWidgetItem(column.title);
         header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_table->setHorizontalHeaderItem(c, header);
-        m_table->setColumnWidth(c, spec.width);
+        m_table->setColumnWidth(c, column.width);
     }
 }
 

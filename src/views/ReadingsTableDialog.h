@@ -19,12 +19,12 @@ class ReadingsTableDialog : public QDialog {
     static constexpr int kCommentLength = 25;
     static constexpr int kSummaryWidth = 125;
 
-    struct ColumnSpec {
+    struct ColumnFormat {
         QString title;
         int width = 0;
     };
     // "title,width;title,width;...": titles keep their blanks, widths ignore leading blanks.
-    static QList<ColumnSpec> ParseColumns(const QString& text);
+    static QList<ColumnFormat> ParseColumns(const QString& text);
 
     ReadingsTableDialog(PatientRecord& record, QWidget* parent = nullptr);
 

@@ -104,9 +104,9 @@ CRecordFileDialog::CRecordFileDialog(Mode mode, const QString& folder, QWidget* 
     resize(720, 520);
 }
 
-QList<QPair<QString, int>> CRecordFileDialog::ParseColumns(const QString& spec) {
+QList<QPair<QString, int>> CRecordFileDialog::ParseColumns(const QString& titles) {
     QList<QPair<QString, int>> out;
-    for (const QString& entry : spec.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& entry : titles.split(';', Qt::SkipEmptyParts)) {
         const qsizetype comma = entry.indexOf(',');
         if (comma < 0) continue;
         out.append({entry.left(comma), entry.mid(comma + 1).trimmed().toInt()});

@@ -26,7 +26,7 @@ class CRecordFileDialog : public QDialog {
     void setTargetChooser(std::function<std::optional<QString>()> chooser);
 
     // Splits message 57623's "name, width;name, width" into headers and pixel widths.
-    static QList<QPair<QString, int>> ParseColumns(const QString& spec);
+    static QList<QPair<QString, int>> ParseColumns(const QString& titles);
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
