@@ -107,6 +107,20 @@ void DrawBars(QPainter& p, const ReportContext& c, const Panel& g, const PanelCo
     }
 }
 
+// The load text stands at the panel's right end. Where the threshold's line would run through
+// it (a low threshold, or printer fonts that are wide against the panel), it moves beside the
+// line, to its right if it fits there, else to its left.
+int LoadTextX(const Panel& g, int threshold, int width) {
+    const int gap = g.W / 180;
+    const int x = g.right() - g.W / 60 - width;
+    if (!g.spans(threshold)) return x;
+    const int line = g.xOf(threshold);
+    if (line < x - gap || line > x + width + gap) return x;
+    if (line + gap + width <= g.right() - gap) return line + gap;
+    if (line - gap - width >= g.left() + gap) return line - gap - width;
+    return x;
+}
+
 void DrawPanel(QPainter& p, const ReportContext& c, const Panel& g, const PanelContent& content) {
     p.setFont(c.style.regular);
     p.setPen(c.style.black);
@@ -123,12 +137,11 @@ void DrawPanel(QPainter& p, const ReportContext& c, const Panel& g, const PanelC
         p.setPen(c.style.blue);
         p.drawLine(g.xOf(threshold), g.top(), g.xOf(threshold), g.bottom());
     }
-    // At the right end, where the usual thresholds' line does not run through it.
     p.setPen(c.style.black);
     const QString load =
         QString::asprintf("%.1f%s%d%s", content.loadPercent,
                           qUtf8Printable(StringTable::label(57694)), threshold, " mmHg");
-    TextAt(p, g.right() - g.W / 60 - p.fontMetrics().horizontalAdvance(load), g.top() + g.H / 100,
+    TextAt(p, LoadTextX(g, threshold, p.fontMetrics().horizontalAdvance(load)), g.top() + g.H / 100,
            load);
 }
 

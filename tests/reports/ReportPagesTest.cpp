@@ -199,6 +199,13 @@ TEST_F(ReportPages, HistogramPanels) {
     EXPECT_TRUE(device.hasText(QStringLiteral("0.0% 读入 > 120 mmHg")));
     for (const auto& r : device.rects())
         EXPECT_LT(r.rect.top(), 2520);
+    // An asleep systolic threshold of 210 puts its line at 200 + 150 * 1800 / 540 = 700, inside
+    // the text right-aligned at 770: the text moves left of the line, still inside the panel.
+    stats.thresholds.asleepSys = 210;
+    draw(PageKinds::FrequencyHistogram, context());
+    const Text moved = device.textsEqualTo(QStringLiteral("0.0% 读入 > 210 mmHg")).at(0);
+    EXPECT_LT(moved.position.x() + QFontMetricsF(moved.font).horizontalAdvance(moved.text), 700);
+    EXPECT_GT(moved.position.x(), 200);
 
     // Heart rate 70 throughout: bins 65 (all readings) and 70 (none); the bar from x = 200 +
     // (65 - 20) * 1800 / 540 = 350 reaches the panel's top, 1000 * 14 * 4200 / 60000 = 980 high.
