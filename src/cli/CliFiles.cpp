@@ -6,6 +6,7 @@
 
 #include "CIniDocument.h"
 #include "ConfigStore.h"
+#include "RecordFile.h"
 
 namespace CliFiles {
 
@@ -29,8 +30,9 @@ std::string CheckRecord(const std::string& path) {
     const CIniDocument doc(path);
     if (doc.isTooLarge()) return path + ": larger than 64 MB, not read";
     if (!doc.isReadable()) return path + ": cannot read the file";
-    const std::string testCount = doc.GetString("PATIENT DATA", "Test Count", "no string");
-    if (testCount == "no string" || !doc.HasSection("TEST " + testCount))
+    const std::string testCount =
+        doc.GetString(RecordFile::kPatientSection, "Test Count", RecordFile::kNoString);
+    if (testCount == RecordFile::kNoString || !doc.HasSection("TEST " + testCount))
         return path + ": not a patient record file";
     return {};
 }

@@ -5,12 +5,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
-#include <filesystem>
 #include <map>
 
 #include "CIniDocument.h"
 #include "CliCommand.h"
-#include "RecordFile.h"
+#include "CliFiles.h"
 #include "Spo2Analysis.h"
 #include "Spo2Series.h"
 #include "Spo2Summary.h"
@@ -82,13 +81,6 @@ std::string ParseOptions(const QStringList& args, Spo2Options& options) {
     return {};
 }
 
-// A patient record names its last test in "Test Count" and holds that test's section.
-bool IsPatientRecord(const CIniDocument& doc) {
-    const std::string testCount =
-        doc.GetString(RecordFile::kPatientSection, "Test Count", RecordFile::kNoString);
-    return testCount != RecordFile::kNoString && doc.HasSection("TEST " + testCount);
-}
-
 QString Text(const std::string& s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
 }
@@ -145,14 +137,8 @@ QJsonObject Spo2Json(const Spo2Series& series, const Spo2Analysis& analysis) {
 
 // Empty result: the series was read (or the record has none); otherwise the message.
 std::string ReadRecordSeries(const std::string& path, Spo2Series& series) {
-    std::error_code ec;
-    // The store would create a missing file, and nothing may be written here.
-    if (!std::filesystem::exists(path, ec)) return path + ": no such file";
-    if (!std::filesystem::is_regular_file(path, ec)) return path + ": not a patient record file";
+    if (std::string error = CliFiles::CheckRecord(path); !error.empty()) return error;
     const CIniDocument doc(path);
-    if (doc.isTooLarge()) return path + ": larger than 64 MB, not read";
-    if (!doc.isReadable()) return path + ": cannot read the file";
-    if (!IsPatientRecord(doc)) return path + ": not a patient record file";
     if (ReadSpo2Series(doc, series) == Spo2ReadResult::Damaged)
         return path + ": the SpO2 series is damaged (\"DataCount\" does not match \"DATA PACK\","
                       " or the series length is unreadable)";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 constexpr int kMaxReadings = 1024;
@@ -22,6 +23,12 @@ struct BpReading {
     std::string comment; // at most kMaxCommentBytes
     int included = 0;    // 1: takes part in the analysis
 };
+
+// Systolic less diastolic; none when either value was not measured.
+inline std::optional<int> PulsePressureOf(const BpReading& reading) {
+    if (reading.systolic == 0 || reading.diastolic == 0) return std::nullopt;
+    return reading.systolic - reading.diastolic;
+}
 
 struct BpThresholds {
     int awakeSys = 140;

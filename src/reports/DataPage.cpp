@@ -46,9 +46,7 @@ void DrawDataPage(QPainter& p, const QRect& page, const ReportContext& c, int ki
         TextAt(p, x18(5), y, ValueOrDashes(r.systolic, "/") + ValueOrDashes(r.diastolic));
         TextAt(p, x18(7), y, ValueOrDashes(r.pulseRate));
         TextAt(p, x18(9), y, ValueOrDashes(r.meanPressure));
-        // A failed value has no pulse pressure either.
-        const bool failed = r.systolic == 0 || r.diastolic == 0;
-        TextAt(p, x18(11), y, ValueOrDashes(failed ? 0 : r.systolic - r.diastolic));
+        TextAt(p, x18(11), y, ValueOrDashes(PulsePressureOf(r).value_or(0)));
         TextAt(p, x18(13), y, FromGbk(r.comment));
     }
 }

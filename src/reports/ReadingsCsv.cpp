@@ -36,7 +36,7 @@ QString Line(const TestRecord& test, const BpReading& r) {
         Value(r.diastolic),
         Value(r.pulseRate),
         Value(r.meanPressure),
-        failed || r.diastolic == 0 ? QString() : QString::number(r.systolic - r.diastolic),
+        PulsePressureOf(r) ? QString::number(*PulsePressureOf(r)) : QString(),
         asleep ? QStringLiteral("asleep") : QStringLiteral("awake"),
         r.included == 1 ? QStringLiteral("1") : QStringLiteral("0"),
         failed ? QStringLiteral("1") : QStringLiteral("0"),

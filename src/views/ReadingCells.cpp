@@ -118,10 +118,9 @@ QString PressureText(const BpReading& reading) {
 }
 
 QString PulsePressureText(const BpReading& reading) {
-    // A missing value (a failed measurement) leaves no difference to show, as on the data pages.
-    if (reading.systolic == reading.diastolic || reading.systolic == 0 || reading.diastolic == 0)
-        return QStringLiteral("---");
-    return QString::number(reading.systolic - reading.diastolic);
+    const std::optional<int> difference = PulsePressureOf(reading);
+    if (!difference || *difference == 0) return QStringLiteral("---");
+    return QString::number(*difference);
 }
 
 bool ShowsErrorText(const BpReading& reading) {
